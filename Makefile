@@ -1,0 +1,32 @@
+# make run  - installs what is missing, builds and starts the game
+# make test - installs what is missing, builds and runs every test
+# make asan - the whole test suite again under AddressSanitizer + UBSan
+
+.PHONY: all deps build run test asan bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+
+run: build
+	./build/release/zumbarta
+
+test: build
+	ctest --preset release
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	ctest --preset asan
+
+bench: build
+	bench/startup
+	./build/release/bench/zumbarta_bench || true
+
+clean:
+	rm -rf build

@@ -1,0 +1,13 @@
+// The smallest Qt Widgets program that maps a window, for bench/startup.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QWidget w;
+    w.setWindowTitle(QStringLiteral("ventana vacia"));
+    w.resize(709, 528);
+    w.show();
+    return app.exec();
+}

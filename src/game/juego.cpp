@@ -1,0 +1,37 @@
+#include "game/juego.h"
+
+// What a port does before the window layer provides it: nothing at all.
+struct Juego::Silencio final : Aviso, CajaMensaje, Sonido, TeclaF2 {
+    void mostrar(const QString&) override {}
+    void mostrar(Icono, const QString&) override {}
+    void beep() override {}
+    void reproducir(const QString&) override {}
+    bool pulsada() override { return false; }
+};
+
+Juego::Juego(QObject* parent)
+    : QObject(parent), silencio_(new Silencio)
+{
+    aviso = silencio_;
+    caja = silencio_;
+    sonido = silencio_;
+    f2 = silencio_;
+    azar = &azarPropio_;
+
+    Timer1.setInterval(1000);
+    Timer2.setInterval(6000);
+    timer3.setInterval(125);
+    colocador.setInterval(500);
+    maquinas.setInterval(15000);
+}
+
+Juego::~Juego()
+{
+    delete silencio_;
+}
+
+void Juego::usarAviso(Aviso* p) { aviso = p ? p : silencio_; }
+void Juego::usarCaja(CajaMensaje* p) { caja = p ? p : silencio_; }
+void Juego::usarSonido(Sonido* p) { sonido = p ? p : silencio_; }
+void Juego::usarAzar(Azar* p) { azar = p ? p : &azarPropio_; }
+void Juego::usarF2(TeclaF2* p) { f2 = p ? p : silencio_; }

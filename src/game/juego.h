@@ -1,0 +1,52 @@
+#pragma once
+// The context of a running program: the game state, the five timers that move
+// play forward, the network link and the platform ports. The procedures of the
+// game take it as their first argument.
+
+#include "game/azar.h"
+#include "game/estado.h"
+#include "game/puertos.h"
+
+#include <QObject>
+#include <QTimer>
+
+class Juego : public QObject {
+    Q_OBJECT
+public:
+    explicit Juego(QObject* parent = nullptr);
+    ~Juego() override;
+
+    Estado e;
+
+    QTimer Timer1;     // round clock, 1000 ms
+    QTimer Timer2;     // turn timeout, 6000 ms, stops itself on its tick
+    QTimer timer3;     // start gate of a network game, 125 ms
+    QTimer colocador;  // tile placer, 500 ms
+    QTimer maquinas;   // machine players, 15000 ms until a level is chosen
+
+    // Ports. Never null: until the window layer installs its own, silent ones
+    // stand in (and a clock-mixed generator for the draws).
+    Aviso* aviso;
+    CajaMensaje* caja;
+    Sonido* sonido;
+    Azar* azar;
+    TeclaF2* f2;
+    Enlace* enlace = nullptr;  // set only while a network game is up
+
+    void usarAviso(Aviso* p);
+    void usarCaja(CajaMensaje* p);
+    void usarSonido(Sonido* p);
+    void usarAzar(Azar* p);
+    void usarF2(TeclaF2* p);
+
+    // Tells the views that visible state changed.
+    void cambio() { emit cambiado(); }
+
+signals:
+    void cambiado();
+
+private:
+    struct Silencio;
+    Silencio* silencio_;
+    AzarReloj azarPropio_;
+};

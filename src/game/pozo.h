@@ -1,0 +1,22 @@
+#pragma once
+// The pool of round targets: a text of four-character tokens "*NN*".
+
+#include <QString>
+
+namespace pozo {
+
+// The fifty tokens *01* .. *50* in ascending order.
+QString completo();
+
+// Number of tokens left.
+inline int cantidad(const QString& pool) { return static_cast<int>(pool.size() / 4); }
+
+// The draw of the next target from a non-empty pool, with r uniform in [0, 1).
+// Each of the first n-1 tokens is equally likely; the last one is drawn only
+// when it is the only one left. Returns the two digits as they stand ("07").
+QString elegir(const QString& pool, double r);
+
+// The pool without any token of that number.
+QString quitar(const QString& pool, const QString& dosDigitos);
+
+}  // namespace pozo

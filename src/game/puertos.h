@@ -1,0 +1,53 @@
+#pragma once
+// The seams between the game and the platform. The window layer implements
+// them for real; tests put recording doubles in their place.
+
+#include <QString>
+
+// The notice window: shows a text modally and returns when it has closed.
+class Aviso {
+public:
+    virtual ~Aviso() = default;
+    virtual void mostrar(const QString& texto) = 0;
+};
+
+// A modal message box titled "Zumbarta" with an OK button.
+class CajaMensaje {
+public:
+    enum class Icono { Informacion, Advertencia, Ninguno };
+    virtual ~CajaMensaje() = default;
+    virtual void mostrar(Icono icono, const QString& texto) = 0;
+};
+
+class Sonido {
+public:
+    virtual ~Sonido() = default;
+    virtual void beep() = 0;
+    // Starts a WAV file and returns at once; any failure is silent.
+    virtual void reproducir(const QString& archivo) = 0;
+};
+
+// Uniform draws in [0, 1). resembrar() mixes the clock into the state; it never
+// restarts the sequence, so draws made within one clock tick still differ.
+class Azar {
+public:
+    virtual ~Azar() = default;
+    virtual void resembrar() = 0;
+    virtual double rnd() = 0;
+};
+
+// The F2 key, read system-wide: pressed since the last poll?
+class TeclaF2 {
+public:
+    virtual ~TeclaF2() = default;
+    virtual bool pulsada() = 0;
+};
+
+// Where the game's network messages leave. The network layer installs one
+// while a network game is set up.
+class Enlace {
+public:
+    virtual ~Enlace() = default;
+    virtual void enviaratodos(const QString& vsData, bool vbSelf) = 0;
+    virtual void enviaraservidor(const QString& vsData) = 0;
+};

@@ -1,0 +1,76 @@
+#include "game/reparto.h"
+
+#include "game/envio.h"
+#include "game/juego.h"
+#include "game/pozo.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// Border colours, chosen by a draw of 1..5.
+constexpr std::array<std::uint32_t, 6> kBordes{0, 0xC0, 0xFF0000, 0xC000, 0x80FF, 0xC0C0};
+
+int sorteo(Juego& j, int n)
+{
+    return static_cast<int>(std::floor(j.azar->rnd() * n)) + 1;
+}
+
+}  // namespace
+
+void repartirFichas(Juego& j)
+{
+    std::array<std::int16_t, 10> cuenta{};
+    for (int k = 1; k <= kFichas; ++k) {
+        j.azar->resembrar();
+        j.e.fichaCU[k].borde = kBordes[sorteo(j, 5)];
+
+        // A draw is counted even when refused, so a full value stays refused
+        // for the rest of the deal; the limits add up to exactly 49.
+        int v;
+        do {
+            v = sorteo(j, 9);
+            ++cuenta[v];
+        } while ((v < 5 && cuenta[v] > 6) || (v > 4 && cuenta[v] > 5));
+
+        j.e.Valor[k] = QString::number(v);
+        enviar(j, QStringLiteral("[fichaValor]%1,%2").arg(k).arg(v));
+    }
+    j.cambio();
+}
+
+void nuevaFichaRedonda(Juego& j)
+{
+    if (j.e.juegoLocal || j.e.esServidor) {
+        j.azar->resembrar();
+        const QString nn = pozo::elegir(j.e.fichasRedondas, j.azar->rnd());
+        j.e.fichaRE = QString::number(nn.toInt());
+        j.e.fichasRedondas = pozo::quitar(j.e.fichasRedondas, nn);
+        enviar(j, QStringLiteral("[ficharedonda]") + j.e.fichaRE + QLatin1Char(',') + j.e.fichasRedondas);
+    } else {
+        enviar(j, QStringLiteral("[ficharedonda]"));
+    }
+    j.cambio();
+}
+
+void mn_repar_Click(Juego& j)
+{
+    Estado& e = j.e;
+    for (int s = 1; s <= kMaxJugadores; ++s) {
+        e.datosJugadores[s].fichas = 0;
+        e.Fichas[s].texto = QStringLiteral("0");
+    }
+    e.minutos = e.segundos = e.minutosPasados = 0;
+    e.fichasRedondas = pozo::completo();
+    nuevaFichaRedonda(j);
+    e.ganador = 0;
+    if (e.turno != 0) {
+        e.Jugadores[e.turno].opaca = false;
+        e.turno = 0;
+    }
+    j.Timer1.start();
+    j.maquinas.start();
+    repartirFichas(j);
+}

@@ -1,0 +1,49 @@
+#include "mainwindow/figuras.h"
+
+#include <QPainter>
+
+QColor colorBGR(std::uint32_t bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+FiguraFicha::FiguraFicha(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FiguraFicha::pintar(std::uint32_t fondo, std::uint32_t borde)
+{
+    if (fondo == fondo_ && borde == borde_)
+        return;
+    fondo_ = fondo;
+    borde_ = borde;
+    update();
+}
+
+void FiguraFicha::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal grosor = std::max<qreal>(2.0, width() / 16.0);
+    const QRectF r = QRectF(rect()).adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2);
+    p.setPen(QPen(colorBGR(borde_), grosor));
+    p.setBrush(colorBGR(fondo_));
+    const qreal radio = width() / 5.0;
+    p.drawRoundedRect(r, radio, radio);
+}
+
+Circulo::Circulo(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Circulo::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal grosor = std::max<qreal>(2.0, width() / 24.0);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), grosor));
+    p.setBrush(QColor(0xFF, 0xF4, 0xC0));
+    p.drawEllipse(QRectF(rect()).adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2));
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The main window: the board, the target tile, the player table, the clock,
+// the "Turno" button, the chat and the status bar. It shows the game state
+// and passes the players' actions on; the rules live in the core.
+
+#include <QMainWindow>
+#include <array>
+
+class Juego;
+class Lienzo;
+class FiguraFicha;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// A label that reports a left click.
+class EtiquetaClic;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(Juego& j, QWidget* parent = nullptr);
+
+    Juego& juego() { return j_; }
+
+public slots:
+    // Shows the state as it stands now.
+    void mostrar();
+
+signals:
+    void fichaPulsada(int k);
+
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+
+private:
+    void construirTablero();
+    void construirTabla();
+    void construirControles();
+    void construirMenus();
+
+    Juego& j_;
+    Lienzo* lienzo_ = nullptr;
+    std::array<FiguraFicha*, 50> fichaCU_{};
+    std::array<EtiquetaClic*, 50> valor_{};
+    QLabel* fichaRE_ = nullptr;
+    std::array<QLabel*, 7> jugadores_{};
+    std::array<QLabel*, 7> fichas_{};
+    std::array<QLabel*, 7> partidas_{};
+    QLabel* label3_ = nullptr;
+    QLabel* relog_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPlainTextEdit* txtDialog_ = nullptr;
+    QLineEdit* txtMessage_ = nullptr;
+    QPushButton* cmdSend_ = nullptr;
+    QLabel* barra_ = nullptr;
+
+    QAction* mn_pausar_ = nullptr;
+    QAction* mn_repar_ = nullptr;
+    QAction* mn_finpartida_ = nullptr;
+    std::array<QAction*, 3> mn_mod_{};
+};

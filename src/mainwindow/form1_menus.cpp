@@ -1,0 +1,65 @@
+// The menu bar of the main window: captions, names and start states.
+
+#include "mainwindow/form1.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QAction* entrada(QMenu* menu, const char* nombre, const QString& texto)
+{
+    QAction* a = menu->addAction(texto);
+    a->setObjectName(QLatin1String(nombre));
+    return a;
+}
+
+void separador(QMenu* menu, const char* nombre)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(nombre));
+}
+
+}  // namespace
+
+void Form1::construirMenus()
+{
+    QMenu* juego = menuBar()->addMenu(QStringLiteral("Juego"));
+    juego->setObjectName(QStringLiteral("Mn_juego"));
+
+    QMenu* nuevo = juego->addMenu(QStringLiteral("Nuevo Juego"));
+    nuevo->setObjectName(QStringLiteral("Mn_njuevo"));
+    entrada(nuevo, "mn_local", QStringLiteral("Partida local"));
+    entrada(nuevo, "mn_red", QStringLiteral("Partida en red"));
+
+    separador(juego, "mn_line1");
+
+    QMenu* modo = juego->addMenu(QStringLiteral("Modo de juego"));
+    modo->setObjectName(QStringLiteral("mn_modoj"));
+    mn_mod_[1] = entrada(modo, "mn_mod(1)", QStringLiteral("Continuo"));
+    mn_mod_[2] = entrada(modo, "mn_mod(2)", QStringLiteral("Lineal"));
+    for (int i = 1; i <= 2; ++i)
+        mn_mod_[i]->setCheckable(true);
+
+    mn_pausar_ = entrada(juego, "mn_pausar", QStringLiteral("Pausar"));
+    mn_pausar_->setCheckable(true);
+    mn_repar_ = entrada(juego, "mn_repar", QStringLiteral("Repartir"));
+
+    separador(juego, "mn_line2");
+    mn_finpartida_ = entrada(juego, "mn_finpartida", QStringLiteral("Finalizar partida"));
+    separador(juego, "mn_line4");
+
+    QAction* salir = entrada(juego, "mn_salida", QStringLiteral("Salir"));
+    salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    salir->setShortcutContext(Qt::ApplicationShortcut);
+    // Ends the program at once: no close-down, no question.
+    connect(salir, &QAction::triggered, qApp, [] { QCoreApplication::exit(0); });
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    ayuda->setObjectName(QStringLiteral("mn_ayuda"));
+    entrada(ayuda, "mn_ayuda2", QStringLiteral("Temas de ayuda"));
+    separador(ayuda, "mn_line3");
+    entrada(ayuda, "mn_acerca", QStringLiteral("Acerca de ..."));
+}

@@ -1,0 +1,33 @@
+// Starts the real program as a player would (offscreen), lets it run a
+// moment, then asks it to close: it must exit cleanly, and under the
+// sanitizers it must have nothing to report.
+
+#include <QProcess>
+#include <QtTest>
+
+class TestArranque : public QObject {
+    Q_OBJECT
+private slots:
+    void arrancaYCierraLimpio()
+    {
+        QProcess juego;
+        juego.setProcessChannelMode(QProcess::SeparateChannels);
+        juego.start(QStringLiteral(ZUMBARTA_EXE), {});
+        QVERIFY2(juego.waitForStarted(10000), qPrintable(juego.errorString()));
+
+        // Still up after a moment: start-up did not crash or quit.
+        QVERIFY(!juego.waitForFinished(2000));
+        QCOMPARE(juego.state(), QProcess::Running);
+
+        juego.terminate();
+        QVERIFY(juego.waitForFinished(20000));
+        const QString errores = QString::fromLocal8Bit(juego.readAllStandardError());
+        QVERIFY2(juego.exitStatus() == QProcess::NormalExit, qPrintable(errores));
+        QVERIFY2(juego.exitCode() == 0, qPrintable(errores));
+        QVERIFY2(!errores.contains(QStringLiteral("Sanitizer")), qPrintable(errores));
+        QVERIFY2(!errores.contains(QStringLiteral("runtime error")), qPrintable(errores));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestArranque)
+#include "test_arranque.moc"
