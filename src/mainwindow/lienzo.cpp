@@ -44,7 +44,10 @@ void Lienzo::colocar(QWidget* w, QRect twips, qreal puntos, bool negrita)
 {
     w->setParent(this);
     piezas_.push_back({w, twips, puntos, negrita});
-    recolocar();
+    // Placing waits for the first resize: laying out a hundred children
+    // again after each one made the window slow to open.
+    if (isVisible())
+        recolocar();
 }
 
 QRectF Lienzo::aPixeles(QRectF t) const
