@@ -26,7 +26,7 @@ asan: deps
 
 bench: build
 	bench/startup
-	./build/release/bench/zumbarta_bench || true
+	./build/release/bench/zumbarta_bench
 
 clean:
 	rm -rf build
