@@ -138,7 +138,7 @@ void Form1::construirControles()
     cmdSend_->setObjectName(QStringLiteral("cmdSend"));
     lienzo_->colocar(cmdSend_, QRect(6120, 7080, 1095, 375), 9, false);
 
-    auto* credito = etiqueta(QStringLiteral("Label5"), QStringLiteral("Zumbarta \u2014 c\u00e1lculo mental para toda la mesa"),
+    auto* credito = etiqueta(QStringLiteral("Label5"), QStringLiteral("C\u00e1lculo mental para toda la mesa"),
                              Qt::AlignRight | Qt::AlignVCenter);
     lienzo_->colocar(credito, QRect(7320, 7120, 3120, 300), 7.5, false);
 }
