@@ -29,15 +29,18 @@ private slots:
         Form1 w(p.j);
         w.show();
         frmAbout* vista = nullptr;
+        QWidget* padre = nullptr;
         QTimer::singleShot(0, this, [&] {
             vista = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
             if (!vista)
                 return;
+            padre = vista->parentWidget();
             QTest::mouseClick(vista->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
             QTest::mouseClick(vista->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         });
         w.findChild<QAction*>(QStringLiteral("mn_acerca"))->trigger();
         QVERIFY(vista);
+        QCOMPARE(padre, &w);
         QCOMPARE(p.caja.cajas.size(), std::size_t(1));
         QVERIFY(!QApplication::activeModalWidget());
     }
