@@ -2,7 +2,6 @@
 // are there and their examples add up, and missing pages never break it.
 
 #include "dialogs/frmayuda.h"
-#include "dialogs/temasayuda.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,21 +123,6 @@ private slots:
         QVERIFY(f.txtAyuda()->toPlainText().contains(QStringLiteral("falta.html")));
         f.txtAyuda()->backward();
         QCOMPARE(f.txtAyuda()->toPlainText(), QStringLiteral("Falta"));
-    }
-
-    // "Temas de ayuda" makes one help window for the main window and shows it
-    // again on every call; a program folder without pages still opens it.
-    void temasDeAyudaReusaSuVentana()
-    {
-        QWidget principal;
-        frmAyuda* a = abrirTemasDeAyuda(QFileInfo(carpeta_).path(), &principal);
-        QVERIFY(a && a->isVisible() && a->parent() == &principal);
-        a->close();
-        QCOMPARE(abrirTemasDeAyuda(QFileInfo(carpeta_).path(), &principal), a);
-        QVERIFY(a->isVisible());
-
-        QWidget otra;
-        QVERIFY(abrirTemasDeAyuda(QString(), &otra)->txtAyuda()->toPlainText().contains(kFalta));
     }
 };
 

@@ -45,7 +45,8 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
-    // "Temas de ayuda" opens the help pages of the program folder, once.
+    // "Temas de ayuda" opens the help pages of the program folder in one
+    // window, which a later call shows again after it was closed.
     void temasDeAyudaMuestraLasPaginas()
     {
         JuegoDePrueba p;
@@ -53,6 +54,7 @@ private slots:
         Form1 w(p.j);
         QAction* temas = w.findChild<QAction*>(QStringLiteral("mn_ayuda2"));
         temas->trigger();
+        w.findChild<frmAyuda*>()->close();
         temas->trigger();
         const auto ventanas = w.findChildren<frmAyuda*>();
         QCOMPARE(ventanas.size(), 1);
