@@ -2,6 +2,10 @@
 
 #include "mainwindow/form1.h"
 
+#include "dialogs/frmabout.h"
+#include "dialogs/temasayuda.h"
+#include "game/juego.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -59,7 +63,9 @@ void Form1::construirMenus()
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("mn_ayuda"));
-    entrada(ayuda, "mn_ayuda2", QStringLiteral("Temas de ayuda"));
+    QAction* temas = entrada(ayuda, "mn_ayuda2", QStringLiteral("Temas de ayuda"));
+    connect(temas, &QAction::triggered, this, [this] { abrirTemasDeAyuda(j_.e.ruta, this); });
     separador(ayuda, "mn_line3");
-    entrada(ayuda, "mn_acerca", QStringLiteral("Acerca de ..."));
+    QAction* acerca = entrada(ayuda, "mn_acerca", QStringLiteral("Acerca de ..."));
+    connect(acerca, &QAction::triggered, this, [this] { frmAbout(*j_.caja, this).exec(); });
 }

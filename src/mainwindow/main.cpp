@@ -1,3 +1,5 @@
+#include "dialogs/cajasencilla.h"
+#include "dialogs/icono.h"
 #include "game/arranque.h"
 #include "game/juego.h"
 #include "mainwindow/aplicacion.h"
@@ -11,10 +13,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zumbarta"));
     prepararAplicacion(app);
+    QApplication::setWindowIcon(iconoZumbarta());
 
     Juego juego;
     SonidoQt sonido;
     juego.usarSonido(&sonido);
+    CajaSencilla caja;
+    juego.usarCaja(&caja);
 
     Form1 ventana(juego);
     Form_Load(juego, QCoreApplication::applicationDirPath());

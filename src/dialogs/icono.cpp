@@ -1,0 +1,9 @@
+#include "dialogs/icono.h"
+
+QIcon iconoZumbarta()
+{
+    QIcon icono;
+    for (int lado : {16, 24, 32, 48, 64, 128, 256})
+        icono.addFile(QStringLiteral(":/icono/zumbarta-%1.png").arg(lado), QSize(lado, lado));
+    return icono;
+}
