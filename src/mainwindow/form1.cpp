@@ -67,6 +67,7 @@ Form1::Form1(Juego& j, QWidget* parent) : QMainWindow(parent), j_(j)
     setStatusBar(barra);
 
     connect(&j_, &Juego::cambiado, this, &Form1::mostrar);
+    conectarPartida();
     mostrar();
 }
 

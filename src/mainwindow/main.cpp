@@ -1,3 +1,6 @@
+#include "dialogs/cajaqt.h"
+#include "dialogs/form3.h"
+#include "flow/temporizadores.h"
 #include "game/arranque.h"
 #include "game/juego.h"
 #include "mainwindow/aplicacion.h"
@@ -15,8 +18,13 @@ int main(int argc, char* argv[])
     Juego juego;
     SonidoQt sonido;
     juego.usarSonido(&sonido);
+    CajaQt caja;
+    juego.usarCaja(&caja);
+    conectarTemporizadores(juego);
 
     Form1 ventana(juego);
+    Form3 aviso(juego, &ventana);
+    juego.usarAviso(&aviso);
     Form_Load(juego, QCoreApplication::applicationDirPath());
     ventana.show();
     return app.exec();

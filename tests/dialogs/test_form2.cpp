@@ -1,0 +1,273 @@
+// The local setup dialog as a player meets it: real widgets, offscreen.
+
+#include "dialogs/form2.h"
+#include "dialogs/twips.h"
+#include "dobles.h"
+#include "game/marcador.h"
+#include "partida.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+template <class T>
+T* hijo(QWidget& w, const QString& nombre)
+{
+    T* c = w.findChild<T*>(nombre);
+    if (!c)
+        qFatal("no hay %s", qPrintable(nombre));
+    return c;
+}
+
+QLineEdit* texto(QWidget& f, int i) { return hijo<QLineEdit>(f, QStringLiteral("Text1(%1)").arg(i)); }
+QCheckBox* casilla(QWidget& f, int i) { return hijo<QCheckBox>(f, QStringLiteral("Check1(%1)").arg(i)); }
+QComboBox* cantidad(QWidget& f) { return hijo<QComboBox>(f, QStringLiteral("Combo1")); }
+QPushButton* boton(QWidget& f, const char* nombre) { return hijo<QPushButton>(f, QLatin1String(nombre)); }
+
+void nombrar(QWidget& f, const QStringList& nombres)
+{
+    for (int i = 1; i <= nombres.size(); ++i) {
+        texto(f, i)->clear();
+        QTest::keyClicks(texto(f, i), nombres[i - 1]);
+    }
+}
+
+}  // namespace
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Form2::opcionJugadores = 0; }
+
+    void alAbrir()
+    {
+        JuegoDePrueba p(false);
+        Form2 f(p.j);
+        QCOMPARE(f.windowTitle(), QString());
+        QVERIFY(!(f.windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(f.size(), QSize(287, 236));
+        QCOMPARE(hijo<QLabel>(f, "Label1")->text(), QStringLiteral("Numero de Jugadores"));
+        QCOMPARE(hijo<QLabel>(f, "Label3")->text(), QStringLiteral("Maquina"));
+        QCOMPARE(boton(f, "Command3")->text(), QStringLiteral(">>>"));
+        QCOMPARE(boton(f, "Command1")->text(), QStringLiteral("Aceptar"));
+        QCOMPARE(boton(f, "Command2")->text(), QStringLiteral("Cancelar"));
+        QCOMPARE(hijo<QGroupBox>(f, "Frame2")->title(), QStringLiteral("Nivel de la maquina"));
+        const QStringList niveles{"Facil", "Moderado", "Dificil", "Muy dificil"};
+        for (int n = 1; n <= 4; ++n) {
+            auto* r = hijo<QRadioButton>(f, QStringLiteral("Nivel(%1)").arg(n));
+            QCOMPARE(r->text(), niveles[n - 1]);
+            QVERIFY(!r->isChecked());
+        }
+        QCOMPARE(cantidad(f)->count(), 5);
+        QCOMPARE(cantidad(f)->itemText(0), QStringLiteral("2"));
+        QCOMPARE(cantidad(f)->itemText(4), QStringLiteral("6"));
+        QCOMPARE(cantidad(f)->currentText(), QString());
+        for (int i = 1; i <= 6; ++i) {
+            QCOMPARE(hijo<QLabel>(f, QStringLiteral("Label2(%1)").arg(i))->text(), QStringLiteral("Jugador %1").arg(i));
+            QVERIFY(texto(f, i)->isHidden());
+            QCOMPARE(texto(f, i)->maxLength(), 13);
+            QVERIFY(!casilla(f, i)->isChecked());
+            QCOMPARE(casilla(f, i)->toolTip(), QStringLiteral("Haga Click aqui para activar este jugador como maquina"));
+        }
+    }
+
+    void tamanos_data()
+    {
+        QTest::addColumn<int>("k");
+        for (int k = 0; k <= 4; ++k)
+            QTest::addRow("%d jugadores", k + 2) << k;
+    }
+    // Each count shows its rows and grows the dialog by one row; rows
+    // beyond it fall outside the name frame.
+    void tamanos()
+    {
+        QFETCH(int, k);
+        JuegoDePrueba p(false);
+        Form2 f(p.j);
+        f.show();
+        cantidad(f)->setCurrentIndex(k);
+        QCOMPARE(Form2::opcionJugadores, k);
+        QCOMPARE(f.height(), twips::px(3545 + 500 * k));
+        QCOMPARE(f.width(), twips::px(4305));
+        auto* marco = hijo<QFrame>(f, "Frame1");
+        QCOMPARE(marco->height(), twips::px(1355 + 480 * k));
+        QCOMPARE(boton(f, "Command1")->y(), twips::px(2680 + 500 * k));
+        QCOMPARE(boton(f, "Command2")->y(), twips::px(2680 + 500 * k));
+        for (int i = 1; i <= 6; ++i) {
+            QCOMPARE(texto(f, i)->isVisible(), i <= k + 2);
+            QCOMPARE(casilla(f, i)->geometry().bottom() < marco->height(), i <= k + 2);
+        }
+        QVERIFY(boton(f, "Command1")->geometry().bottom() < f.height());
+    }
+
+    // Only "2" to "6" choose a count; any other key leaves it.
+    void teclasDelNumero()
+    {
+        JuegoDePrueba p(false);
+        Form2 f(p.j);
+        f.show();
+        QLineEdit* campo = cantidad(f)->lineEdit();
+        QTest::keyClick(campo, '4');
+        QCOMPARE(Form2::opcionJugadores, 2);
+        QCOMPARE(cantidad(f)->currentText(), QStringLiteral("4"));
+        QVERIFY(texto(f, 4)->isVisible() && !texto(f, 5)->isVisible());
+        for (char c : {'7', 'a', '1'})
+            QTest::keyClick(campo, c);
+        QCOMPARE(Form2::opcionJugadores, 2);
+        QVERIFY(texto(f, 4)->isVisible());
+        QTest::keyClick(campo, '2');
+        QCOMPARE(Form2::opcionJugadores, 0);
+        QVERIFY(!texto(f, 3)->isVisible());
+    }
+
+    void ensancharYNivel()
+    {
+        JuegoDePrueba p(false);
+        Form2 f(p.j);
+        f.show();
+        auto* nivel = hijo<QGroupBox>(f, "Frame2");
+        QVERIFY(nivel->x() >= f.width());
+        boton(f, "Command3")->click();
+        QCOMPARE(boton(f, "Command3")->text(), QStringLiteral("<<<"));
+        QCOMPARE(f.width(), twips::px(7425));
+        QVERIFY(nivel->geometry().right() < f.width());
+        // A level counts at once, even if the dialog is cancelled.
+        hijo<QRadioButton>(f, "Nivel(3)")->click();
+        QCOMPARE(p.j.maquinas.interval(), 5000);
+        boton(f, "Command2")->click();
+        QCOMPARE(p.j.maquinas.interval(), 5000);
+        boton(f, "Command3")->click();
+        QCOMPARE(f.width(), twips::px(4305));
+    }
+
+    // At least one human among the seats in play, checked when a box is ticked.
+    void casillasDeMaquina()
+    {
+        JuegoDePrueba p(false);
+        Form2 f(p.j);
+        f.show();
+        cantidad(f)->setCurrentIndex(0);
+        casilla(f, 1)->click();
+        QCOMPARE(texto(f, 1)->text(), QStringLiteral("Maquina 1"));
+        QVERIFY(texto(f, 1)->isReadOnly());
+        QTest::keyClicks(texto(f, 2), QStringLiteral("Eva"));
+        casilla(f, 2)->click();
+        QCOMPARE(p.caja.cajas.size(), std::size_t(1));
+        QCOMPARE(p.caja.cajas[0].texto, QStringLiteral("DEBE AL MENOS EXISTIR UN JUGADOR HUMANO EN EL JUEGO"));
+        QVERIFY(p.caja.cajas[0].icono == CajaMensaje::Icono::Informacion);
+        QVERIFY(!casilla(f, 2)->isChecked());
+        QCOMPARE(texto(f, 2)->text(), QString());
+        QVERIFY(!texto(f, 2)->isReadOnly());
+        casilla(f, 1)->click();
+        QCOMPARE(texto(f, 1)->text(), QString());
+        QVERIFY(!texto(f, 1)->isReadOnly());
+        // Nothing of this reached the game.
+        QCOMPARE(p.j.e.maquina, (std::array<int, 7>{}));
+        QCOMPARE(p.j.e.datosJugadores[1].nombre, QString());
+    }
+
+    // Ticking with three, then choosing two, leaves only machines: allowed.
+    void soloMaquinasAlReducir()
+    {
+        JuegoDePrueba p(false);
+        Form2 f(p.j);
+        f.show();
+        cantidad(f)->setCurrentIndex(1);
+        casilla(f, 1)->click();
+        casilla(f, 2)->click();
+        cantidad(f)->setCurrentIndex(0);
+        boton(f, "Command1")->click();
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+        QCOMPARE(p.j.e.numJugadores, 2);
+        QCOMPARE(p.j.e.maquina, (std::array<int, 7>{0, 1, 1, 0, 0, 0, 0}));
+        QCOMPARE(p.j.e.Jugadores[1].texto, QStringLiteral(" 1     Maquina 1"));
+    }
+
+    // Refusals come in their order and keep the dialog open with its contents.
+    void aceptarComprueba()
+    {
+        JuegoDePrueba p(false);
+        Form2 f(p.j);
+        f.show();
+        QTest::keyClick(cantidad(f)->lineEdit(), '3');
+        nombrar(f, {"Ana", " ", "El retirado"});
+        boton(f, "Command1")->click();
+        nombrar(f, {"Ana", "Bea", "El retirado"});
+        boton(f, "Command1")->click();
+        QVERIFY(f.isVisible());
+        QCOMPARE(p.caja.cajas.size(), std::size_t(2));
+        QCOMPARE(p.caja.cajas[0].texto, QStringLiteral("TODOS LOS USUARIOS DEBEN TENER ALGUN NOMBRE"));
+        QVERIFY(p.caja.cajas[0].icono == CajaMensaje::Icono::Advertencia);
+        QCOMPARE(p.caja.cajas[1].texto, QStringLiteral("NINGUN NOMBRE PUEDE CONTENER LA PALABRA RETIRADO"));
+        QCOMPARE(texto(f, 3)->text(), QStringLiteral("El retirado"));
+        QCOMPARE(p.j.e.numJugadores, 0);
+        QCOMPARE(p.j.e.barra, QString());
+
+        nombrar(f, {"Ana", "Bea", "Carlos"});
+        boton(f, "Command1")->click();
+        QVERIFY(!f.isVisible());
+        QCOMPARE(p.j.e.numJugadores, 3);
+        QCOMPARE(p.j.e.datosJugadores[3].nombre, QStringLiteral("Carlos"));
+        QVERIFY(p.j.Timer1.isActive());
+    }
+
+    // "Cancelar" in a running game: names, tiles and machines as they were.
+    void cancelarDejaLaPartida()
+    {
+        JuegoDePrueba p(false);
+        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19, {false, false, false}));
+        marcador::sumarFichas(p.j.e, 1, 2);
+        abrirPartidaLocal(p.j);
+        Form2 f(p.j);
+        f.show();
+        cantidad(f)->setCurrentIndex(0);
+        nombrar(f, {"Zoe"});
+        casilla(f, 2)->click();
+        boton(f, "Command2")->click();
+        QVERIFY(!f.isVisible());
+        QCOMPARE(p.j.e.datosJugadores[1].nombre, QStringLiteral("Ana"));
+        QCOMPARE(p.j.e.datosJugadores[1].fichas, 2);
+        QCOMPARE(p.j.e.maquina[2], 0);
+        QVERIFY(p.j.Timer1.isActive() && p.j.Timer2.isActive() && p.j.maquinas.isActive());
+    }
+
+    // No way out but the two buttons.
+    void noSeCierraDeOtroModo()
+    {
+        JuegoDePrueba p(false);
+        Form2 f(p.j);
+        f.show();
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(f.isVisible());
+        f.close();
+        QVERIFY(f.isVisible());
+    }
+
+    // The count chosen last is the one a fresh opening starts from.
+    void laCantidadSeRecuerda()
+    {
+        JuegoDePrueba p(false);
+        {
+            Form2 f(p.j);
+            cantidad(f)->setCurrentIndex(3);
+        }
+        Form2 f(p.j);
+        QCOMPARE(cantidad(f)->currentText(), QString());
+        QVERIFY(texto(f, 1)->isHidden());
+        f.show();
+        boton(f, "Command1")->click();  // five seats, none named yet
+        QCOMPARE(p.caja.cajas.size(), std::size_t(1));
+        QCOMPARE(p.caja.cajas[0].texto, QStringLiteral("TODOS LOS USUARIOS DEBEN TENER ALGUN NOMBRE"));
+        QCOMPARE(Form2::opcionJugadores, 3);
+    }
+};
+
+QTEST_MAIN(TestForm2)
+#include "test_form2.moc"
