@@ -141,7 +141,9 @@ void Form1::construirControles()
 
     auto* credito = etiqueta(QStringLiteral("Label5"), QStringLiteral("Zumbarta \u2014 c\u00e1lculo mental para toda la mesa"),
                              Qt::AlignRight | Qt::AlignVCenter);
-    lienzo_->colocar(credito, QRect(7320, 7120, 3120, 300), 7.5, false);
+    // Two short lines fit beside "Enviar" where one long one was cut off.
+    credito->setWordWrap(true);
+    lienzo_->colocar(credito, QRect(7320, 7060, 3120, 480), 7.5, false);
 }
 
 void Form1::mostrar()

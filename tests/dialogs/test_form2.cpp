@@ -46,6 +46,7 @@ class TestForm2 : public QObject {
 private slots:
     void init() { Form2::opcionJugadores = 0; }
 
+    // Every control with its text; no close box, and Esc does not close.
     void alAbrir()
     {
         JuegoDePrueba p(false);
@@ -53,29 +54,30 @@ private slots:
         QCOMPARE(f.windowTitle(), QString());
         QVERIFY(!(f.windowFlags() & Qt::WindowCloseButtonHint));
         QCOMPARE(f.size(), QSize(287, 236));
-        QCOMPARE(hijo<QLabel>(f, "Label1")->text(), QStringLiteral("Numero de Jugadores"));
-        QCOMPARE(hijo<QLabel>(f, "Label3")->text(), QStringLiteral("Maquina"));
-        QCOMPARE(boton(f, "Command3")->text(), QStringLiteral(">>>"));
-        QCOMPARE(boton(f, "Command1")->text(), QStringLiteral("Aceptar"));
-        QCOMPARE(boton(f, "Command2")->text(), QStringLiteral("Cancelar"));
+        const std::pair<const char*, const char*> textos[] = {
+            {"Label1", "Numero de Jugadores"}, {"Label3", "Maquina"}, {"Command3", ">>>"},
+            {"Command1", "Aceptar"}, {"Command2", "Cancelar"}, {"Nivel(1)", "Facil"}, {"Nivel(2)", "Moderado"},
+            {"Nivel(3)", "Dificil"}, {"Nivel(4)", "Muy dificil"}, {"Label2(1)", "Jugador 1"}, {"Label2(6)", "Jugador 6"}};
+        for (auto [nombre, t] : textos)
+            QCOMPARE(hijo<QWidget>(f, QLatin1String(nombre))->property("text").toString(), QLatin1String(t));
         QCOMPARE(hijo<QGroupBox>(f, "Frame2")->title(), QStringLiteral("Nivel de la maquina"));
-        const QStringList niveles{"Facil", "Moderado", "Dificil", "Muy dificil"};
-        for (int n = 1; n <= 4; ++n) {
-            auto* r = hijo<QRadioButton>(f, QStringLiteral("Nivel(%1)").arg(n));
-            QCOMPARE(r->text(), niveles[n - 1]);
-            QVERIFY(!r->isChecked());
-        }
-        QCOMPARE(cantidad(f)->count(), 5);
-        QCOMPARE(cantidad(f)->itemText(0), QStringLiteral("2"));
-        QCOMPARE(cantidad(f)->itemText(4), QStringLiteral("6"));
+        for (int n = 1; n <= 4; ++n)
+            QVERIFY(!hijo<QRadioButton>(f, QStringLiteral("Nivel(%1)").arg(n))->isChecked());
+        QStringList cantidades;
+        for (int i = 0; i < cantidad(f)->count(); ++i)
+            cantidades << cantidad(f)->itemText(i);
+        QCOMPARE(cantidades, (QStringList{"2", "3", "4", "5", "6"}));
         QCOMPARE(cantidad(f)->currentText(), QString());
         for (int i = 1; i <= 6; ++i) {
-            QCOMPARE(hijo<QLabel>(f, QStringLiteral("Label2(%1)").arg(i))->text(), QStringLiteral("Jugador %1").arg(i));
             QVERIFY(texto(f, i)->isHidden());
             QCOMPARE(texto(f, i)->maxLength(), 13);
             QVERIFY(!casilla(f, i)->isChecked());
             QCOMPARE(casilla(f, i)->toolTip(), QStringLiteral("Haga Click aqui para activar este jugador como maquina"));
         }
+        f.show();
+        QTest::keyClick(&f, Qt::Key_Escape);
+        f.close();
+        QVERIFY(f.isVisible());
     }
 
     void tamanos_data()
@@ -107,7 +109,8 @@ private slots:
         QVERIFY(boton(f, "Command1")->geometry().bottom() < f.height());
     }
 
-    // Only "2" to "6" choose a count; any other key leaves it.
+    // Only "2" to "6" choose a count; any other key leaves it. The count
+    // outlives the dialog.
     void teclasDelNumero()
     {
         JuegoDePrueba p(false);
@@ -122,9 +125,17 @@ private slots:
             QTest::keyClick(campo, c);
         QCOMPARE(Form2::opcionJugadores, 2);
         QVERIFY(texto(f, 4)->isVisible());
-        QTest::keyClick(campo, '2');
-        QCOMPARE(Form2::opcionJugadores, 0);
-        QVERIFY(!texto(f, 3)->isVisible());
+        f.hide();
+
+        // A fresh opening starts from the count chosen last, rows hidden.
+        Form2 otro(p.j);
+        QCOMPARE(cantidad(otro)->currentText(), QString());
+        QVERIFY(texto(otro, 1)->isHidden());
+        otro.show();
+        boton(otro, "Command1")->click();  // four seats, none named yet
+        QCOMPARE(p.caja.cajas.size(), std::size_t(1));
+        QCOMPARE(p.caja.cajas[0].texto, QStringLiteral("TODOS LOS USUARIOS DEBEN TENER ALGUN NOMBRE"));
+        QCOMPARE(Form2::opcionJugadores, 2);
     }
 
     void ensancharYNivel()
@@ -138,9 +149,12 @@ private slots:
         QCOMPARE(boton(f, "Command3")->text(), QStringLiteral("<<<"));
         QCOMPARE(f.width(), twips::px(7425));
         QVERIFY(nivel->geometry().right() < f.width());
-        // A level counts at once, even if the dialog is cancelled.
-        hijo<QRadioButton>(f, "Nivel(3)")->click();
-        QCOMPARE(p.j.maquinas.interval(), 5000);
+        // A level counts at once, even if the dialog is then cancelled.
+        const int ms[] = {0, 15000, 10000, 5000, 3000};
+        for (int n : {2, 4, 1, 3}) {
+            hijo<QRadioButton>(f, QStringLiteral("Nivel(%1)").arg(n))->click();
+            QCOMPARE(p.j.maquinas.interval(), ms[n]);
+        }
         boton(f, "Command2")->click();
         QCOMPARE(p.j.maquinas.interval(), 5000);
         boton(f, "Command3")->click();
@@ -236,36 +250,6 @@ private slots:
         QCOMPARE(p.j.e.datosJugadores[1].fichas, 2);
         QCOMPARE(p.j.e.maquina[2], 0);
         QVERIFY(p.j.Timer1.isActive() && p.j.Timer2.isActive() && p.j.maquinas.isActive());
-    }
-
-    // No way out but the two buttons.
-    void noSeCierraDeOtroModo()
-    {
-        JuegoDePrueba p(false);
-        Form2 f(p.j);
-        f.show();
-        QTest::keyClick(&f, Qt::Key_Escape);
-        QVERIFY(f.isVisible());
-        f.close();
-        QVERIFY(f.isVisible());
-    }
-
-    // The count chosen last is the one a fresh opening starts from.
-    void laCantidadSeRecuerda()
-    {
-        JuegoDePrueba p(false);
-        {
-            Form2 f(p.j);
-            cantidad(f)->setCurrentIndex(3);
-        }
-        Form2 f(p.j);
-        QCOMPARE(cantidad(f)->currentText(), QString());
-        QVERIFY(texto(f, 1)->isHidden());
-        f.show();
-        boton(f, "Command1")->click();  // five seats, none named yet
-        QCOMPARE(p.caja.cajas.size(), std::size_t(1));
-        QCOMPARE(p.caja.cajas[0].texto, QStringLiteral("TODOS LOS USUARIOS DEBEN TENER ALGUN NOMBRE"));
-        QCOMPARE(Form2::opcionJugadores, 3);
     }
 };
 

@@ -2,9 +2,6 @@
 
 #include "dialogs/form3.h"
 #include "dobles.h"
-#include "flow/vencimiento.h"
-#include "game/avisos.h"
-#include "game/turno.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,7 +25,8 @@ void alAbrirse(std::function<void()> paso)
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
-    void aspecto()
+    // Left alone it closes by itself, and the round clock stays as it was.
+    void seCierraSolo()
     {
         JuegoDePrueba p;
         Form3 f(p.j);
@@ -37,14 +35,6 @@ private slots:
         QCOMPARE(f.size(), QSize(213, 88));
         QCOMPARE(aceptar(f)->text(), QStringLiteral("A&ceptar"));
         QCOMPARE(reloj(f)->interval(), 3000);
-        QVERIFY(!reloj(f)->isActive());
-    }
-
-    // Left alone it closes by itself, and the round clock stays as it was.
-    void seCierraSolo()
-    {
-        JuegoDePrueba p;
-        Form3 f(p.j);
         reloj(f)->setInterval(30);  // the real 3 s, shortened
         bool modal = false;
         QString visto;
@@ -107,30 +97,6 @@ private slots:
         orden << QStringLiteral("primero vuelve");
         QCOMPARE(orden, (QStringList{"segundo vuelve", "primero vuelve"}));
         QVERIFY(!f.abierto());
-    }
-
-    // The turn timeout striking under an open notice, with the real window
-    // as the notice port: the game goes on, one window, no hang.
-    void unTicBajoUnAviso()
-    {
-        JuegoDePrueba p;
-        Form3 f(p.j);
-        p.j.usarAviso(&f);
-        p.j.e.numJugadores = 2;
-        p.j.e.datosJugadores[1].nombre = QStringLiteral("Ana");
-        Form_KeyPress(p.j, QLatin1Char('1'));
-        QString visto;
-        alAbrirse([&] {
-            Timer2_Timer(p.j);
-            visto = texto(f)->text();
-            aceptar(f)->click();
-        });
-        mostrarAviso(p.j, QStringLiteral("No se ha seleccionado ningun jugador"));
-        QCOMPARE(visto, QStringLiteral("Ana se le a vencido el tiempo de su turno perdera una ficha"));
-        QCOMPARE(p.j.e.mensaje, visto);
-        QCOMPARE(p.j.e.turno, 0);
-        QCOMPARE(p.j.e.Fichas[1].texto, QStringLiteral("-1"));
-        QVERIFY(!f.isVisible());
     }
 };
 

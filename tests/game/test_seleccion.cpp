@@ -7,45 +7,35 @@
 
 #include <QtTest>
 
+namespace {
+
+const QString kNoContinua = QStringLiteral("Esta ficha no es continua a la ficha anteriormente elegida");
+const QString kNoLineal = QStringLiteral("Esta ficha no es continua (Horizontal - Vertical - Diagonal)");
+
+int grises(const Estado& e)
+{
+    int n = 0;
+    for (int k = 1; k <= kFichas; ++k)
+        n += e.fichaCU[k].fondo == color::gris;
+    return n;
+}
+
+}  // namespace
+
 class TestSeleccion : public QObject {
     Q_OBJECT
-
-    // A three-player local game on kTablero, target 19, seat 1 to pick.
-    static void conTurno(JuegoDePrueba& p, bool lineal = false)
-    {
-        QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 19));
-        p.j.e.modoLineal = lineal;
-        Form_KeyPress(p.j, QLatin1Char('1'));
-        QCOMPARE(p.j.e.turno, 1);
-    }
-
-    static void pulsar(JuegoDePrueba& p, const std::vector<std::pair<int, int>>& casillas)
-    {
-        for (auto [f, c] : casillas)
-            Valor_Click(p.j, ficha(f, c));
-    }
-
-    static int grises(const Estado& e)
-    {
-        int n = 0;
-        for (int k = 1; k <= kFichas; ++k)
-            n += e.fichaCU[k].fondo == color::gris;
-        return n;
-    }
-
 private slots:
     void reclamarConTecla()
     {
         JuegoDePrueba p;
         p.j.e.ruta = QStringLiteral("/juego");
-        // Before any game every key is refused.
-        Form_KeyPress(p.j, QLatin1Char('1'));
-        QCOMPARE(p.sonido.beeps, 1);
+        Form_KeyPress(p.j, QLatin1Char('1'));  // no game yet
         QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 19, {false, false, false, true}));
         p.sonido.archivos.clear();
-        for (QChar c : {QChar('4'), QChar('0'), QChar('7'), QChar('a'), QChar(' '), QChar('3')})
-            Form_KeyPress(p.j, c);  // beyond the count, not a seat, the machine seat
-        QCOMPARE(p.sonido.beeps, 7);
+        // Beyond the count, not a seat, a letter, the machine seat.
+        for (char c : {'4', '0', '7', 'a', '3'})
+            Form_KeyPress(p.j, QLatin1Char(c));
+        QCOMPARE(p.sonido.beeps, 6);
         QCOMPARE(p.j.e.turno, 0);
         QVERIFY(!p.j.Timer2.isActive());
 
@@ -54,12 +44,9 @@ private slots:
         QVERIFY(p.j.e.Jugadores[2].opaca);
         QVERIFY(p.j.Timer2.isActive());
         QCOMPARE(p.sonido.archivos, QStringList{"/juego/Click.wav"});
-
-        // Held: the next claim beeps and changes nothing.
-        Form_KeyPress(p.j, QLatin1Char('1'));
-        QCOMPARE(p.sonido.beeps, 8);
+        Form_KeyPress(p.j, QLatin1Char('1'));  // held by seat 2
+        QCOMPARE(p.sonido.beeps, 7);
         QCOMPARE(p.j.e.turno, 2);
-        QVERIFY(!p.j.e.Jugadores[1].opaca);
     }
 
     // The "Turno" button of a network station claims for its own seat.
@@ -71,81 +58,51 @@ private slots:
         p.j.e.Command1.habilitado = true;
         Command1_Click(p.j);
         QCOMPARE(p.j.e.turno, 3);
-        QVERIFY(p.j.e.Jugadores[3].opaca);
-        QVERIFY(!p.j.e.Command1.habilitado);
-        QVERIFY(p.j.Timer2.isActive());
-        QCOMPARE(p.enlace.textos(), QStringList{"[TurnoON]3"});
-        QVERIFY(p.sonido.archivos.isEmpty());
+        QVERIFY(p.j.e.Jugadores[3].opaca && !p.j.e.Command1.habilitado && p.j.Timer2.isActive());
         Command1_Click(p.j);
         QCOMPARE(p.sonido.beeps, 1);
-        QCOMPARE(p.enlace.envios.size(), std::size_t(1));
+        QCOMPARE(p.enlace.textos(), QStringList{"[TurnoON]3"});
+        QVERIFY(p.sonido.archivos.isEmpty());
     }
 
-    void sinTurnoNoSeElige()
-    {
-        JuegoDePrueba p;
-        Valor_Click(p.j, 1);  // no game at all: nothing
-        QVERIFY(p.aviso.textos.isEmpty());
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
-        Valor_Click(p.j, 1);
-        QCOMPARE(p.aviso.textos, QStringList{"No se ha seleccionado ningun jugador"});
-        QCOMPARE(p.sonido.beeps, 0);
-        QCOMPARE(grises(p.j.e), 0);
-    }
-
-    void continuo_data()
+    void elegir_data()
     {
         QTest::addColumn<bool>("lineal");
-        QTest::newRow("Continuo") << false;
-        QTest::newRow("Lineal") << true;
+        QTest::addColumn<QList<int>>("casillas");  // row, column pairs
+        QTest::addColumn<QString>("rechazo");      // empty: the pick reached the check
+        QTest::newRow("continuo: quiebro") << false << QList<int>{1, 1, 2, 2, 1, 3} << QString();
+        QTest::newRow("continuo: salto") << false << QList<int>{1, 1, 1, 3} << kNoContinua;
+        QTest::newRow("lineal: salto") << true << QList<int>{1, 1, 1, 3} << kNoContinua;
+        QTest::newRow("lineal: diagonal") << true << QList<int>{1, 1, 2, 2, 3, 3} << QString();
+        QTest::newRow("lineal: quiebro") << true << QList<int>{1, 1, 2, 2, 2, 3} << kNoLineal;
+        QTest::newRow("lineal: esquina") << true << QList<int>{1, 1, 1, 2, 2, 2} << kNoLineal;
+        QTest::newRow("lineal: horizontal") << true << QList<int>{4, 4, 4, 5, 4, 6} << QString();
+        QTest::newRow("lineal: antidiagonal") << true << QList<int>{5, 2, 4, 3, 3, 4} << QString();
+        QTest::newRow("lineal: vertical hacia arriba") << true << QList<int>{3, 7, 2, 7, 1, 7} << QString();
     }
-    // Bends are fine in Continuo; a gap is refused in both modes.
-    void continuo()
+    void elegir()
     {
         QFETCH(bool, lineal);
-        JuegoDePrueba p;
-        conTurno(p, lineal);
-        pulsar(p, {{1, 1}, {1, 3}});
-        QCOMPARE(p.aviso.textos, QStringList{"Esta ficha no es continua a la ficha anteriormente elegida"});
-        QCOMPARE(p.sonido.beeps, 1);
-        QCOMPARE(p.j.e.fichasElegidas, 1);
-        QCOMPARE(p.j.e.fichaCU[ficha(1, 3)].fondo, color::blanco);
-        if (lineal)
-            return;
-        // (1,1) 3, (2,2) 5, (1,3) 7: 3 x 5 + 7 = 22, not 19.
-        pulsar(p, {{2, 2}, {1, 3}});
-        QCOMPARE(p.aviso.textos.last(), QStringLiteral("Ana La combinacion elegida no es correcta, perdera un punto"));
-    }
-
-    void lineal_data()
-    {
-        QTest::addColumn<QList<int>>("casillas");  // row, column pairs
-        QTest::addColumn<bool>("aceptada");
-        QTest::newRow("diagonal (1,1) (2,2) (3,3)") << QList<int>{1, 1, 2, 2, 3, 3} << true;
-        QTest::newRow("quiebro (1,1) (2,2) (2,3)") << QList<int>{1, 1, 2, 2, 2, 3} << false;
-        QTest::newRow("horizontal (4,4) (4,5) (4,6)") << QList<int>{4, 4, 4, 5, 4, 6} << true;
-        QTest::newRow("antidiagonal (5,2) (4,3) (3,4)") << QList<int>{5, 2, 4, 3, 3, 4} << true;
-        QTest::newRow("vertical hacia arriba (3,7) (2,7) (1,7)") << QList<int>{3, 7, 2, 7, 1, 7} << true;
-        QTest::newRow("esquina (1,1) (1,2) (2,2)") << QList<int>{1, 1, 1, 2, 2, 2} << false;
-    }
-    void lineal()
-    {
         QFETCH(QList<int>, casillas);
-        QFETCH(bool, aceptada);
+        QFETCH(QString, rechazo);
         JuegoDePrueba p;
-        conTurno(p, true);
+        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
+        p.j.e.modoLineal = lineal;
+        Form_KeyPress(p.j, QLatin1Char('1'));
         for (int i = 0; i < casillas.size(); i += 2)
             Valor_Click(p.j, ficha(casillas[i], casillas[i + 1]));
-        if (aceptada) {
-            QCOMPARE(p.aviso.textos.size(), 1);
-            QVERIFY(!p.aviso.textos[0].startsWith(QStringLiteral("Esta ficha")));
-            QCOMPARE(p.j.e.turno, 0);  // the check has run
+        if (rechazo.isEmpty()) {
+            // None of these makes 19: the check's own notice, and the attempt is over.
+            QCOMPARE(p.aviso.textos, QStringList{"Ana La combinacion elegida no es correcta, perdera un punto"});
+            QCOMPARE(p.j.e.turno, 0);
         } else {
-            QCOMPARE(p.aviso.textos, QStringList{"Esta ficha no es continua (Horizontal - Vertical - Diagonal)"});
+            QCOMPARE(p.aviso.textos, QStringList{rechazo});
             QCOMPARE(p.sonido.beeps, 1);
-            QCOMPARE(p.j.e.fichasElegidas, 2);
-            QCOMPARE(grises(p.j.e), 2);
-            QCOMPARE(p.j.e.combinacion.size(), 2);
+            const int marcadas = static_cast<int>(casillas.size()) / 2 - 1;
+            QCOMPARE(p.j.e.fichasElegidas, marcadas);
+            QCOMPARE(grises(p.j.e), marcadas);
+            QCOMPARE(p.j.e.combinacion.size(), marcadas);
+            QCOMPARE(p.j.e.turno, 1);
         }
     }
 
@@ -154,19 +111,18 @@ private slots:
     void desmarcar()
     {
         JuegoDePrueba p;
-        conTurno(p);
-        // (1,4) and (2,5) both hold a 1.
-        pulsar(p, {{1, 4}, {2, 5}});
-        QCOMPARE(p.j.e.combinacion, QStringLiteral("11"));
-        pulsar(p, {{1, 4}});
+        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
+        Form_KeyPress(p.j, QLatin1Char('1'));
+        Valor_Click(p.j, ficha(1, 4));  // both hold a 1
+        Valor_Click(p.j, ficha(2, 5));
+        Valor_Click(p.j, ficha(1, 4));
         QCOMPARE(p.j.e.combinacion, QStringLiteral("1"));
         QCOMPARE(p.j.e.fichasElegidas, 1);
         QCOMPARE(p.j.e.ultimaFicha, QStringLiteral("25"));
-        QCOMPARE(p.j.e.fichaCU[ficha(1, 4)].fondo, color::blanco);
-        // (3,6) touches (2,5) but not the unmarked (1,4).
-        pulsar(p, {{3, 6}});
+        Valor_Click(p.j, ficha(3, 6));  // touches (2,5), not (1,4)
         QCOMPARE(p.j.e.fichasElegidas, 2);
-        pulsar(p, {{3, 6}, {2, 5}});
+        Valor_Click(p.j, ficha(3, 6));
+        Valor_Click(p.j, ficha(2, 5));
         QCOMPARE(p.j.e.fichasElegidas, 0);
         QCOMPARE(p.j.e.combinacion, QString());
         QCOMPARE(grises(p.j.e), 0);
@@ -174,27 +130,20 @@ private slots:
         QCOMPARE(p.sonido.beeps, 0);
     }
 
-    // The third tile goes straight to the check: no chance to take it back.
-    void terceraFichaVaALaComprobacion()
+    // Who may not pick: nobody (told so), a machine's turn (silence), the
+    // turn of another station (a beep).
+    void quienNoElige()
     {
         JuegoDePrueba p;
-        conTurno(p);
-        pulsar(p, {{1, 1}, {1, 2}, {1, 3}});  // 3 x 4 + 7 = 19
-        QCOMPARE(p.aviso.textos, QStringList{"Ana, Te has ganado esta ficha"});
-        QCOMPARE(p.j.e.Fichas[1].texto, QStringLiteral("1"));
-        QCOMPARE(grises(p.j.e), 0);
-        QCOMPARE(p.j.e.fichasElegidas, 0);
-    }
-
-    void maquinaYOtraEstacionNoEligen()
-    {
-        JuegoDePrueba p;
+        Valor_Click(p.j, 1);  // no game at all
         QVERIFY(empezarLocal(p, {"Ana", "Maquina 2"}, 19, {false, false, true}));
-        p.j.e.turno = 2;  // as the machine player claims
+        Valor_Click(p.j, 1);
+        QCOMPARE(p.aviso.textos, QStringList{"No se ha seleccionado ningun jugador"});
+        p.j.e.turno = 2;
         Valor_Click(p.j, 1);
         QCOMPARE(grises(p.j.e), 0);
+        QCOMPARE(p.aviso.textos.size(), 1);
         QCOMPARE(p.sonido.beeps, 0);
-        QVERIFY(p.aviso.textos.isEmpty());
 
         JuegoDePrueba red;
         red.enRed(true);
