@@ -5,6 +5,7 @@
 #include "game/juego.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -57,6 +58,9 @@ void Form2::construir()
         combo1_->addItem(QString::number(n));
     combo1_->setCurrentIndex(-1);
     combo1_->clearEditText();
+    // Keys reach the list itself when it has the focus, and its text field
+    // when that has it: the count rule watches both.
+    combo1_->installEventFilter(this);
     combo1_->lineEdit()->installEventFilter(this);
     twips::poner(combo1_, 2220, 240, 855, 330);
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int k) {
@@ -125,6 +129,18 @@ void Form2::construir()
     connect(command2_, &QPushButton::clicked, this, &Form2::cancelar);
 }
 
+void Form2::closeEvent(QCloseEvent* ev)
+{
+    // The window system's close command is refused; the program closing
+    // down takes the dialog with it.
+    if (ev->spontaneous()) {
+        ev->ignore();
+        return;
+    }
+    done(QDialog::Rejected);
+    ev->accept();
+}
+
 void Form2::elegirCantidad(int k)
 {
     k = std::clamp(k, 0, 4);
@@ -142,7 +158,7 @@ void Form2::elegirCantidad(int k)
 
 bool Form2::eventFilter(QObject* o, QEvent* ev)
 {
-    if (o == combo1_->lineEdit() && ev->type() == QEvent::KeyPress) {
+    if ((o == combo1_ || o == combo1_->lineEdit()) && ev->type() == QEvent::KeyPress) {
         const QString t = static_cast<QKeyEvent*>(ev)->text();
         if (!t.isEmpty()) {
             // The field only ever shows a count chosen from the list.

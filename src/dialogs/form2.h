@@ -37,6 +37,7 @@ public slots:
     void reject() override {}
 
 protected:
+    void closeEvent(QCloseEvent* ev) override;
     bool eventFilter(QObject* o, QEvent* ev) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "dialogs/twips.h"
 #include "game/avisos.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -47,6 +48,18 @@ void Form3::mostrar(const QString& texto)
     command1_->setFocus();
     exec();
     abierto_ = false;
+}
+
+void Form3::closeEvent(QCloseEvent* ev)
+{
+    // Refused from the window system; accepted when the program closes down,
+    // which must not wait for a notice.
+    if (ev->spontaneous()) {
+        ev->ignore();
+        return;
+    }
+    cerrar(QDialog::Rejected);
+    ev->accept();
 }
 
 void Form3::cerrar(int resultado)

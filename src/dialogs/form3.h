@@ -29,6 +29,9 @@ public slots:
     // No close command besides "Aceptar" and the timer.
     void reject() override {}
 
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+
 private:
     void cerrar(int resultado);
 

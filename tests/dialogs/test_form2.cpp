@@ -6,6 +6,7 @@
 #include "game/marcador.h"
 #include "partida.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,9 +14,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpontaneKeyEvent>
 #include <QtTest>
 
 namespace {
+
+// The close command of the window's frame, as the window system sends it.
+void cerrarDesdeElSistema(QWidget& w)
+{
+    QCloseEvent ev;
+    QSpontaneKeyEvent::setSpontaneous(&ev);
+    qApp->notify(&w, &ev);  // sendEvent would clear the spontaneous mark
+}
 
 template <class T>
 T* hijo(QWidget& w, const QString& nombre)
@@ -46,7 +56,8 @@ class TestForm2 : public QObject {
 private slots:
     void init() { Form2::opcionJugadores = 0; }
 
-    // Every control with its text; no close box, and Esc does not close.
+    // Every control with its text; no close box, and neither Esc nor the
+    // window system's close command closes it.
     void alAbrir()
     {
         JuegoDePrueba p(false);
@@ -76,8 +87,10 @@ private slots:
         }
         f.show();
         QTest::keyClick(&f, Qt::Key_Escape);
-        f.close();
+        cerrarDesdeElSistema(f);
         QVERIFY(f.isVisible());
+        f.close();  // the program closing down does not wait for it
+        QVERIFY(!f.isVisible());
     }
 
     void tamanos_data()
@@ -116,7 +129,7 @@ private slots:
         JuegoDePrueba p(false);
         Form2 f(p.j);
         f.show();
-        QLineEdit* campo = cantidad(f)->lineEdit();
+        QComboBox* campo = cantidad(f);
         QTest::keyClick(campo, '4');
         QCOMPARE(Form2::opcionJugadores, 2);
         QCOMPARE(cantidad(f)->currentText(), QStringLiteral("4"));
