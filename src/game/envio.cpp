@@ -1,11 +1,11 @@
 #include "game/envio.h"
 
-void enviar(Juego& j, const QString& vsData)
+void enviar(Juego& j, const QString& vsData, bool vbSelf)
 {
     if (j.e.juegoLocal || !j.enlace)
         return;
     if (j.e.esServidor)
-        j.enlace->enviaratodos(vsData, false);
+        j.enlace->enviaratodos(vsData, vbSelf);
     else
         j.enlace->enviaraservidor(vsData);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The one door through which the game's procedures send a message: the
-// server sends it to every client (not to itself), a client to the server.
-// A local game sends nothing.
+// server sends it to every client (and, with vbSelf, to its own handler as
+// well), a client to the server. A local game sends nothing.
 
 #include "game/juego.h"
 
-void enviar(Juego& j, const QString& vsData);
+void enviar(Juego& j, const QString& vsData, bool vbSelf = false);

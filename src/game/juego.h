@@ -24,6 +24,10 @@ public:
     QTimer colocador;  // tile placer, 500 ms
     QTimer maquinas;   // machine players, 15000 ms until a level is chosen
 
+    // True while a round clock tick is on the stack: its notices run the
+    // event loop, and the clock must not tick inside its own tick.
+    bool relojEnTic = false;
+
     // Ports. Never null: until the window layer installs its own, silent ones
     // stand in (and a clock-mixed generator for the draws).
     Aviso* aviso;

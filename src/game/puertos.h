@@ -5,6 +5,8 @@
 #include <QString>
 
 // The notice window: shows a text modally and returns when it has closed.
+// There is only one: asked again while it is open, it shows the newer text
+// in the open window and returns at once.
 class Aviso {
 public:
     virtual ~Aviso() = default;

@@ -67,6 +67,7 @@ Form1::Form1(Juego& j, QWidget* parent) : QMainWindow(parent), j_(j)
     setStatusBar(barra);
 
     connect(&j_, &Juego::cambiado, this, &Form1::mostrar);
+    conectarPartida();
     mostrar();
 }
 
@@ -140,7 +141,9 @@ void Form1::construirControles()
 
     auto* credito = etiqueta(QStringLiteral("Label5"), QStringLiteral("C\u00e1lculo mental para toda la mesa"),
                              Qt::AlignRight | Qt::AlignVCenter);
-    lienzo_->colocar(credito, QRect(7320, 7120, 3120, 300), 7.5, false);
+    // Two short lines fit beside "Enviar" where one long one was cut off.
+    credito->setWordWrap(true);
+    lienzo_->colocar(credito, QRect(7320, 7060, 3120, 480), 7.5, false);
 }
 
 void Form1::mostrar()

@@ -29,17 +29,22 @@ public slots:
     // Shows the state as it stands now.
     void mostrar();
 
+    // "Partida local": the game holds still while the setup dialog is open.
+    void partidaLocal();
+
 signals:
     void fichaPulsada(int k);
 
 protected:
     void closeEvent(QCloseEvent* ev) override;
+    bool eventFilter(QObject* o, QEvent* ev) override;
 
 private:
     void construirTablero();
     void construirTabla();
     void construirControles();
     void construirMenus();
+    void conectarPartida();
 
     Juego& j_;
     Lienzo* lienzo_ = nullptr;
@@ -57,6 +62,7 @@ private:
     QPushButton* cmdSend_ = nullptr;
     QLabel* barra_ = nullptr;
 
+    QAction* mn_local_ = nullptr;
     QAction* mn_pausar_ = nullptr;
     QAction* mn_repar_ = nullptr;
     QAction* mn_finpartida_ = nullptr;

@@ -35,7 +35,7 @@ void Form1::construirMenus()
 
     QMenu* nuevo = juego->addMenu(QStringLiteral("Nuevo Juego"));
     nuevo->setObjectName(QStringLiteral("Mn_njuevo"));
-    entrada(nuevo, "mn_local", QStringLiteral("Partida local"));
+    mn_local_ = entrada(nuevo, "mn_local", QStringLiteral("Partida local"));
     entrada(nuevo, "mn_red", QStringLiteral("Partida en red"));
 
     separador(juego, "mn_line1");

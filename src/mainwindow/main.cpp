@@ -1,5 +1,7 @@
-#include "dialogs/cajasencilla.h"
+#include "dialogs/cajaqt.h"
+#include "dialogs/form3.h"
 #include "dialogs/icono.h"
+#include "flow/temporizadores.h"
 #include "game/arranque.h"
 #include "game/juego.h"
 #include "mainwindow/aplicacion.h"
@@ -18,10 +20,13 @@ int main(int argc, char* argv[])
     Juego juego;
     SonidoQt sonido;
     juego.usarSonido(&sonido);
-    CajaSencilla caja;
+    CajaQt caja;
     juego.usarCaja(&caja);
+    conectarTemporizadores(juego);
 
     Form1 ventana(juego);
+    Form3 aviso(juego, &ventana);
+    juego.usarAviso(&aviso);
     Form_Load(juego, QCoreApplication::applicationDirPath());
     ventana.show();
     return app.exec();

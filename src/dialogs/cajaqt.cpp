@@ -1,0 +1,18 @@
+#include "dialogs/cajaqt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void CajaQt::mostrar(Icono icono, const QString& texto)
+{
+    QMessageBox::Icon tipo = QMessageBox::NoIcon;
+    if (icono == Icono::Informacion)
+        tipo = QMessageBox::Information;
+    else if (icono == Icono::Advertencia)
+        tipo = QMessageBox::Warning;
+    QWidget* padre = QApplication::activeModalWidget();
+    if (!padre)
+        padre = QApplication::activeWindow();
+    QMessageBox caja(tipo, QStringLiteral("Zumbarta"), texto, QMessageBox::Ok, padre);
+    caja.exec();
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Message boxes on the desktop: titled "Zumbarta", one OK button, over
+// whichever window is in front.
+
+#include "game/puertos.h"
+
+class CajaQt final : public CajaMensaje {
+public:
+    void mostrar(Icono icono, const QString& texto) override;
+};

@@ -1,0 +1,43 @@
+#pragma once
+// The notice window: one short text, modal, gone after three seconds or at
+// "Aceptar". There is only ever one: a notice asked for while it is open
+// (a clock tick under a notice) takes over the open window instead of
+// stacking a second modal loop on top of the first.
+
+#include "game/puertos.h"
+
+#include <QDialog>
+
+class Juego;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class Form3 : public QDialog, public Aviso {
+    Q_OBJECT
+public:
+    explicit Form3(Juego& j, QWidget* parent = nullptr);
+
+    static constexpr int kDuracionMs = 3000;
+
+    // Returns when the window has closed; at once if it was already open.
+    void mostrar(const QString& texto) override;
+
+    bool abierto() const { return abierto_; }
+
+public slots:
+    // No close command besides "Aceptar" and the timer.
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+
+private:
+    void cerrar(int resultado);
+
+    Juego& j_;
+    QLabel* label1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    bool abierto_ = false;
+};

@@ -1,0 +1,132 @@
+#include "flow/partidalocal.h"
+
+#include "game/juego.h"
+#include "game/marcador.h"
+#include "game/pozo.h"
+#include "game/reparto.h"
+#include "net/cierre.h"
+
+#include <algorithm>
+
+namespace {
+
+void clic(Juego& j)
+{
+    j.sonido->reproducir(j.e.ruta + QStringLiteral("/Click.wav"));
+}
+
+// The first refusal for the names of seats 1..n, or none.
+bool nombresValidos(Juego& j, int n, const std::array<QString, 7>& nombres)
+{
+    for (int s = 1; s <= n; ++s) {
+        if (nombres[s].isEmpty() || nombres[s] == QStringLiteral(" ")) {
+            j.caja->mostrar(CajaMensaje::Icono::Advertencia, QStringLiteral("TODOS LOS USUARIOS DEBEN TENER ALGUN NOMBRE"));
+            return false;
+        }
+    }
+    for (int s = 1; s <= n; ++s) {
+        if (nombres[s].toUpper().contains(QStringLiteral("RETIRADO"))) {
+            j.caja->mostrar(CajaMensaje::Icono::Informacion, QStringLiteral("NINGUN NOMBRE PUEDE CONTENER LA PALABRA RETIRADO"));
+            return false;
+        }
+    }
+    return true;
+}
+
+// The player table of a new game: the seats in play with their names and
+// nothing won yet, the other rows hidden and empty.
+void sentarJugadores(Estado& e, const EleccionLocal& el, int n)
+{
+    for (int s = 1; s <= kMaxJugadores; ++s) {
+        const bool enJuego = s <= n;
+        e.datosJugadores[s].nombre = enJuego ? el.nombres[s] : QString();
+        e.datosJugadores[s].fichas = 0;
+        e.maquina[s] = enJuego && el.maquina[s] ? 1 : 0;
+        e.partidasGanadas[s] = 0;
+        e.Jugadores[s] = {enJuego ? QStringLiteral(" %1     %2").arg(s).arg(el.nombres[s]) : QString(), enJuego, false};
+        e.Fichas[s] = {QStringLiteral("0"), enJuego, false};
+        e.Partidas[s] = {QStringLiteral("0"), enJuego, false};
+    }
+}
+
+}  // namespace
+
+void abrirPartidaLocal(Juego& j)
+{
+    j.maquinas.stop();
+    j.Timer1.stop();
+    j.Timer2.stop();
+}
+
+bool dejariaSinHumanos(int n, const std::array<bool, 7>& marcadas, int i)
+{
+    n = std::clamp(n, 0, kMaxJugadores);
+    for (int s = 1; s <= n; ++s) {
+        if (s != i && !marcadas[s])
+            return false;
+    }
+    return i >= 1 && i <= n;
+}
+
+QString nombreDeMaquina(int s)
+{
+    return QStringLiteral("Maquina %1").arg(s);
+}
+
+int intervaloDeNivel(int nivel)
+{
+    static constexpr std::array<int, 5> kIntervalos{0, 15000, 10000, 5000, 3000};
+    return nivel >= 1 && nivel <= 4 ? kIntervalos[nivel] : 0;
+}
+
+void elegirNivel(Juego& j, int nivel)
+{
+    if (const int ms = intervaloDeNivel(nivel))
+        j.maquinas.setInterval(ms);
+}
+
+void cancelarPartidaLocal(Juego& j)
+{
+    clic(j);
+    if (j.e.numJugadores > 0) {
+        j.maquinas.start();
+        j.Timer1.start();
+        j.Timer2.start();
+    }
+}
+
+bool aceptarPartidaLocal(Juego& j, const EleccionLocal& eleccion)
+{
+    clic(j);
+    const int n = std::clamp(eleccion.numJugadores, 2, kMaxJugadores);
+    if (!nombresValidos(j, n, eleccion.nombres))
+        return false;
+
+    // Only now is the old game given up: a refused dialog leaves it running.
+    cerrarConexiones(j);
+    Estado& e = j.e;
+    e.barra = QStringLiteral("Presione en el tecla la tecla correspondiente a su numero ");
+    sentarJugadores(e, eleccion, n);
+    e.numJugadores = n;
+    e.turno = 0;
+    // Picks left over from the old game would count towards the first attempt.
+    e.fichasElegidas = 0;
+    e.combinacion.clear();
+    marcador::tableroEnBlanco(e);
+
+    e.fichasRedondas = pozo::completo();
+    e.juegoLocal = true;
+    nuevaFichaRedonda(j);
+    repartirFichas(j);
+    marcador::relojACero(e);
+    e.relog.texto = QStringLiteral("3:00");
+
+    j.Timer1.start();
+    e.Label3.visible = true;
+    e.relog.visible = true;
+    e.mn_repar.habilitado = true;
+    j.maquinas.start();
+    e.mn_pausar.habilitado = true;
+    j.cambio();
+    return true;
+}

@@ -1,0 +1,11 @@
+#include "flow/temporizadores.h"
+
+#include "flow/reloj.h"
+#include "flow/vencimiento.h"
+#include "game/juego.h"
+
+void conectarTemporizadores(Juego& j)
+{
+    QObject::connect(&j.Timer1, &QTimer::timeout, &j, [&j] { Timer1_Timer(j); });
+    QObject::connect(&j.Timer2, &QTimer::timeout, &j, [&j] { Timer2_Timer(j); });
+}

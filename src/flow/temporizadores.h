@@ -1,0 +1,7 @@
+#pragma once
+// What each of the game's timers runs when it fires.
+
+class Juego;
+
+// Called once at start-up, before any game is set up.
+void conectarTemporizadores(Juego& j);

@@ -1,0 +1,38 @@
+#include "flow/vencimiento.h"
+
+#include "game/avisos.h"
+#include "game/envio.h"
+#include "game/juego.h"
+#include "game/marcador.h"
+
+void Timer2_Timer(Juego& j)
+{
+    Estado& e = j.e;
+    const bool vence = j.Timer2.isActive() && e.fichasElegidas < 3 && e.turno != 0;
+    // Stopped before the notice, so that a long notice cannot let the
+    // timeout strike a second time for the same turn.
+    j.Timer2.stop();
+    if (!vence)
+        return;
+
+    const int s = e.turno;
+    marcador::resaltar(e, s, false);
+    e.combinacion.clear();
+    e.ultimaFicha.clear();
+    e.fichasElegidas = 0;
+    j.sonido->beep();
+    const QString nombre = marcador::esAsiento(s) ? e.datosJugadores[s].nombre : QString();
+    mostrarAviso(j, nombre + QStringLiteral(" se le a vencido el tiempo de su turno perdera una ficha"));
+
+    marcador::sumarFichas(e, s, -1);
+    if (!e.juegoLocal && marcador::esAsiento(e.miJugador))
+        enviar(j, QStringLiteral("[Puntaje]%1,%2").arg(e.miJugador).arg(e.datosJugadores[e.miJugador].fichas));
+    marcador::tableroEnBlanco(e);
+    e.turno = 0;
+    if (!e.juegoLocal) {
+        e.Command1.habilitado = true;
+        if (marcador::esAsiento(e.miJugador))
+            enviar(j, QStringLiteral("[TurnoOFF]%1").arg(e.miJugador));
+    }
+    j.cambio();
+}

@@ -1,0 +1,16 @@
+#include "game/avisos.h"
+
+#include "game/juego.h"
+
+void mostrarAviso(Juego& j, const QString& texto)
+{
+    j.e.mensaje = texto;
+    j.cambio();
+    j.aviso->mostrar(j.e.mensaje);
+}
+
+void aceptarAviso(Juego& j)
+{
+    if (j.e.juegoLocal || j.e.esServidor)
+        j.Timer1.start();
+}

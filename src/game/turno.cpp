@@ -1,0 +1,40 @@
+#include "game/turno.h"
+
+#include "game/envio.h"
+#include "game/juego.h"
+#include "game/marcador.h"
+
+void Form_KeyPress(Juego& j, QChar tecla)
+{
+    Estado& e = j.e;
+    const int s = tecla.unicode() >= u'1' && tecla.unicode() <= u'6' ? tecla.unicode() - u'0' : 0;
+    if (s == 0 || e.numJugadores <= 0 || s > e.numJugadores || e.turno != 0) {
+        j.sonido->beep();
+        return;
+    }
+    // Machine seats claim on their own timer, never from the keyboard.
+    if (e.maquina[s] == 1) {
+        j.sonido->beep();
+        return;
+    }
+    j.sonido->reproducir(e.ruta + QStringLiteral("/Click.wav"));
+    e.turno = s;
+    j.Timer2.start();
+    marcador::resaltar(e, s, true);
+    j.cambio();
+}
+
+void Command1_Click(Juego& j)
+{
+    Estado& e = j.e;
+    if (e.turno != 0 || !marcador::esAsiento(e.miJugador)) {
+        j.sonido->beep();
+        return;
+    }
+    enviar(j, QStringLiteral("[TurnoON]%1").arg(e.miJugador));
+    e.turno = e.miJugador;
+    marcador::resaltar(e, e.turno, true);
+    e.Command1.habilitado = false;
+    j.Timer2.start();
+    j.cambio();
+}

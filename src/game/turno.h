@@ -1,0 +1,15 @@
+#pragma once
+// Claiming the turn: at most one seat holds it, and the first to claim it
+// gets it.
+
+#include <QChar>
+
+class Juego;
+
+// A character typed on the main window. In a local game the digit of a
+// human seat claims the turn for that seat; anything else only beeps.
+void Form_KeyPress(Juego& j, QChar tecla);
+
+// The "Turno" button of a network station: claims the turn for this
+// station's own player and tells the others.
+void Command1_Click(Juego& j);

@@ -1,0 +1,60 @@
+// What the players do on the main window during a game: the menu commands
+// that steer it, the clicks on the board and the keys that claim the turn.
+
+#include "mainwindow/form1.h"
+
+#include "dialogs/form2.h"
+#include "flow/mandos.h"
+#include "flow/partidalocal.h"
+#include "game/juego.h"
+#include "game/reparto.h"
+#include "game/seleccion.h"
+#include "game/turno.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+void Form1::conectarPartida()
+{
+    connect(this, &Form1::fichaPulsada, this, [this](int k) { Valor_Click(j_, k); });
+    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(j_); });
+    connect(mn_local_, &QAction::triggered, this, &Form1::partidaLocal);
+    connect(mn_pausar_, &QAction::triggered, this, [this] { mn_pausar_Click(j_); });
+    connect(mn_repar_, &QAction::triggered, this, [this] { mn_repar_Click(j_); });
+    for (int i = 1; i <= 2; ++i)
+        connect(mn_mod_[i], &QAction::triggered, this, [this, i] { mn_mod_Click(j_, i); });
+
+    // Keys go to whichever control has the focus, so the window alone would
+    // miss most of them: watch them on their way in instead.
+    qApp->installEventFilter(this);
+}
+
+void Form1::partidaLocal()
+{
+    abrirPartidaLocal(j_);
+    Form2 dialogo(j_, this);
+    dialogo.exec();
+}
+
+bool Form1::eventFilter(QObject* o, QEvent* ev)
+{
+    if (ev->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(o, ev);
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->window() != this)
+        return false;
+    // The chat line keeps its own typing while there is a chat.
+    if (w == txtMessage_ && txtMessage_->isEnabled())
+        return false;
+    auto* tecla = static_cast<QKeyEvent*>(ev);
+    if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;  // shortcuts and menu mnemonics
+    const QString texto = tecla->text();
+    if (texto.isEmpty() || !texto[0].isPrint())
+        return false;
+    Form_KeyPress(j_, texto[0]);
+    return true;
+}
