@@ -1,11 +1,15 @@
 #include "flow/temporizadores.h"
 
+#include "flow/colocador.h"
 #include "flow/reloj.h"
 #include "flow/vencimiento.h"
 #include "game/juego.h"
+#include "machine/maquina.h"
 
 void conectarTemporizadores(Juego& j)
 {
     QObject::connect(&j.Timer1, &QTimer::timeout, &j, [&j] { Timer1_Timer(j); });
     QObject::connect(&j.Timer2, &QTimer::timeout, &j, [&j] { Timer2_Timer(j); });
+    QObject::connect(&j.colocador, &QTimer::timeout, &j, [&j] { colocador_Timer(j); });
+    QObject::connect(&j.maquinas, &QTimer::timeout, &j, [&j] { maquinas_Timer(j); });
 }

@@ -37,9 +37,7 @@ void finDePartida(Juego& j, int s, const QString& nombre)
 
 bool combinacionCorrecta(const QString& digitos, int objetivo)
 {
-    const int producto = cifra(digitos, 0) * cifra(digitos, 1);
-    const int z = cifra(digitos, 2);
-    return objetivo == producto + z || objetivo == producto - z;
+    return combinacionValida(cifra(digitos, 0), cifra(digitos, 1), cifra(digitos, 2), objetivo);
 }
 
 void verificarCombinacion(Juego& j)

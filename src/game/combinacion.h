@@ -6,8 +6,13 @@
 
 class Juego;
 
-// The first two digits multiplied, the third added or taken away, must give
-// the target. A missing or non-digit character counts 0. Order matters:
+// The rule itself: x·y + z or x·y − z makes the target. Order matters.
+constexpr bool combinacionValida(int x, int y, int z, int objetivo)
+{
+    return objetivo == x * y + z || objetivo == x * y - z;
+}
+
+// The rule on the picked digits. A missing or non-digit character counts 0:
 // "347" makes 19 and 5, "734" makes 25 and 17.
 bool combinacionCorrecta(const QString& digitos, int objetivo);
 

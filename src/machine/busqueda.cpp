@@ -1,5 +1,6 @@
 #include "machine/busqueda.h"
 
+#include "game/combinacion.h"
 #include "game/tablero.h"
 
 namespace busqueda {

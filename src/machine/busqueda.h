@@ -16,12 +16,6 @@ struct Resultado {
     std::array<std::int16_t, 3> direccion{};
 };
 
-// True when a·b + c or a·b − c makes the target.
-constexpr bool combinacionValida(int a, int b, int c, int objetivo)
-{
-    return a * b + c == objetivo || a * b - c == objetivo;
-}
-
 // valores[k] is the digit on tile k (1..49). Scans the first tile forward
 // (1..49) or backward (49..1); from each, steps dr, dc, dr2, dc2 in -1..1 in
 // that order; the first valid path of three different tiles wins. In Lineal

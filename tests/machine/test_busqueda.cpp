@@ -1,5 +1,6 @@
 // The machine player's search of the board.
 
+#include "game/combinacion.h"
 #include "game/tablero.h"
 #include "machine/busqueda.h"
 
@@ -118,7 +119,7 @@ private slots:
                         for (int c = 1; c <= 49 && !desdeT; ++c)
                             if (sonVecinas(t, b) && sonVecinas(b, c) && t != c &&
                                 (!lineal || enLinea(t, b, c)) &&
-                                busqueda::combinacionValida(v[t], v[b], v[c], objetivo))
+                                combinacionValida(v[t], v[b], v[c], objetivo))
                                 desdeT = true;
                     if (desdeT) {
                         if (!menor)
@@ -138,7 +139,7 @@ private slots:
                     const auto& j = r.jugada;
                     QVERIFY(sonVecinas(j[1], j[2]) && sonVecinas(j[2], j[3]) && j[1] != j[3]);
                     QVERIFY(!lineal || enLinea(j[1], j[2], j[3]));
-                    QVERIFY(busqueda::combinacionValida(v[j[1]], v[j[2]], v[j[3]], objetivo));
+                    QVERIFY(combinacionValida(v[j[1]], v[j[2]], v[j[3]], objetivo));
                     if (lineal)
                         QCOMPARE(r.direccion[1], r.direccion[2]);
                 }

@@ -1,0 +1,8 @@
+#pragma once
+// The tile placer: shows a machine player's pick one tile every half second,
+// then hands it to the combination check.
+
+class Juego;
+
+// One tick of `colocador`.
+void colocador_Timer(Juego& j);

@@ -1,0 +1,10 @@
+#pragma once
+// The machine players: one timer shared by every machine seat.
+
+class Juego;
+
+// One tick of `maquinas`. With the turn free, searches the board for the
+// current target; when a pick exists, a machine seat drawn at random claims
+// the turn and the tile placer shows the three tiles. With no machine seat
+// in play the timer stops itself.
+void maquinas_Timer(Juego& j);

@@ -1,0 +1,222 @@
+// Machine turns through the real tick functions: the attempt, the placer,
+// the check, and a game of machines that plays itself.
+
+#include "dobles.h"
+#include "flow/colocador.h"
+#include "flow/partidalocal.h"
+#include "flow/reloj.h"
+#include "flow/vencimiento.h"
+#include "game/reparto.h"
+#include "game/tablero.h"
+#include "machine/maquina.h"
+
+#include <QtTest>
+
+namespace {
+
+// A game of three seats, seat 2 played by the machine, on a board of ones
+// where only tiles 9, 10, 11 (3, 4, 2) make 14.
+void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 0})
+{
+    Estado& e = p.j.e;
+    e.numJugadores = 3;
+    for (int s = 1; s <= 3; ++s) {
+        e.datosJugadores[s].nombre = maquina[s] ? nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
+        e.Jugadores[s].visible = true;
+    }
+    e.maquina = maquina;
+    for (int k = 1; k <= kFichas; ++k)
+        e.Valor[k] = QStringLiteral("1");
+    e.Valor[9] = QStringLiteral("3");
+    e.Valor[10] = QStringLiteral("4");
+    e.Valor[11] = QStringLiteral("2");
+    e.fichaRE = QStringLiteral("14");
+    e.fichasRedondas = QStringLiteral("*20**21*");
+    p.j.maquinas.start();
+}
+
+}  // namespace
+
+class TestMaquina : public QObject {
+    Q_OBJECT
+private slots:
+    void sinMaquinasElTemporizadorSePara()
+    {
+        JuegoDePrueba p;
+        preparar(p, {});
+        maquinas_Timer(p.j);
+        QVERIFY(!p.j.maquinas.isActive());
+        QCOMPARE(p.j.e.turno, 0);
+        QVERIFY(!p.j.colocador.isActive());
+    }
+
+    // A flag left on a seat that is not in play never plays.
+    void soloJueganAsientosEnJuego()
+    {
+        JuegoDePrueba p;
+        preparar(p, {0, 0, 0, 0, 0, 1, 0});
+        maquinas_Timer(p.j);
+        QVERIFY(!p.j.maquinas.isActive());
+        QCOMPARE(p.j.e.turno, 0);
+    }
+
+    void unHumanoConElTurnoBloqueaALaMaquina()
+    {
+        JuegoDePrueba p;
+        preparar(p);
+        p.j.e.turno = 1;
+        maquinas_Timer(p.j);
+        QCOMPARE(p.j.e.turno, 1);
+        QVERIFY(p.j.maquinas.isActive());
+        QVERIFY(!p.j.colocador.isActive());
+    }
+
+    // The whole turn: claim, three tiles greyed half a second apart, the check.
+    void turnoCompletoDeLaMaquina()
+    {
+        JuegoDePrueba p;
+        preparar(p);
+        Estado& e = p.j.e;
+        // Scan forward (0.6), then draw seats 1 (0.0: human, refused) and 2 (0.2).
+        p.azar.guion = {0.6, 0.0, 0.2};
+        maquinas_Timer(p.j);
+        QCOMPARE(e.turno, 2);
+        QVERIFY(e.Jugadores[2].opaca);
+        QCOMPARE(e.jugadaMaquina, (std::array<int, 4>{0, 9, 10, 11}));
+        QVERIFY(p.j.colocador.isActive());
+        QVERIFY(!p.j.maquinas.isActive());
+        QVERIFY(!p.j.Timer2.isActive());  // a machine's turn never times out
+
+        // The turn timer's tick, should it come, leaves a machine turn alone.
+        Timer2_Timer(p.j);
+        QCOMPARE(e.turno, 2);
+
+        QString alComprobar;
+        p.aviso.mientrasAbierto = [&] { alComprobar = e.combinacion; };
+        for (int paso = 1; paso <= 3; ++paso) {
+            QVERIFY(p.aviso.textos.isEmpty());
+            colocador_Timer(p.j);
+            if (paso < 3) {
+                for (int i = 1; i <= 3; ++i)
+                    QCOMPARE(e.fichaCU[e.jugadaMaquina[i]].fondo, i <= paso ? color::gris : color::blanco);
+            }
+        }
+        QCOMPARE(alComprobar, QStringLiteral("342"));
+        QCOMPARE(p.aviso.textos, QStringList{QStringLiteral("Maquina 2, Te has ganado esta ficha")});
+        QCOMPARE(e.datosJugadores[2].fichas, 1);
+        QCOMPARE(e.Fichas[2].texto, QStringLiteral("1"));
+        QCOMPARE(e.turno, 0);
+        QVERIFY(!e.Jugadores[2].opaca);
+        for (int k = 1; k <= kFichas; ++k)
+            QCOMPARE(e.fichaCU[k].fondo, color::blanco);
+        QVERIFY(!p.j.colocador.isActive());
+        QCOMPARE(e.pasoColocador, 0);
+        QVERIFY(p.j.maquinas.isActive());  // restarted by the correct pick
+        QVERIFY(e.fichaRE == QStringLiteral("20") || e.fichaRE == QStringLiteral("21"));
+    }
+
+    // Nothing to find: nothing changes and the timer keeps going.
+    void sinCaminoNoPasaNada()
+    {
+        JuegoDePrueba p;
+        preparar(p);
+        p.j.e.fichaRE = QStringLiteral("50");
+        maquinas_Timer(p.j);
+        QCOMPARE(p.j.e.turno, 0);
+        QVERIFY(p.j.maquinas.isActive());
+        QVERIFY(!p.j.colocador.isActive());
+    }
+
+    // A new deal while the machine is placing its tiles: the pick is void,
+    // nobody is scored, and the machines look at the new board.
+    void repartirDuranteLaColocacion()
+    {
+        JuegoDePrueba p;
+        preparar(p);
+        Estado& e = p.j.e;
+        p.azar.guion = {0.6, 0.2};
+        maquinas_Timer(p.j);
+        colocador_Timer(p.j);
+        QCOMPARE(e.fichaCU[9].fondo, color::gris);
+        p.azar.guion = {0.0};
+        mn_repar_Click(p.j);
+        colocador_Timer(p.j);
+        QVERIFY(!p.j.colocador.isActive());
+        QVERIFY(p.aviso.textos.isEmpty());
+        for (int s = 1; s <= 3; ++s)
+            QCOMPARE(e.datosJugadores[s].fichas, 0);
+        QCOMPARE(e.fichaCU[9].fondo, color::blanco);
+        QVERIFY(p.j.maquinas.isActive());
+    }
+
+    // Both scan directions and every machine seat come up, evenly.
+    void sorteosParejos()
+    {
+        JuegoDePrueba p(false);
+        preparar(p, {0, 0, 1, 0, 0, 0, 0});
+        Estado& e = p.j.e;
+        e.numJugadores = 6;
+        e.maquina = {0, 1, 0, 0, 1, 0, 1};
+        // A second path near the end of the board, so the direction shows.
+        e.Valor[45] = QStringLiteral("3");
+        e.Valor[46] = QStringLiteral("4");
+        e.Valor[47] = QStringLiteral("2");
+        std::array<int, 7> asientos{};
+        int adelante = 0;
+        const int vueltas = 3000;
+        for (int i = 0; i < vueltas; ++i) {
+            e.turno = 0;
+            maquinas_Timer(p.j);
+            QVERIFY(e.turno == 1 || e.turno == 4 || e.turno == 6);
+            ++asientos[e.turno];
+            adelante += e.jugadaMaquina[1] < 25;
+        }
+        for (int s : {1, 4, 6})
+            QVERIFY2(asientos[s] > vueltas / 3 * 0.85 && asientos[s] < vueltas / 3 * 1.15, qPrintable(QString::number(asientos[s])));
+        QVERIFY2(adelante > vueltas / 2 * 0.9 && adelante < vueltas / 2 * 1.1, qPrintable(QString::number(adelante)));
+    }
+
+    // Two machine seats, set up through the local game's own "Aceptar", play
+    // a whole match by themselves, driven only by the timers' ticks.
+    void partidaSoloDeMaquinas()
+    {
+        JuegoDePrueba p(false);
+        EleccionLocal eleccion;
+        eleccion.numJugadores = 2;
+        eleccion.maquina = {false, true, true, false, false, false, false};
+        eleccion.nombres[1] = nombreDeMaquina(1);
+        eleccion.nombres[2] = nombreDeMaquina(2);
+        QVERIFY(aceptarPartidaLocal(p.j, eleccion));
+        elegirNivel(p.j, 4);
+        QCOMPARE(p.j.maquinas.interval(), 3000);
+        const Estado& e = p.j.e;
+
+        int picks = 0, vueltas = 0;
+        while (e.partidasGanadas[1] + e.partidasGanadas[2] == 0 && vueltas++ < 20000) {
+            if (p.j.colocador.isActive()) {
+                colocador_Timer(p.j);
+                picks += !p.j.colocador.isActive();
+            } else if (p.j.maquinas.isActive()) {
+                const QString objetivo = e.fichaRE;
+                maquinas_Timer(p.j);
+                if (!p.j.colocador.isActive()) {
+                    // No path for this target: let the round run out.
+                    for (int t = 0; t < 180 && e.fichaRE == objetivo; ++t)
+                        Timer1_Timer(p.j);
+                }
+            } else {
+                QFAIL("the machines stopped playing");
+            }
+        }
+        QCOMPARE(e.partidasGanadas[1] + e.partidasGanadas[2], 1);
+        QVERIFY(picks > 0);
+        const int ganador = e.partidasGanadas[1] ? 1 : 2;
+        QVERIFY(p.aviso.textos.contains(nombreDeMaquina(ganador) + QStringLiteral(", has ganado esta partida")) ||
+                p.aviso.textos.contains(QStringLiteral("El ganador de esta partida es ") + nombreDeMaquina(ganador)));
+        QVERIFY(!p.aviso.textos.filter(QStringLiteral("no es correcta")).size());
+        QCOMPARE(e.fichasRedondas.size(), 196);  // a fresh pool, less the new target
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMaquina)
+#include "test_maquina.moc"
