@@ -1,6 +1,7 @@
 #include "flow/partidalocal.h"
 
 #include "game/juego.h"
+#include "game/sonido.h"
 #include "game/marcador.h"
 #include "game/pozo.h"
 #include "game/reparto.h"
@@ -12,7 +13,7 @@ namespace {
 
 void clic(Juego& j)
 {
-    j.sonido->reproducir(j.e.ruta + QStringLiteral("/Click.wav"));
+    reproducirClick(j);
 }
 
 // The first refusal for the names of seats 1..n, or none.

@@ -2,6 +2,7 @@
 
 #include "game/envio.h"
 #include "game/juego.h"
+#include "game/sonido.h"
 #include "game/marcador.h"
 
 void Form_KeyPress(Juego& j, QChar tecla)
@@ -17,7 +18,7 @@ void Form_KeyPress(Juego& j, QChar tecla)
         j.sonido->beep();
         return;
     }
-    j.sonido->reproducir(e.ruta + QStringLiteral("/Click.wav"));
+    reproducirClick(j);
     e.turno = s;
     j.Timer2.start();
     marcador::resaltar(e, s, true);

@@ -1,0 +1,13 @@
+#pragma once
+// The game's sounds.
+
+#include <QString>
+
+class Juego;
+
+// Starts a WAV file and returns at once; a sound that cannot be played is
+// simply not heard.
+void reproducirSonido(Juego& j, const QString& archivo);
+
+// The click of a claimed turn and of the setup dialog's buttons, beside the program.
+void reproducirClick(Juego& j);
