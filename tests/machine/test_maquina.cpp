@@ -14,8 +14,7 @@
 
 namespace {
 
-// A game of three seats, seat 2 played by the machine, on a board of ones
-// where only tiles 9, 10, 11 (3, 4, 2) make 14.
+// Three seats, seat 2 the machine's; only tiles 9, 10, 11 (3, 4, 2) make 14.
 void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 0})
 {
     Estado& e = p.j.e;
@@ -40,35 +39,27 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
 class TestMaquina : public QObject {
     Q_OBJECT
 private slots:
-    void sinMaquinasElTemporizadorSePara()
+    // No machine seat in play stops the timer; a human's turn or a target
+    // with no path leaves everything as it was.
+    void laMaquinaNoJuega()
     {
-        JuegoDePrueba p;
-        preparar(p, {});
-        maquinas_Timer(p.j);
-        QVERIFY(!p.j.maquinas.isActive());
-        QCOMPARE(p.j.e.turno, 0);
-        QVERIFY(!p.j.colocador.isActive());
-    }
-
-    // A flag left on a seat that is not in play never plays.
-    void soloJueganAsientosEnJuego()
-    {
-        JuegoDePrueba p;
-        preparar(p, {0, 0, 0, 0, 0, 1, 0});
-        maquinas_Timer(p.j);
-        QVERIFY(!p.j.maquinas.isActive());
-        QCOMPARE(p.j.e.turno, 0);
-    }
-
-    void unHumanoConElTurnoBloqueaALaMaquina()
-    {
-        JuegoDePrueba p;
-        preparar(p);
-        p.j.e.turno = 1;
-        maquinas_Timer(p.j);
-        QCOMPARE(p.j.e.turno, 1);
-        QVERIFY(p.j.maquinas.isActive());
-        QVERIFY(!p.j.colocador.isActive());
+        for (const auto flags : {std::array<int, 7>{}, std::array<int, 7>{0, 0, 0, 0, 0, 1, 0}}) {
+            JuegoDePrueba p;
+            preparar(p, flags);
+            maquinas_Timer(p.j);
+            QVERIFY(!p.j.maquinas.isActive());
+            QCOMPARE(p.j.e.turno, 0);
+        }
+        for (int turno : {1, 0}) {
+            JuegoDePrueba p;
+            preparar(p);
+            p.j.e.turno = turno;
+            p.j.e.fichaRE = turno ? QStringLiteral("14") : QStringLiteral("50");
+            maquinas_Timer(p.j);
+            QCOMPARE(p.j.e.turno, turno);
+            QVERIFY(p.j.maquinas.isActive());
+            QVERIFY(!p.j.colocador.isActive());
+        }
     }
 
     // The whole turn: claim, three tiles greyed half a second apart, the check.
@@ -80,14 +71,10 @@ private slots:
         // Scan forward (0.6), then draw seats 1 (0.0: human, refused) and 2 (0.2).
         p.azar.guion = {0.6, 0.0, 0.2};
         maquinas_Timer(p.j);
-        QCOMPARE(e.turno, 2);
-        QVERIFY(e.Jugadores[2].opaca);
+        QVERIFY(e.turno == 2 && e.Jugadores[2].opaca);
         QCOMPARE(e.jugadaMaquina, (std::array<int, 4>{0, 9, 10, 11}));
-        QVERIFY(p.j.colocador.isActive());
-        QVERIFY(!p.j.maquinas.isActive());
+        QVERIFY(p.j.colocador.isActive() && !p.j.maquinas.isActive());
         QVERIFY(!p.j.Timer2.isActive());  // a machine's turn never times out
-
-        // The turn timer's tick, should it come, leaves a machine turn alone.
         Timer2_Timer(p.j);
         QCOMPARE(e.turno, 2);
 
@@ -103,28 +90,10 @@ private slots:
         }
         QCOMPARE(alComprobar, QStringLiteral("342"));
         QCOMPARE(p.aviso.textos, QStringList{QStringLiteral("Maquina 2, Te has ganado esta ficha")});
-        QCOMPARE(e.datosJugadores[2].fichas, 1);
         QCOMPARE(e.Fichas[2].texto, QStringLiteral("1"));
-        QCOMPARE(e.turno, 0);
-        QVERIFY(!e.Jugadores[2].opaca);
-        for (int k = 1; k <= kFichas; ++k)
-            QCOMPARE(e.fichaCU[k].fondo, color::blanco);
-        QVERIFY(!p.j.colocador.isActive());
-        QCOMPARE(e.pasoColocador, 0);
+        QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichaCU[9].fondo == color::blanco);
+        QVERIFY(!p.j.colocador.isActive() && e.pasoColocador == 0);
         QVERIFY(p.j.maquinas.isActive());  // restarted by the correct pick
-        QVERIFY(e.fichaRE == QStringLiteral("20") || e.fichaRE == QStringLiteral("21"));
-    }
-
-    // Nothing to find: nothing changes and the timer keeps going.
-    void sinCaminoNoPasaNada()
-    {
-        JuegoDePrueba p;
-        preparar(p);
-        p.j.e.fichaRE = QStringLiteral("50");
-        maquinas_Timer(p.j);
-        QCOMPARE(p.j.e.turno, 0);
-        QVERIFY(p.j.maquinas.isActive());
-        QVERIFY(!p.j.colocador.isActive());
     }
 
     // A new deal while the machine is placing its tiles: the pick is void,
@@ -141,23 +110,19 @@ private slots:
         p.azar.guion = {0.0};
         mn_repar_Click(p.j);
         colocador_Timer(p.j);
-        QVERIFY(!p.j.colocador.isActive());
+        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive());
         QVERIFY(p.aviso.textos.isEmpty());
-        for (int s = 1; s <= 3; ++s)
-            QCOMPARE(e.datosJugadores[s].fichas, 0);
+        QCOMPARE(e.datosJugadores[2].fichas, 0);
         QCOMPARE(e.fichaCU[9].fondo, color::blanco);
-        QVERIFY(p.j.maquinas.isActive());
     }
 
     // Both scan directions and every machine seat come up, evenly.
     void sorteosParejos()
     {
         JuegoDePrueba p(false);
-        preparar(p, {0, 0, 1, 0, 0, 0, 0});
+        preparar(p, {0, 1, 0, 0, 1, 0, 1});
         Estado& e = p.j.e;
         e.numJugadores = 6;
-        e.maquina = {0, 1, 0, 0, 1, 0, 1};
-        // A second path near the end of the board, so the direction shows.
         e.Valor[45] = QStringLiteral("3");
         e.Valor[46] = QStringLiteral("4");
         e.Valor[47] = QStringLiteral("2");
@@ -167,10 +132,10 @@ private slots:
         for (int i = 0; i < vueltas; ++i) {
             e.turno = 0;
             maquinas_Timer(p.j);
-            QVERIFY(e.turno == 1 || e.turno == 4 || e.turno == 6);
             ++asientos[e.turno];
             adelante += e.jugadaMaquina[1] < 25;
         }
+        QCOMPARE(asientos[1] + asientos[4] + asientos[6], vueltas);
         for (int s : {1, 4, 6})
             QVERIFY2(asientos[s] > vueltas / 3 * 0.85 && asientos[s] < vueltas / 3 * 1.15, qPrintable(QString::number(asientos[s])));
         QVERIFY2(adelante > vueltas / 2 * 0.9 && adelante < vueltas / 2 * 1.1, qPrintable(QString::number(adelante)));
