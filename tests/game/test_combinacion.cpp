@@ -1,8 +1,7 @@
 // The rule of the game and the check that scores the turn holder.
 
-#include "dobles.h"
-#include "flow/reloj.h"
 #include "game/combinacion.h"
+#include "game/marcador.h"
 #include "partida.h"
 
 #include <QtTest>
@@ -10,143 +9,81 @@
 class TestCombinacion : public QObject {
     Q_OBJECT
 
-    // Seat 2 of three holds the turn with three grey tiles and `digitos`.
-    static void enIntento(JuegoDePrueba& p, const QString& digitos, const QString& objetivo)
-    {
-        Estado& e = p.j.e;
-        e.numJugadores = 3;
-        e.datosJugadores[1].nombre = QStringLiteral("Ana");
-        e.datosJugadores[2].nombre = QStringLiteral("Beto");
-        e.fichaRE = objetivo;
-        e.fichasRedondas = pozo::completo();
-        e.turno = 2;
-        e.Jugadores[2].opaca = true;
-        e.combinacion = digitos;
-        e.fichaCU[9].fondo = e.fichaCU[10].fondo = e.fichaCU[11].fondo = color::gris;
-        e.minutos = e.segundos = 1;
-        p.j.Timer2.start();
-    }
-
-    // Every check ends the attempt the same way, right or wrong.
-    static void intentoTerminado(JuegoDePrueba& p)
+    // Right or wrong, the attempt ends the same way.
+    static bool terminado(const JuegoDePrueba& p)
     {
         const Estado& e = p.j.e;
-        for (int k = 1; k <= kFichas; ++k)
-            QCOMPARE(e.fichaCU[k].fondo, color::blanco);
-        QCOMPARE(e.turno, 0);
-        QCOMPARE(e.combinacion, QString());
-        QVERIFY(!e.Jugadores[2].opaca);
-        QCOMPARE(e.minutos + e.segundos + e.minutosPasados, 0);
-        QVERIFY(!p.j.Timer2.isActive());
+        return grises(e) == 0 && e.turno == 0 && e.combinacion.isEmpty() && !e.Jugadores[2].opaca &&
+               !p.j.Timer2.isActive() && e.minutos + e.segundos + e.minutosPasados == 0;
     }
 
 private slots:
-    void regla_data()
-    {
-        QTest::addColumn<QString>("digitos");
-        QTest::addColumn<int>("objetivo");
-        QTest::addColumn<bool>("correcta");
-        QTest::newRow("347 suma") << "347" << 19 << true;
-        QTest::newRow("347 resta") << "347" << 5 << true;
-        QTest::newRow("734 suma") << "734" << 25 << true;
-        QTest::newRow("734 resta") << "734" << 17 << true;
-        QTest::newRow("347 no da 12") << "347" << 12 << false;
-        QTest::newRow("111 no da 1") << "111" << 1 << false;
-        QTest::newRow("959 no da 50") << "959" << 50 << false;
-        QTest::newRow("955 da 50") << "955" << 50 << true;
-        QTest::newRow("el orden importa") << "473" << 19 << false;
-        QTest::newRow("lo que falta cuenta 0") << "34" << 12 << true;
-        QTest::newRow("lo que no es cifra cuenta 0") << "3x7" << 7 << true;
-    }
     void regla()
     {
-        QFETCH(QString, digitos);
-        QFETCH(int, objetivo);
-        QFETCH(bool, correcta);
-        QCOMPARE(combinacionCorrecta(digitos, objetivo), correcta);
+        // x * y + z or x * y - z, in order; a missing or non-digit character counts 0.
+        const std::tuple<const char*, int, bool> casos[] = {
+            {"347", 19, true},  {"347", 5, true},   {"734", 25, true},  {"734", 17, true},
+            {"955", 50, true},  {"34", 12, true},   {"3x7", 7, true},   {"347", 12, false},
+            {"111", 1, false},  {"959", 50, false}, {"473", 19, false}};
+        for (auto [digitos, objetivo, correcta] : casos)
+            QVERIFY2(combinacionCorrecta(QLatin1String(digitos), objetivo) == correcta,
+                     qPrintable(QStringLiteral("%1 -> %2").arg(digitos).arg(objetivo)));
     }
 
-    // The last target of the pool wins the match for whoever takes it, even
-    // with fewer tiles than others; the clock is stopped under the news.
-    void ultimaFichaGanaLaPartida()
+    // A wrong pick costs a tile even when the clock runs out under its notice;
+    // then the last target wins the match, fewer tiles or not.
+    void malaYLuegoLaUltima()
     {
         JuegoDePrueba p;
-        enIntento(p, QStringLiteral("955"), QStringLiteral("50"));
-        p.j.e.fichasRedondas.clear();
-        p.j.e.datosJugadores[1].fichas = 9;
-        p.j.e.partidasGanadas[2] = 1;
-        p.j.Timer1.start();
-        QList<bool> relojParado;
-        p.aviso.mientrasAbierto = [&] { relojParado << !p.j.Timer1.isActive(); };
-        guionReparto(p.azar);
-        guionObjetivo(p.azar, pozo::completo(), 8);
-
-        verificarCombinacion(p.j);
-
-        QCOMPARE(p.aviso.textos, (QStringList{"Beto, Te has ganado esta ficha", "Beto, has ganado esta partida"}));
-        QCOMPARE(relojParado, (QList<bool>{true, true}));
-        QCOMPARE(p.j.e.Partidas[2].texto, QStringLiteral("2"));
-        for (int s = 1; s <= kMaxJugadores; ++s)
-            QCOMPARE(p.j.e.Fichas[s].texto, QStringLiteral("0"));
-        QCOMPARE(p.j.e.Valor[ficha(1, 3)], QStringLiteral("7"));  // the new board
-        QCOMPARE(p.j.e.fichaRE, QStringLiteral("8"));
-        QCOMPARE(pozo::cantidad(p.j.e.fichasRedondas), 49);
-        QVERIFY(p.j.Timer1.isActive() && p.j.maquinas.isActive());
-        QCOMPARE(p.sonido.beeps, 0);
-        intentoTerminado(p);
-    }
-
-    // The round clock may run out while the wrong-pick notice is up: the
-    // seat that picked still pays, and the attempt still ends cleanly.
-    void elRelojVenceDuranteElAviso()
-    {
-        JuegoDePrueba p;
-        enIntento(p, QStringLiteral("347"), QStringLiteral("12"));
-        p.j.e.minutos = 0;
-        p.j.e.minutosPasados = 3;
-        p.aviso.mientrasAbierto = [&] {
-            p.aviso.mientrasAbierto = nullptr;
-            Timer1_Timer(p.j);
-        };
-        verificarCombinacion(p.j);
+        QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 12));
+        Estado& e = p.j.e;
+        tics(p, 179);
+        jugar(p, '2', {1, 1, 1, 2});
+        p.aviso.mientrasAbierto = [&] { p.aviso.mientrasAbierto = nullptr; tics(p, 1); };
+        jugar(p, 0, {1, 3});  // 347
         QCOMPARE(p.aviso.textos, (QStringList{"Beto La combinacion elegida no es correcta, perdera un punto",
                                               "Ha finalizado el tiempo"}));
-        QCOMPARE(p.sonido.beeps, 2);
-        QCOMPARE(p.j.e.Fichas[2].texto, QStringLiteral("-1"));
-        QCOMPARE(p.j.e.datosJugadores[0].fichas, 0);
-        intentoTerminado(p);
+        QVERIFY(e.Fichas[2].texto == QStringLiteral("-1") && p.sonido.beeps == 2 && terminado(p));
+
+        e.fichaRE = QStringLiteral("50");
+        e.fichasRedondas.clear();
+        marcador::sumarFichas(e, 1, 9);
+        e.partidasGanadas[2] = 1;
+        e.Valor[ficha(1, 1)].clear();
+        p.aviso.textos.clear();
+        p.aviso.mientrasAbierto = [&] { QVERIFY(!p.j.Timer1.isActive()); };  // the clock waits for the news
+        guionReparto(p.azar);
+        guionObjetivo(p.azar, pozo::completo(), 8);
+        jugar(p, '2', {4, 7, 5, 6, 6, 7});  // 955
+        QCOMPARE(p.aviso.textos, (QStringList{"Beto, Te has ganado esta ficha", "Beto, has ganado esta partida"}));
+        // Matches won, every seat's tiles, a new board, a new target from a full pool.
+        QCOMPARE((QStringList{e.Partidas[2].texto, e.Fichas[1].texto, e.Fichas[2].texto, e.Valor[ficha(1, 1)], e.fichaRE}),
+                 (QStringList{"2", "0", "0", "3", "8"}));
+        QVERIFY(pozo::cantidad(e.fichasRedondas) == 49 && terminado(p));
     }
 
-    // A network station tells the others, in this order; only a local game
-    // announces the match itself.
+    // A network server tells the others in this order; the match is told by "[Partidas]".
     void enRedEnviaEnOrden()
     {
-        JuegoDePrueba servidor;
-        servidor.enRed(true);
-        servidor.j.e.miJugador = 1;
-        enIntento(servidor, QStringLiteral("955"), QStringLiteral("50"));
-        servidor.j.e.turno = 1;
-        servidor.j.e.fichasRedondas.clear();
-        guionReparto(servidor.azar);
-        guionObjetivo(servidor.azar, pozo::completo(), 8);
-        verificarCombinacion(servidor.j);
-        const QStringList t = servidor.enlace.textos();
-        QCOMPARE(t.size(), 1 + 49 + 1 + 2);
-        QCOMPARE(t[0], QStringLiteral("[Partidas]1,1"));
-        QVERIFY(servidor.enlace.envios[0].vbSelf);
-        QCOMPARE(t[1], QStringLiteral("[fichaValor]1,3"));
-        QCOMPARE(t[50], QStringLiteral("[ficharedonda]8,") + servidor.j.e.fichasRedondas);
-        QCOMPARE(t.mid(51), (QStringList{"[TurnoOFF]1", "[Puntaje]1,0"}));
-        QCOMPARE(servidor.aviso.textos, QStringList{"Ana, Te has ganado esta ficha"});
-        QVERIFY(servidor.j.e.Command1.habilitado);
-
-        JuegoDePrueba cliente;
-        cliente.enRed(false);
-        cliente.j.e.miJugador = 2;
-        enIntento(cliente, QStringLiteral("347"), QStringLiteral("19"));
-        verificarCombinacion(cliente.j);
-        QCOMPARE(cliente.enlace.textos(), (QStringList{"[ficharedonda]", "[TurnoOFF]2", "[Puntaje]2,1"}));
-        QCOMPARE(cliente.j.e.fichaRE, QStringLiteral("19"));  // the server draws
+        JuegoDePrueba s;
+        QVERIFY(empezarLocal(s, {"Ana", "Beto"}, 50));
+        s.enRed(true);
+        s.j.e.miJugador = 1;
+        s.j.e.fichasRedondas.clear();
+        guionReparto(s.azar);
+        guionObjetivo(s.azar, pozo::completo(), 8);
+        Command1_Click(s.j);
+        Command1_Click(s.j);  // already held: a beep
+        QVERIFY(!s.j.e.Command1.habilitado);
+        jugar(s, 0, {4, 7, 4, 7, 4, 7, 5, 6, 6, 7});
+        const QStringList t = s.enlace.textos();
+        QCOMPARE(t.size(), 6 + 1 + 49 + 1 + 2);
+        QCOMPARE(t.mid(0, 8), (QStringList{"[TurnoON]1", "[fichaON]28", "[fichaOFF]28", "[fichaON]28", "[fichaON]34",
+                                           "[fichaON]42", "[Partidas]1,1", "[fichaValor]1,3"}));
+        QCOMPARE(t.mid(56), (QStringList{"[ficharedonda]8," + s.j.e.fichasRedondas, "[TurnoOFF]1", "[Puntaje]1,0"}));
+        QVERIFY(s.enlace.envios[6].vbSelf);
+        QCOMPARE(s.aviso.textos, QStringList{"Ana, Te has ganado esta ficha"});
+        QVERIFY(s.j.e.Command1.habilitado && s.sonido.beeps == 1);
     }
 };
 
