@@ -1,127 +1,122 @@
-// The main window during a local game: keys from any control, clicks on
-// the board and the game menu, with the real setup dialog.
+// The main window during a local game: keys from any control, clicks on the
+// board, the game menu with the real setup dialog, and the "Ayuda" menu.
 
 #include "dialogs/form2.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmayuda.h"
 #include "dobles.h"
 #include "mainwindow/form1.h"
 #include "partida.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QMenuBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace {
 
-template <class T>
-T* hijo(QWidget& w, const QString& nombre)
+template <class T = QWidget>
+T* hijo(QObject& w, const QString& nombre)
 {
-    T* c = w.findChild<T*>(nombre);
-    if (!c)
-        qFatal("no hay %s", qPrintable(nombre));
-    return c;
+    if (T* c = w.findChild<T*>(nombre))
+        return c;
+    qFatal("no hay %s", qPrintable(nombre));
 }
+QString texto(QObject& w, const QString& nombre) { return hijo(w, nombre)->property("text").toString(); }
 
 }  // namespace
 
 class TestForm1Partida : public QObject {
     Q_OBJECT
 private slots:
-    // Whatever control has the focus, a digit claims; the chat line keeps
-    // its own typing while there is a chat.
-    void teclasDesdeCualquierControl()
-    {
-        JuegoDePrueba p(false);
-        Form1 w(p.j);
-        w.show();
-        QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 19));
-        p.j.e.chatHabilitado = true;
-        p.j.cambio();
-
-        QTest::keyClick(hijo<QPlainTextEdit>(w, "txtDialog"), '2');
-        QCOMPARE(p.j.e.turno, 2);
-        QVERIFY(hijo<QLabel>(w, "Jugadores(2)")->palette().color(QPalette::Window).alpha() > 0);
-        p.j.e.turno = 0;
-        auto* linea = hijo<QLineEdit>(w, "txtMessage");
-        QTest::keyClick(linea, '3');
-        QCOMPARE(p.j.e.turno, 0);
-        QCOMPARE(linea->text(), QStringLiteral("3"));
-        QTest::keyClick(&w, '1', Qt::ControlModifier);
-        QCOMPARE(p.j.e.turno, 0);
-        QTest::keyClick(&w, '9');
-        QCOMPARE(p.sonido.beeps, 1);
-        QTest::keyClick(&w, '3');
-        QCOMPARE(p.j.e.turno, 3);
-    }
-
-    // Three clicks on the board make a pick; its tiles show grey meanwhile.
-    void clicsEnElTablero()
+    // A digit claims from whichever control has the focus, but not from the
+    // enabled chat line nor with Ctrl; board clicks reach the game.
+    void teclasYClics()
     {
         JuegoDePrueba p;
         Form1 w(p.j);
         w.show();
         QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
-        auto pulsar = [&](int k) { QTest::mouseClick(hijo<QLabel>(w, QStringLiteral("Valor(%1)").arg(k)), Qt::LeftButton); };
+        p.j.e.chatHabilitado = true;
+        p.j.cambio();
+        auto pulsar = [&](int k) { QTest::mouseClick(hijo(w, QStringLiteral("Valor(%1)").arg(k)), Qt::LeftButton); };
         pulsar(1);
         QCOMPARE(p.aviso.textos, QStringList{"No se ha seleccionado ningun jugador"});
-        QTest::keyClick(&w, '1');
-        pulsar(ficha(1, 1));
-        pulsar(ficha(1, 2));
-        QCOMPARE(p.j.e.combinacion, QStringLiteral("34"));
-        pulsar(ficha(1, 3));
+        QTest::keyClick(hijo(w, "txtMessage"), '2');
+        QCOMPARE(texto(w, "txtMessage"), QStringLiteral("2"));
+        QTest::keyClick(&w, '1', Qt::ControlModifier);
+        QCOMPARE(p.j.e.turno, 0);
+        QTest::keyClick(hijo(w, "txtDialog"), '1');
+        QCOMPARE(p.j.e.turno, 1);
+        for (int c = 1; c <= 3; ++c)
+            pulsar(ficha(1, c));
         QCOMPARE(p.aviso.textos.last(), QStringLiteral("Ana, Te has ganado esta ficha"));
-        QCOMPARE(hijo<QLabel>(w, "Fichas(1)")->text(), QStringLiteral("1"));
+        QCOMPARE(texto(w, "Fichas(1)"), QStringLiteral("1"));
     }
 
-    // The game menu reaches the game, and the menu shows what it did.
+    // The game menu reaches the game; "Partida local" stops it while its dialog is open.
     void menuDeJuego()
-    {
-        JuegoDePrueba p(false);
-        Form1 w(p.j);
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
-        auto* pausar = hijo<QAction>(w, "mn_pausar");
-        pausar->trigger();
-        QVERIFY(pausar->isChecked() && pausar->text() == QStringLiteral("Reanudar") && !p.j.Timer1.isActive());
-        pausar->trigger();
-        QVERIFY(!pausar->isChecked() && pausar->text() == QStringLiteral("Pausar") && p.j.Timer1.isActive());
-        auto* lineal = hijo<QAction>(w, "mn_mod(2)");
-        lineal->trigger();
-        lineal->trigger();  // a checked entry stays checked
-        QVERIFY(lineal->isChecked() && !hijo<QAction>(w, "mn_mod(1)")->isChecked() && p.j.e.modoLineal);
-        p.j.e.Valor[1].clear();
-        hijo<QAction>(w, "mn_repar")->trigger();
-        QVERIFY(!p.j.e.Valor[1].isEmpty());
-    }
-
-    // "Partida local" stops the game while the dialog is open; "Aceptar"
-    // there starts the new one.
-    void partidaLocalDesdeElMenu()
     {
         JuegoDePrueba p(false);
         Form1 w(p.j);
         w.show();
         QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
-        Form2::opcionJugadores = 0;
+        auto* pausar = hijo<QAction>(w, "mn_pausar");
+        pausar->trigger();
+        QVERIFY(pausar->text() == QStringLiteral("Reanudar") && !p.j.Timer1.isActive());
+        pausar->trigger();
+        QVERIFY(pausar->text() == QStringLiteral("Pausar") && p.j.Timer1.isActive());
+        auto* lineal = hijo<QAction>(w, "mn_mod(2)");
+        lineal->trigger();
+        lineal->trigger();  // a checked entry stays checked
+        QVERIFY(lineal->isChecked() && p.j.e.modoLineal);
+        hijo<QAction>(w, "mn_mod(1)")->trigger();
+        QVERIFY(!lineal->isChecked() && !p.j.e.modoLineal);
+        p.j.e.Valor[1].clear();
+        hijo<QAction>(w, "mn_repar")->trigger();
+        QVERIFY(!p.j.e.Valor[1].isEmpty());
+
         bool parado = false;
-        QTimer::singleShot(0, qApp, [&] {
-            auto* f = qobject_cast<Form2*>(QApplication::activeModalWidget());
-            QVERIFY(f);
+        QTimer::singleShot(0, this, [&] {
             parado = !p.j.Timer1.isActive() && !p.j.Timer2.isActive() && !p.j.maquinas.isActive();
-            QTest::keyClick(hijo<QComboBox>(*f, "Combo1")->lineEdit(), '3');
-            for (int i = 1; i <= 3; ++i)
-                QTest::keyClicks(hijo<QLineEdit>(*f, QStringLiteral("Text1(%1)").arg(i)), QStringList{"Ana", "Beto", "Carla"}[i - 1]);
-            hijo<QPushButton>(*f, "Command1")->click();
+            QTest::mouseClick(hijo(*hijo<Form2>(w, {}), "Command2"), Qt::LeftButton);
         });
         hijo<QAction>(w, "mn_local")->trigger();
-        QVERIFY(parado);
-        QCOMPARE(p.j.e.numJugadores, 3);
-        QCOMPARE(hijo<QLabel>(w, "Jugadores(3)")->text(), QStringLiteral(" 3     Carla"));
-        QVERIFY(hijo<QLabel>(w, "Jugadores(3)")->isVisible());
-        QVERIFY(p.j.Timer1.isActive());
+        QVERIFY(parado && p.j.Timer1.isActive());
+    }
+
+    // "Acerca de ..." opens the box over the window, its message through the
+    // game's box; "Temas de ayuda" opens the program's help, in one window
+    // only, whose rules quote the game and which names every menu entry.
+    void menuAyuda()
+    {
+        JuegoDePrueba p;
+        p.j.e.ruta = QFileInfo(QFINDTESTDATA("../../assets/ayuda")).path();
+        Form1 w(p.j);
+        QTimer::singleShot(0, this, [&] {
+            QWidget& f = *hijo<frmAbout>(w, {});
+            QTest::mouseClick(hijo(f, "cmdSysInfo"), Qt::LeftButton);
+            QTest::mouseClick(hijo(f, "cmdOK"), Qt::LeftButton);
+        });
+        hijo<QAction>(w, "mn_acerca")->trigger();
+        QCOMPARE(p.caja.cajas.size(), std::size_t(1));
+
+        hijo<QAction>(w, "mn_ayuda2")->trigger();
+        hijo<frmAyuda>(w, {})->close();
+        hijo<QAction>(w, "mn_ayuda2")->trigger();
+        QCOMPARE(w.findChildren<frmAyuda*>().size(), 1);
+        frmAyuda* ayuda = hijo<frmAyuda>(w, {});
+        QVERIFY(ayuda->isVisible());
+        ayuda->mostrarPagina(QStringLiteral("reglas.html"));
+        for (const char* frase : {"Se multiplican las dos primeras y al resultado se le suma o se le resta la tercera",
+                                  "Continuo", "Lineal", "seis segundos", "tres minutos",
+                                  "Esta ficha no es continua a la ficha anteriormente elegida",
+                                  "Esta ficha no es continua (Horizontal - Vertical - Diagonal)",
+                                  "No se ha seleccionado ningun jugador", "Ha finalizado el tiempo"})
+            QVERIFY2(ayuda->txtAyuda()->toPlainText().contains(QLatin1String(frase)), frase);
+        ayuda->mostrarPagina(QStringLiteral("menus.html"));
+        for (QAction* a : w.menuBar()->findChildren<QAction*>())
+            QVERIFY2(ayuda->txtAyuda()->toPlainText().contains(a->text().remove(u'&')), qPrintable(a->text()));
     }
 };
 
