@@ -13,15 +13,10 @@
 #include <QSpontaneKeyEvent>
 #include <QtTest>
 
+#include "controles.h"
+
 namespace {
 
-template <class T = QWidget>
-T* hijo(QWidget& w, const QString& nombre)
-{
-    if (T* c = w.findChild<T*>(nombre))
-        return c;
-    qFatal("no hay %s", qPrintable(nombre));
-}
 QLineEdit* texto(QWidget& f, int i) { return hijo<QLineEdit>(f, QStringLiteral("Text1(%1)").arg(i)); }
 QCheckBox* casilla(QWidget& f, int i) { return hijo<QCheckBox>(f, QStringLiteral("Check1(%1)").arg(i)); }
 QComboBox* cantidad(QWidget& f) { return hijo<QComboBox>(f, QStringLiteral("Combo1")); }

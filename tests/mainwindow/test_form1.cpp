@@ -1,5 +1,6 @@
 // The main window as a player first sees it, and as the game state changes.
 
+#include "controles.h"
 #include "dobles.h"
 #include "game/arranque.h"
 #include "game/reparto.h"
@@ -16,11 +17,6 @@
 class TestForm1 : public QObject {
     Q_OBJECT
 
-    template <typename T = QWidget>
-    static T* hijo(QWidget& w, const QString& nombre, int i = 0)
-    {
-        return w.findChild<T*>(i ? QStringLiteral("%1(%2)").arg(nombre).arg(i) : nombre);
-    }
     static QString texto(QWidget& w, const QString& nombre, int i = 0) { return hijo<QLabel>(w, nombre, i)->text(); }
 
 private slots:

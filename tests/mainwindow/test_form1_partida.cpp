@@ -13,15 +13,10 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "controles.h"
+
 namespace {
 
-template <class T = QWidget>
-T* hijo(QObject& w, const QString& nombre)
-{
-    if (T* c = w.findChild<T*>(nombre))
-        return c;
-    qFatal("no hay %s", qPrintable(nombre));
-}
 QString texto(QObject& w, const QString& nombre) { return hijo(w, nombre)->property("text").toString(); }
 
 }  // namespace
