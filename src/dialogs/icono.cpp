@@ -1,9 +1,10 @@
 #include "dialogs/icono.h"
 
-QIcon iconoZumbarta()
+QIcon iconoZumbarta(int ladoMaximo)
 {
     QIcon icono;
     for (int lado : {16, 24, 32, 48, 64, 128, 256})
-        icono.addFile(QStringLiteral(":/icono/zumbarta-%1.png").arg(lado), QSize(lado, lado));
+        if (lado <= ladoMaximo)
+            icono.addFile(QStringLiteral(":/icono/zumbarta-%1.png").arg(lado), QSize(lado, lado));
     return icono;
 }

@@ -4,4 +4,8 @@
 
 #include <QIcon>
 
-QIcon iconoZumbarta();
+// Up to ladoMaximo pixels. A window's own icon stops at 64: every size given
+// to it is decoded and sent to the window system as the window opens, and
+// the big ones cost a noticeable part of the start-up for nothing a title
+// bar or task switcher shows.
+QIcon iconoZumbarta(int ladoMaximo = 256);

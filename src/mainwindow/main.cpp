@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zumbarta"));
     prepararAplicacion(app);
-    QApplication::setWindowIcon(iconoZumbarta());
+    QApplication::setWindowIcon(iconoZumbarta(64));
 
     Juego juego;
     SonidoQt sonido;
