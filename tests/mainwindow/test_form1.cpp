@@ -5,9 +5,12 @@
 #include "game/arranque.h"
 #include "game/reparto.h"
 #include "mainwindow/figuras.h"
+#include "mainwindow/aplicacion.h"
 #include "mainwindow/form1.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +23,15 @@ class TestForm1 : public QObject {
     static QString texto(QWidget& w, const QString& nombre, int i = 0) { return hijo<QLabel>(w, nombre, i)->text(); }
 
 private slots:
+    // Qt's own buttons speak Spanish, and the labels' font is a geometric sans.
+    void aplicacionEnEspanol()
+    {
+        prepararAplicacion(*qApp);
+        QMessageBox caja(QMessageBox::Warning, QStringLiteral("Zumbarta"), QString(), QMessageBox::Ok);
+        QCOMPARE(caja.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("Aceptar"));
+        QVERIFY(QFont::substitutes(QStringLiteral("Century Gothic")).contains(QStringLiteral("URW Gothic"), Qt::CaseInsensitive));
+    }
+
     void estadoInicial()
     {
         JuegoDePrueba p;
