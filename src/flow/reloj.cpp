@@ -45,9 +45,7 @@ void finDeTiempo(Juego& j)
     // Whoever was picking loses the turn and the picks, but no tile.
     marcador::resaltar(e, e.turno, false);
     e.turno = 0;
-    e.combinacion.clear();
-    e.ultimaFicha.clear();
-    e.fichasElegidas = 0;
+    marcador::soltarSeleccion(e);
     marcador::tableroEnBlanco(e);
     marcador::relojACero(e);
     j.cambio();

@@ -17,9 +17,7 @@ void Timer2_Timer(Juego& j)
 
     const int s = e.turno;
     marcador::resaltar(e, s, false);
-    e.combinacion.clear();
-    e.ultimaFicha.clear();
-    e.fichasElegidas = 0;
+    marcador::soltarSeleccion(e);
     j.sonido->beep();
     const QString nombre = marcador::esAsiento(s) ? e.datosJugadores[s].nombre : QString();
     mostrarAviso(j, nombre + QStringLiteral(" se le a vencido el tiempo de su turno perdera una ficha"));

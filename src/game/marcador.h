@@ -47,6 +47,14 @@ inline void tableroEnBlanco(Estado& e)
         e.fichaCU[k].fondo = color::blanco;
 }
 
+// The picks of an attempt that ends without a check.
+inline void soltarSeleccion(Estado& e)
+{
+    e.combinacion.clear();
+    e.ultimaFicha.clear();
+    e.fichasElegidas = 0;
+}
+
 inline void relojACero(Estado& e)
 {
     e.minutos = e.segundos = e.minutosPasados = 0;
