@@ -1,0 +1,18 @@
+#pragma once
+// The chat of a network game: the conversation pane and the line the player
+// types. Chat lines and the game's own notices reach the pane the same way.
+
+#include <QString>
+
+class Juego;
+
+// The longest line the chat input takes.
+inline constexpr int kLargoLineaChat = 500;
+
+// Appends one line to the conversation pane (lines are separated by CR LF,
+// with no blank line before the first).
+void UpdateDialog(Juego& j, const QString& vsDialog);
+
+// "Enviar": the line goes out as the own player's "name: text" and is shown
+// in the own pane at once; the server never echoes it back.
+void cmdSend_Click(Juego& j, const QString& texto);
