@@ -6,6 +6,7 @@
 #include "game/marcador.h"
 #include "game/pozo.h"
 #include "game/reparto.h"
+#include "game/turno.h"
 
 #include <QScopedValueRollback>
 #include <algorithm>
@@ -42,9 +43,16 @@ void finDeTiempo(Juego& j)
         finDePartidaPorTiempo(j);
     nuevaFichaRedonda(j);
 
-    // Whoever was picking loses the turn and the picks, but no tile.
-    marcador::resaltar(e, e.turno, false);
+    // Whoever was picking loses the turn and the picks, but no tile. The
+    // server tells everybody, so no client goes on with a turn it lost.
+    const int s = e.turno;
+    marcador::resaltar(e, s, false);
     e.turno = 0;
+    if (esServidorEnRed(e) && s != 0) {
+        enviar(j, QStringLiteral("[TurnoOFF]%1").arg(s));
+        if (s == e.miJugador)
+            terminarTurnoPropio(j);
+    }
     marcador::soltarSeleccion(e);
     marcador::tableroEnBlanco(e);
     marcador::relojACero(e);

@@ -5,11 +5,13 @@
 #include "flow/vencimiento.h"
 #include "game/juego.h"
 #include "machine/maquina.h"
+#include "net/partidared.h"
 
 void conectarTemporizadores(Juego& j)
 {
     QObject::connect(&j.Timer1, &QTimer::timeout, &j, [&j] { Timer1_Timer(j); });
     QObject::connect(&j.Timer2, &QTimer::timeout, &j, [&j] { Timer2_Timer(j); });
     QObject::connect(&j.colocador, &QTimer::timeout, &j, [&j] { colocador_Timer(j); });
+    QObject::connect(&j.timer3, &QTimer::timeout, &j, [&j] { timer3_Timer(j); });
     QObject::connect(&j.maquinas, &QTimer::timeout, &j, [&j] { maquinas_Timer(j); });
 }

@@ -8,7 +8,9 @@
 void Timer2_Timer(Juego& j)
 {
     Estado& e = j.e;
-    const bool vence = j.Timer2.isActive() && e.fichasElegidas < 3 && e.turno != 0;
+    // In a network game only this station's own turn can run out here.
+    const bool vence = j.Timer2.isActive() && e.fichasElegidas < 3 && e.turno != 0
+                       && (e.juegoLocal || e.turno == e.miJugador);
     // Stopped before the notice, so that a long notice cannot let the
     // timeout strike a second time for the same turn.
     j.Timer2.stop();

@@ -77,6 +77,7 @@ struct Estado {
     bool modoLineal = false;
     int puerto = 0;
     bool aceptando = false;
+    int numConexiones = 0;  // seats taken by clients on the server
     int desconectados = 0;
 
     // Round clock counters.

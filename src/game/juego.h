@@ -27,6 +27,8 @@ public:
     // True while a round clock tick is on the stack: its notices run the
     // event loop, and the clock must not tick inside its own tick.
     bool relojEnTic = false;
+    // Likewise for the start gate, whose warning is a modal message box.
+    bool puertaEnTic = false;
 
     // Ports. Never null: until the window layer installs its own, silent ones
     // stand in (and a clock-mixed generator for the draws).

@@ -9,7 +9,8 @@ void Form_KeyPress(Juego& j, QChar tecla)
 {
     Estado& e = j.e;
     const int s = tecla.unicode() >= u'1' && tecla.unicode() <= u'6' ? tecla.unicode() - u'0' : 0;
-    if (s == 0 || e.numJugadores <= 0 || s > e.numJugadores || e.turno != 0) {
+    // In a network game "Turno" claims, so that every station hears of it.
+    if (s == 0 || !e.juegoLocal || e.numJugadores <= 0 || s > e.numJugadores || e.turno != 0) {
         j.sonido->beep();
         return;
     }
@@ -23,6 +24,13 @@ void Form_KeyPress(Juego& j, QChar tecla)
     j.Timer2.start();
     marcador::resaltar(e, s, true);
     j.cambio();
+}
+
+void terminarTurnoPropio(Juego& j)
+{
+    j.Timer2.stop();
+    marcador::soltarSeleccion(j.e);
+    j.e.Command1.habilitado = true;
 }
 
 void Command1_Click(Juego& j)

@@ -10,6 +10,11 @@ class Juego;
 // human seat claims the turn for that seat; anything else only beeps.
 void Form_KeyPress(Juego& j, QChar tecla);
 
+// This station's own turn was ended by another station (the server took it
+// back, or our claim lost the race): no tile is lost, the picks go and
+// "Turno" can be pressed again.
+void terminarTurnoPropio(Juego& j);
+
 // The "Turno" button of a network station: claims the turn for this
 // station's own player and tells the others.
 void Command1_Click(Juego& j);

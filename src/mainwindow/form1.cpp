@@ -4,6 +4,7 @@
 #include "game/tablero.h"
 #include "mainwindow/figuras.h"
 #include "mainwindow/lienzo.h"
+#include "net/chat.h"
 #include "net/cierre.h"
 
 #include <QAction>
@@ -134,6 +135,7 @@ void Form1::construirControles()
     lienzo_->colocar(txtDialog_, QRect(240, 6120, 5655, 855), 9, false);
     txtMessage_ = new QLineEdit;
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage_->setMaxLength(kLargoLineaChat);
     lienzo_->colocar(txtMessage_, QRect(240, 7080, 5655, 360), 9, false);
     cmdSend_ = new QPushButton(QStringLiteral("Enviar"));
     cmdSend_->setObjectName(QStringLiteral("cmdSend"));
@@ -180,8 +182,14 @@ void Form1::mostrar()
     txtDialog_->setEnabled(e.chatHabilitado);
     txtMessage_->setEnabled(e.chatHabilitado);
     cmdSend_->setEnabled(e.chatHabilitado);
-    if (txtDialog_->toPlainText() != e.txtDialog)
-        txtDialog_->setPlainText(e.txtDialog);
+    QString conversacion = e.txtDialog;
+    conversacion.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (txtDialog_->toPlainText() != conversacion) {
+        txtDialog_->setPlainText(conversacion);
+        // The newest line in view.
+        txtDialog_->moveCursor(QTextCursor::End);
+        txtDialog_->ensureCursorVisible();
+    }
 
     barra_->setText(e.barra);
 

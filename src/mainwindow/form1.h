@@ -32,6 +32,9 @@ public slots:
     // "Partida local": the game holds still while the setup dialog is open.
     void partidaLocal();
 
+    // "Partida en red": the network setup dialog.
+    void partidaEnRed();
+
 signals:
     void fichaPulsada(int k);
 
@@ -63,6 +66,7 @@ private:
     QLabel* barra_ = nullptr;
 
     QAction* mn_local_ = nullptr;
+    QAction* mn_red_ = nullptr;
     QAction* mn_pausar_ = nullptr;
     QAction* mn_repar_ = nullptr;
     QAction* mn_finpartida_ = nullptr;

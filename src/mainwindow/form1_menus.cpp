@@ -36,7 +36,7 @@ void Form1::construirMenus()
     QMenu* nuevo = juego->addMenu(QStringLiteral("Nuevo Juego"));
     nuevo->setObjectName(QStringLiteral("Mn_njuevo"));
     mn_local_ = entrada(nuevo, "mn_local", QStringLiteral("Partida local"));
-    entrada(nuevo, "mn_red", QStringLiteral("Partida en red"));
+    mn_red_ = entrada(nuevo, "mn_red", QStringLiteral("Partida en red"));
 
     separador(juego, "mn_line1");
 

@@ -4,12 +4,15 @@
 #include "mainwindow/form1.h"
 
 #include "dialogs/form2.h"
+#include "dialogs/form4.h"
 #include "flow/mandos.h"
 #include "flow/partidalocal.h"
 #include "game/juego.h"
 #include "game/reparto.h"
 #include "game/seleccion.h"
 #include "game/turno.h"
+#include "net/chat.h"
+#include "net/partidared.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +25,9 @@ void Form1::conectarPartida()
     connect(this, &Form1::fichaPulsada, this, [this](int k) { Valor_Click(j_, k); });
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(j_); });
     connect(mn_local_, &QAction::triggered, this, &Form1::partidaLocal);
+    connect(mn_red_, &QAction::triggered, this, &Form1::partidaEnRed);
+    connect(mn_finpartida_, &QAction::triggered, this, [this] { mn_finpartida_Click(j_); });
+    connect(cmdSend_, &QPushButton::clicked, this, [this] { cmdSend_Click(j_, txtMessage_->text()); });
     connect(mn_pausar_, &QAction::triggered, this, [this] { mn_pausar_Click(j_); });
     connect(mn_repar_, &QAction::triggered, this, [this] { mn_repar_Click(j_); });
     for (int i = 1; i <= 2; ++i)
@@ -39,6 +45,12 @@ void Form1::partidaLocal()
     dialogo.exec();
 }
 
+void Form1::partidaEnRed()
+{
+    Form4 dialogo(j_, this);
+    dialogo.exec();
+}
+
 bool Form1::eventFilter(QObject* o, QEvent* ev)
 {
     if (ev->type() != QEvent::KeyPress)
@@ -46,10 +58,15 @@ bool Form1::eventFilter(QObject* o, QEvent* ev)
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->window() != this)
         return false;
-    // The chat line keeps its own typing while there is a chat.
-    if (w == txtMessage_ && txtMessage_->isEnabled())
-        return false;
     auto* tecla = static_cast<QKeyEvent*>(ev);
+    // The chat line keeps its own typing while there is a chat; Enter sends.
+    if (w == txtMessage_ && txtMessage_->isEnabled()) {
+        if (tecla->key() != Qt::Key_Return && tecla->key() != Qt::Key_Enter)
+            return false;
+        cmdSend_Click(j_, txtMessage_->text());
+        txtMessage_->clear();
+        return true;
+    }
     if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;  // shortcuts and menu mnemonics
     const QString texto = tecla->text();

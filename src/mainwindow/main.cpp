@@ -7,6 +7,7 @@
 #include "mainwindow/aplicacion.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/sonidoqt.h"
+#include "mainwindow/teclaf2.h"
 
 #include <QApplication>
 
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
     juego.usarSonido(&sonido);
     CajaQt caja;
     juego.usarCaja(&caja);
+    TeclaF2Qt f2;
+    juego.usarF2(&f2);
     conectarTemporizadores(juego);
 
     Form1 ventana(juego);

@@ -1,12 +1,27 @@
 #include "net/cierre.h"
 
 #include "game/juego.h"
+#include "net/cliente.h"
+#include "net/servidor.h"
 
-void cerrarConexiones(Juego& j)
+void desactivarRed(Juego& j)
 {
-    // The sockets themselves are closed here once the network game exists.
-    j.Timer1.stop();
     j.e.Command1.visible = false;
     j.e.chatHabilitado = false;
     j.cambio();
+}
+
+void cerrarConexiones(Juego& j)
+{
+    if (Servidor* s = servidorDe(j))
+        s->cerrarTodo();
+    if (Cliente* c = clienteDe(j))
+        c->cerrar();
+    if (auto* red = dynamic_cast<QObject*>(j.enlace)) {
+        // A handler of this very link may still be on the stack.
+        red->deleteLater();
+        j.enlace = nullptr;
+    }
+    j.Timer1.stop();
+    desactivarRed(j);
 }

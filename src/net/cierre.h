@@ -1,9 +1,12 @@
 #pragma once
-// Closing down every network connection of this station.
+// Closing down the network side of this station.
 
 class Juego;
 
-// Closes the client socket and every accepted server connection, stops the
+// Closes the listener, every connection and the client socket, stops the
 // round clock, hides the "Turno" button and greys the chat. Safe to call
-// when nothing is connected.
+// when nothing is connected, and from inside a message handler.
 void cerrarConexiones(Juego& j);
+
+// Hides the "Turno" button and greys the chat.
+void desactivarRed(Juego& j);

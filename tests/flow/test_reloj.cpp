@@ -11,7 +11,8 @@ class TestReloj : public QObject {
     Q_OBJECT
 private slots:
     // 180 ticks make a round: the target is lost, the picker loses the turn but
-    // nobody a tile. A server tells its clients the clock on every tick.
+    // nobody a tile. A server tells its clients the clock on every tick, and
+    // the turn it took away.
     void unaRonda()
     {
         JuegoDePrueba p;
@@ -22,13 +23,15 @@ private slots:
         p.enRed(true);
         e.miJugador = 2;
         tics(p, 179);
-        jugar(p, '2', {1, 1, 1, 2});
+        e.turno = 2;
+        jugar(p, 0, {1, 1, 1, 2});
         tics(p, 1);
         const QStringList t = p.enlace.textos();
         QCOMPARE((QStringList{t[0], t[54], t[60], t[178]}),
                  (QStringList{"[Relog]2 : 59", "[Relog]2 : 05", "[Relog]1 : 59", "[Relog]0 : 01"}));
         QCOMPARE(t.mid(181), (QStringList{"[Message]Finalizo el tiempo y nadie gano la ficha 19",
-                                          "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas, "[Relog]0 : 00"}));
+                                          "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas, "[TurnoOFF]2",
+                                          "[Relog]0 : 00"}));
         QVERIFY(p.enlace.envios[181].vbSelf);
         QCOMPARE(p.aviso.textos, QStringList{"Ha finalizado el tiempo"});
         QCOMPARE((QStringList{e.relog.texto, e.Fichas[1].texto, e.Fichas[2].texto}), (QStringList{"0 : 00", "2", "0"}));

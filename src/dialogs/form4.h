@@ -1,0 +1,45 @@
+#pragma once
+// The network game setup: the player's name, whether to serve or to join,
+// and for a client the server and the port. A view only: the checks, the
+// server and the client are the core's (net/partidared.h).
+
+#include <QDialog>
+#include <QHostAddress>
+#include <array>
+
+class Juego;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class Form4 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form4(Juego& j, QWidget* parent = nullptr);
+
+    // Where a server started from here listens: every interface of this
+    // computer, so the LAN can reach it.
+    QHostAddress escucha = QHostAddress::Any;
+
+public slots:
+    // The dialog closes only through its buttons.
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+
+private:
+    void rolCambiado();
+    void aceptar();
+    void habilitarBotones(bool si);
+
+    Juego& j_;
+    QLineEdit* txtName_ = nullptr;
+    std::array<QRadioButton*, 3> option1_{};
+    QLabel* label4_ = nullptr;
+    QLineEdit* textServer_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLineEdit* puerto_ = nullptr;
+    std::array<QPushButton*, 4> command_{};
+};

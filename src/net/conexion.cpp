@@ -1,0 +1,104 @@
+#include "net/conexion.h"
+
+#include "net/protocolo.h"
+
+#include <QScopedValueRollback>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+// What one read takes from the socket. With the socket's own buffer capped
+// as well, a peer can never make a connection hold more than a few lines.
+constexpr qint64 kTrozo = 16 * 1024;
+}  // namespace
+
+Conexion::Conexion(QTcpSocket* socket, QObject* parent) : QObject(parent), socket_(socket)
+{
+    socket->setParent(this);
+    socket->setReadBufferSize(4 * kTrozo);
+    connect(socket, &QTcpSocket::readyRead, this, &Conexion::leer);
+    connect(socket, &QTcpSocket::disconnected, this, &Conexion::perder);
+    connect(socket, &QTcpSocket::errorOccurred, this, [this] {
+        if (socket_ && socket_->state() != QAbstractSocket::ConnectedState)
+            perder();
+    });
+    // Bytes may have come with the connection itself.
+    QTimer::singleShot(0, this, &Conexion::leer);
+}
+
+Conexion::~Conexion() = default;
+
+bool Conexion::conectada() const
+{
+    return !terminada_ && socket_ && socket_->state() == QAbstractSocket::ConnectedState;
+}
+
+void Conexion::enviar(const QString& mensaje)
+{
+    if (mensaje.isEmpty() || !conectada())
+        return;
+    socket_->write(protocolo::enmarcar(mensaje));
+    if (socket_->bytesToWrite() > kColaMaxima) {
+        // A peer that stopped reading is dropped. It is told from the event
+        // loop: the sender may be half-way through a broadcast.
+        terminada_ = avisar_ = true;
+        soltarSocket(false);
+        QTimer::singleShot(0, this, &Conexion::leer);
+    }
+}
+
+void Conexion::cerrar()
+{
+    terminada_ = true;
+    avisar_ = false;
+    soltarSocket(true);
+}
+
+void Conexion::soltarSocket(bool ordenado)
+{
+    if (!socket_)
+        return;
+    QTcpSocket* s = socket_;
+    socket_ = nullptr;
+    s->disconnect(this);
+    if (ordenado)
+        s->disconnectFromHost();
+    else
+        s->abort();
+    s->deleteLater();
+}
+
+void Conexion::perder()
+{
+    if (terminada_ && !avisar_)
+        return;  // closed from this side
+    // What the peer sent before it went is still handled first.
+    avisar_ = true;
+    leer();
+}
+
+void Conexion::leer()
+{
+    if (leyendo_)
+        return;  // the message on the stack finishes first; its loop takes the rest
+    {
+        QScopedValueRollback<bool> enCurso(leyendo_, true);
+        while (!terminada_) {
+            if (auto linea = buffer_.siguiente()) {
+                if (alRecibir)
+                    alRecibir(*linea);
+                continue;
+            }
+            if (!socket_ || socket_->bytesAvailable() <= 0)
+                break;
+            if (!buffer_.agregar(socket_->read(kTrozo)))
+                terminada_ = avisar_ = true;  // a line beyond any honest message
+        }
+    }
+    if (avisar_ && !avisada_ && (terminada_ || !socket_ || socket_->state() != QAbstractSocket::ConnectedState)) {
+        avisada_ = terminada_ = true;
+        soltarSocket(false);
+        if (alPerderse)
+            alPerderse();
+    }
+}

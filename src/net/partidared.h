@@ -1,0 +1,53 @@
+#pragma once
+// Setting up, starting and ending a network game: what the network setup
+// dialog decides, the start gate on the server, and "Finalizar partida".
+
+#include <QHostAddress>
+#include <QString>
+
+class Juego;
+class Cliente;
+
+struct EleccionRed {
+    enum Rol { Ninguno, Conectarse, Servir };
+    Rol rol = Ninguno;
+    QString nombre;
+    QString servidor;  // host name or address, client only
+    QString puerto;    // as typed
+};
+
+// The port the dialog's box names: its leading number, 0 when it has none.
+int puertoDeTexto(const QString& texto);
+
+// The dialog's checks, in order; a warning box explains the first refusal.
+bool eleccionRedValida(Juego& j, const EleccionRed& el);
+
+// Server role: listens on `puerto` and sets the table up for seat 1. When
+// the port cannot be used a warning box says why and false comes back, with
+// the dialog left open.
+bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direccion = QHostAddress::Any);
+
+// Client role: starts connecting and returns the client, whose terminado()
+// reports the outcome; then call terminarConexion().
+Cliente* iniciarCliente(Juego& j, const EleccionRed& el);
+
+// The client's attempt ended: a warning when it failed (false comes back),
+// else the table is set up for the network game.
+bool terminarConexion(Juego& j, bool conectado);
+
+// The server starts the game with the players seated so far: on F2 at the
+// start gate, or by itself when the sixth seat is taken.
+void empezarPartidaRed(Juego& j);
+
+// One tick of the start gate `timer3`.
+void timer3_Timer(Juego& j);
+
+// "Finalizar partida".
+void mn_finpartida_Click(Juego& j);
+
+// "Local IP": this computer's address on the LAN and its name.
+QString ipLocal();
+QString textoIpLocal();
+
+// Why a port could not be used, for the player; empty when it can be.
+QString motivoPuerto(int puerto, int errorDeSocket);

@@ -1,0 +1,28 @@
+#pragma once
+// What every received message does, on the server and on the clients.
+
+#include <QString>
+
+class Juego;
+struct Estado;
+
+// Handles every whole message (ended by CR LF) in vsData, in order.
+// viconnection is the server connection the text came from (1..5), or -1
+// for a client's text from its server and for the server's own messages.
+void Procesardatos(Juego& j, const QString& vsData, int viconnection);
+
+// One message, without its CR LF. On the server a client speaks only for
+// its own seat: anything else it sends is dropped, unapplied and unrelayed,
+// as is anything malformed from anybody.
+void procesarMensaje(Juego& j, const QString& mensaje, int viconnection);
+
+// The server's welcome of connection k, which has just introduced itself
+// with its player's name: it takes seat k + 1.
+void presentarJugador(Juego& j, int k, const QString& nombre);
+
+// The overall winner when the game ends: most matches won, then most tiles
+// won in the match under way; among the seats that have a player.
+int ganadorGeneral(const Estado& e);
+
+// The longest player name the server takes from a client.
+inline constexpr int kLargoNombre = 10;

@@ -1,0 +1,90 @@
+#pragma once
+// The text protocol of a network game, as pure functions on plain values.
+// A message is a bracketed tag, its payload and CR LF; each character
+// travels as one Latin-1 byte.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace protocolo {
+
+// The fifteen tags, exactly as they travel.
+inline const QString kJoined = QStringLiteral("[Joined]");
+inline const QString kIdentificacion = QStringLiteral("[Identificacion]");
+inline const QString kModoJuego = QStringLiteral("[modojuego]");
+inline const QString kMessage = QStringLiteral("[Message]");
+inline const QString kFichaRedonda = QStringLiteral("[ficharedonda]");
+inline const QString kFichaValor = QStringLiteral("[fichaValor]");
+inline const QString kFichaON = QStringLiteral("[fichaON]");
+inline const QString kFichaOFF = QStringLiteral("[fichaOFF]");
+inline const QString kTurnoON = QStringLiteral("[TurnoON]");
+inline const QString kTurnoOFF = QStringLiteral("[TurnoOFF]");
+inline const QString kPuntaje = QStringLiteral("[Puntaje]");
+inline const QString kPartidas = QStringLiteral("[Partidas]");
+inline const QString kRelog = QStringLiteral("[Relog]");
+inline const QString kFinalizarpartidas = QStringLiteral("[Finalizarpartidas]");
+inline const QString kDisconnected = QStringLiteral("[Disconnected]");
+
+// The longest line a peer may send, CR LF excluded. Anything longer is a
+// broken or hostile peer.
+inline constexpr int kLargoMaximo = 8 * 1024;
+
+// The bytes of one message on the wire; empty for an empty message, which
+// is never sent.
+QByteArray enmarcar(const QString& mensaje);
+
+// A message split at its first "]": the tag keeps the bracket, the payload is
+// the rest (later brackets stay in it). Without "]" the tag is empty.
+struct Mensaje {
+    QString tag;
+    QString carga;
+};
+Mensaje separar(const QString& mensaje);
+
+// The leading number of a text: blanks, an optional sign, digits with an
+// optional decimal point; 0 when the text does not start with one.
+double numeroInicial(const QString& texto);
+
+// The leading number rounded to a whole number, halves to even, clamped to
+// the range of int.
+int enteroInicial(const QString& texto);
+
+// A two-field payload: the text before and after the first ",".
+struct DosCampos {
+    QString primero;
+    QString segundo;
+    bool tieneComa = false;
+};
+DosCampos dosCampos(const QString& carga);
+
+// "[Puntaje]" and "[Partidas]": the seat is the first character alone; the
+// value text is the payload with every "seat," taken out. Empty when the
+// payload does not carry a seat 1..6 and a whole number.
+struct AsientoValor {
+    int asiento = 0;
+    QString texto;  // shown as it came
+    int valor = 0;
+};
+std::optional<AsientoValor> asientoYValor(const QString& carga);
+
+// A server's "[Joined]": "name(seat)". The seat is read after the last "(",
+// so a name that holds "(" still reads right. Empty when no seat 1..6 is there.
+struct Presentacion {
+    QString nombre;
+    int asiento = 0;
+};
+std::optional<Presentacion> leerPresentacion(const QString& carga);
+
+// The game mode text: " Falso" is "Continuo"; any other text is "Lineal".
+bool modoLinealDe(const QString& carga);
+
+// The seat (1..6) or tile (1..49) a payload's leading number names, or
+// nothing when it names none.
+std::optional<int> asiento(const QString& carga);
+std::optional<int> ficha(const QString& carga);
+
+// A pool text of "*NN*" tokens, each number 1..50 at most once.
+bool poolValido(const QString& pool);
+
+}  // namespace protocolo
