@@ -73,7 +73,7 @@ void fichaRedonda(Juego& j, const QString& carga)
     if (!e.esServidor) {
         const auto c = dosCampos(carga);
         const auto n = enteroInicial(c.primero);
-        if (c.primero != QString::number(n) || n < 1 || n > 50 || !poolValido(c.segundo))
+        if (!c.tieneComa || c.primero != QString::number(n) || n < 1 || n > 50 || !poolValido(c.segundo))
             return;
         e.fichaRE = c.primero;
         e.fichasRedondas = c.segundo;

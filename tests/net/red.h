@@ -1,0 +1,71 @@
+#pragma once
+// Network games on this machine: a server and its clients as stations of one
+// test process, joined over real sockets on 127.0.0.1 only.
+
+#include "dobles.h"
+#include "net/cliente.h"
+#include "net/partidared.h"
+#include "net/servidor.h"
+#include "partida.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+struct Mesa {
+    JuegoDePrueba servidor;
+    std::vector<std::unique_ptr<JuegoDePrueba>> clientes;
+    quint16 puerto = 0;
+
+    explicit Mesa(const QString& nombre = QStringLiteral("Ana"))
+    {
+        iniciarServidor(servidor.j, {EleccionRed::Servir, nombre, {}, QStringLiteral("0")}, QHostAddress::LocalHost);
+        if (Servidor* s = servidorDe(servidor.j))
+            puerto = s->puertoEscucha();
+    }
+
+    JuegoDePrueba& operator[](int s) { return s == 1 ? servidor : *clientes.at(s - 2); }
+
+    // A client joins; true once the server has told it its seat.
+    bool unir(const QString& nombre)
+    {
+        auto c = std::make_unique<JuegoDePrueba>();
+        const int asiento = servidor.j.e.numConexiones + 2;
+        if (!conectarA(*c, nombre, puerto))
+            return false;
+        clientes.push_back(std::move(c));
+        return QTest::qWaitFor([&] { return clientes.back()->j.e.miJugador == asiento; }, 5000);
+    }
+
+    static bool conectarA(JuegoDePrueba& c, const QString& nombre, quint16 puerto)
+    {
+        Cliente* cli = iniciarCliente(c.j, {EleccionRed::Conectarse, nombre, QStringLiteral("127.0.0.1"), QString::number(puerto)});
+        QSignalSpy fin(cli, &Cliente::terminado);
+        return fin.wait(5000) && terminarConexion(c.j, fin.first().first().toBool());
+    }
+
+    // F2 on the server, with the board of partida.h and the first target given.
+    bool empezar(int objetivo)
+    {
+        guionReparto(servidor.azar);
+        guionObjetivo(servidor.azar, pozo::completo(), objetivo);
+        servidor.f2.pulsadaAhora = true;
+        timer3_Timer(servidor.j);
+        return todos([&](const Estado& e) { return e.Valor[49] == QLatin1Char(kTablero[48]) && e.fichaRE == QString::number(objetivo); });
+    }
+
+    // Waits until every station satisfies the condition.
+    template <class F>
+    bool todos(F cond, int ms = 5000)
+    {
+        return QTest::qWaitFor([&] {
+            if (!cond(servidor.j.e))
+                return false;
+            for (auto& c : clientes)
+                if (!cond(c->j.e))
+                    return false;
+            return true;
+        }, ms);
+    }
+};

@@ -1,0 +1,183 @@
+// The server and a client against a raw socket on the other end: the exact
+// bytes of the handshake, messages cut anywhere, and peers that misbehave.
+
+#include "net/protocolo.h"
+#include "red.h"
+
+#include <QTcpServer>
+
+namespace {
+
+// A peer that is not the game: it writes bytes and keeps what it reads.
+struct Crudo {
+    QTcpSocket s;
+    QByteArray leido;
+    explicit Crudo(quint16 puerto)
+    {
+        QObject::connect(&s, &QTcpSocket::readyRead, [this] { leido += s.readAll(); });
+        s.connectToHost(QHostAddress::LocalHost, puerto);
+        s.waitForConnected(3000);
+    }
+    bool espera(const QByteArray& b) { return QTest::qWaitFor([&] { return leido.contains(b); }, 5000); }
+    void escribir(const QByteArray& b)
+    {
+        s.write(b);
+        s.flush();
+    }
+};
+
+// What a station shows, to see that bad input changed nothing.
+QStringList foto(const Estado& e)
+{
+    QStringList f{QString::number(e.turno), e.fichaRE, e.fichasRedondas, e.relog.texto, e.barra,
+                  QString::number(e.modoLineal), QString::number(e.miJugador), QString::number(e.numConexiones), e.txtDialog};
+    for (int k = 1; k <= kFichas; ++k)
+        f << e.Valor[k] + QString::number(e.fichaCU[k].fondo) + QString::number(e.fichaCU[k].borde);
+    for (int s = 1; s <= kMaxJugadores; ++s)
+        f << e.Jugadores[s].texto + e.Fichas[s].texto + e.Partidas[s].texto + QString::number(e.Jugadores[s].visible);
+    return f;
+}
+
+}  // namespace
+
+class TestBytes : public QObject {
+    Q_OBJECT
+
+    Mesa m{QStringLiteral("Ana")};
+    Mesa vacia{QStringLiteral("Sola")};
+    std::unique_ptr<Crudo> mudo;  // never says a word
+    std::unique_ptr<Crudo> luis;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m.puerto != 0);
+        mudo = std::make_unique<Crudo>(vacia.puerto);
+        QVERIFY(mudo->espera("[modojuego] Falso\r\n"));
+    }
+
+    // The server's side of the handshake, byte for byte; then a client that
+    // sends its messages cut anywhere, or several in one write.
+    void servidorYCortes()
+    {
+        luis = std::make_unique<Crudo>(m.puerto);
+        QVERIFY(luis->espera("[modojuego] Falso\r\n"));
+        QCOMPARE(luis->leido, QByteArray("[Joined]Ana(1)\r\n[modojuego] Falso\r\n"));
+        luis->escribir("[Joined]LuisAlbertoXYZ\r\n");
+        QVERIFY(luis->espera("[Identificacion]2\r\n"));
+        QCOMPARE(luis->leido.mid(35), QByteArray("[Joined]LuisAlbert(2)\r\n[Identificacion]2\r\n"));
+        Estado& e = m.servidor.j.e;
+        QCOMPARE(e.Jugadores[2].texto, QStringLiteral(" 2  LuisAlbert"));
+
+        const QByteArray msg = "[Message]hola\r\n";
+        for (int corte = 1; corte < msg.size(); ++corte) {
+            luis->escribir(msg.left(corte));
+            QTest::qWait(2);
+            luis->escribir(msg.mid(corte));
+        }
+        for (char c : msg) {
+            luis->escribir(QByteArray(1, c));
+            QTest::qWait(1);
+        }
+        luis->escribir("[Message]a\r\n[Message]b\r\n");
+        QVERIFY(QTest::qWaitFor([&] { return e.txtDialog.endsWith(QStringLiteral("b")); }, 5000));
+        QCOMPARE(e.txtDialog.split(QStringLiteral("\r\n")), QStringList(msg.size(), QStringLiteral("hola")) << "a" << "b");
+        QVERIFY(m.servidor.aviso.textos.isEmpty());
+    }
+
+    // A client speaks only for its own seat; malformed or foreign messages
+    // change nothing anywhere and are not passed on.
+    void clienteQueMiente()
+    {
+        Crudo eva(m.puerto), otro(m.puerto);
+        eva.escribir("[Joined]Eva\r\n");
+        QVERIFY(eva.espera("[Identificacion]3\r\n"));
+        otro.escribir("[Joined]Otro\r\n");
+        QVERIFY(otro.espera("[Identificacion]4\r\n"));
+        otro.leido.clear();
+        guionReparto(m.servidor.azar);
+        guionObjetivo(m.servidor.azar, pozo::completo(), 19);
+        m.servidor.f2.pulsadaAhora = true;
+        timer3_Timer(m.servidor.j);
+        QVERIFY(otro.espera("[ficharedonda]19,"));
+        otro.leido.clear();
+
+        eva.escribir("[fichaON]5\r\n[ficharedonda]\r\n[TurnoON]4\r\n[Puntaje]4,9\r\n[Partidas]2,3\r\n");
+        eva.escribir("[TurnoON]3\r\n");
+        QVERIFY(QTest::qWaitFor([&] { return m.servidor.j.e.turno == 3; }, 5000));
+        QVERIFY(luis->espera("[TurnoON]3\r\n"));
+        const QStringList antes = foto(m.servidor.j.e);
+        eva.escribir("[TurnoON]9\r\n[TurnoON]\r\n[fichaON]0\r\n[fichaON]50\r\n[fichaOFF]x\r\n[Puntaje]3\r\n[Puntaje]9,1\r\n"
+                     "[Puntaje]3,abc\r\n[fichaValor]1,5\r\n[Relog]9 : 99\r\n[modojuego]x\r\n[Identificacion]4\r\n"
+                     "[Disconnected]\r\n[ficharedonda]19,*01*\r\n[Joined]Otra\r\n[Partidas]4,1\r\n[TurnoOFF]4\r\n"
+                     "[Finalizarpartidas]\r\n\r\n]\r\n[nada]x\r\n[Message]fin\r\n");
+        QVERIFY(otro.espera("[Message]fin\r\n"));
+        QStringList despues = foto(m.servidor.j.e);
+        despues[8] = antes[8];  // the chat pane gained "fin"
+        QCOMPARE(despues, antes);
+        QCOMPARE(otro.leido, QByteArray("[TurnoON]3\r\n[Message]fin\r\n"));
+        QVERIFY(m.servidor.aviso.textos.isEmpty() && m.servidor.caja.cajas.empty());
+
+        // A late claim is answered with the holder; a late joiner is refused at once.
+        otro.escribir("[TurnoON]4\r\n");
+        QVERIFY(otro.espera("fin\r\n[TurnoON]3\r\n"));
+        QTcpSocket tarde;
+        tarde.connectToHost(QHostAddress::LocalHost, m.puerto);
+        QVERIFY(!tarde.waitForConnected(3000));
+        QCOMPARE(tarde.error(), QAbstractSocket::ConnectionRefusedError);
+
+        // A line longer than any honest message cuts its sender off, and
+        // the turn it held is free again.
+        eva.escribir(QByteArray(protocolo::kLargoMaximo + 10, 'x'));
+        QVERIFY(QTest::qWaitFor([&] { return eva.s.state() == QAbstractSocket::UnconnectedState; }, 5000));
+        QVERIFY(m.servidor.j.e.txtDialog.endsWith(QStringLiteral("\r\nEva  se ha desconectado")));
+        QVERIFY(otro.espera("[TurnoOFF]3\r\n") && m.servidor.j.e.turno == 0);
+    }
+
+    // The client's side: it introduces itself, reads a name with "(" right,
+    // and ignores what makes no sense.
+    void cliente()
+    {
+        QTcpServer falso;
+        QVERIFY(falso.listen(QHostAddress::LocalHost, 0));
+        JuegoDePrueba beto;
+        Cliente* cli = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("127.0.0.1"), QString::number(falso.serverPort())});
+        QVERIFY(falso.waitForNewConnection(3000));
+        QTcpSocket* s = falso.nextPendingConnection();
+        QVERIFY(QTest::qWaitFor([&] { return s->bytesAvailable() >= 14; }, 5000));
+        QCOMPARE(s->readAll(), QByteArray("[Joined]Beto\r\n"));
+        QVERIFY(cli->conectado() && beto.j.e.barra == QStringLiteral("Conectado"));
+        terminarConexion(beto.j, true);
+
+        s->write("[Joined]Ana(1)\r\n[modojuego]Falso\r\n[Joined]Be(to(2)\r\n[Identificacion]2\r\n[Message]listo\r\n");
+        QVERIFY(QTest::qWaitFor([&] { return beto.j.e.txtDialog == QStringLiteral("listo"); }, 5000));
+        const Estado& e = beto.j.e;
+        QVERIFY(e.modoLineal && e.miJugador == 2 && e.Jugadores[2].texto == QStringLiteral(" 2  Be(to"));
+        const QStringList antes = foto(e);
+        s->write("[Joined]X(9)\r\n[Joined]X\r\n[fichaValor]50,3\r\n[fichaValor]3,0\r\n[fichaValor]3\r\n[TurnoON]0\r\n[fichaON]99\r\n"
+                 "[Puntaje]7,1\r\n[Partidas]2\r\n[ficharedonda]99,*01*\r\n[ficharedonda]7\r\n[Identificacion]8\r\n[Message]fin\r\n");
+        QVERIFY(QTest::qWaitFor([&] { return e.txtDialog.endsWith(QStringLiteral("fin")); }, 5000));
+        QStringList despues = foto(e);
+        despues[8] = antes[8];
+        QCOMPARE(despues, antes);
+        QVERIFY(beto.aviso.textos.isEmpty() && beto.caja.cajas.empty());
+
+        // The server goes away.
+        s->close();
+        QVERIFY(QTest::qWaitFor([&] { return e.barra == QStringLiteral("Desconectado"); }, 5000));
+        QVERIFY(!e.Command1.visible && !e.chatHabilitado);
+    }
+
+    // A connection that never introduces itself is sent away after 10 s,
+    // having taken no seat.
+    void cleanupTestCase()
+    {
+        QVERIFY(mudo->s.state() == QAbstractSocket::ConnectedState);
+        QVERIFY(QTest::qWaitFor([&] { return mudo->s.state() == QAbstractSocket::UnconnectedState; }, 12000));
+        QCOMPARE(vacia.servidor.j.e.numConexiones, 0);
+        QCOMPARE(servidorDe(vacia.servidor.j)->esperando(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBytes)
+#include "test_bytes.moc"

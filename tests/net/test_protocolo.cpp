@@ -1,0 +1,127 @@
+// The protocol's pure parts: framing, parsing, the receive buffer and the
+// overall winner.
+
+#include "game/estado.h"
+#include "net/procesardatos.h"
+#include "net/protocolo.h"
+#include "net/recepcion.h"
+
+#include <QtTest>
+
+using namespace protocolo;
+
+class TestProtocolo : public QObject {
+    Q_OBJECT
+
+    static QStringList todas(BufferRecepcion& b)
+    {
+        QStringList l;
+        while (auto m = b.siguiente())
+            l << *m;
+        return l;
+    }
+
+private slots:
+    void numeros_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("entero");
+        QTest::newRow("espacios y cola") << "  12abc" << 12;
+        QTest::newRow("negativo") << "-3,4" << -3;
+        QTest::newRow("mitad a par, abajo") << "2.5" << 2;
+        QTest::newRow("mitad a par, arriba") << "3.5" << 4;
+        QTest::newRow("sin numero") << "abc" << 0;
+        QTest::newRow("vacio") << "" << 0;
+        QTest::newRow("exponente no") << "1e5" << 1;
+        QTest::newRow("enorme") << "99999999999999" << INT_MAX;
+    }
+    void numeros()
+    {
+        QFETCH(QString, texto);
+        QFETCH(int, entero);
+        QCOMPARE(enteroInicial(texto), entero);
+    }
+
+    void campos()
+    {
+        QCOMPARE(enmarcar(QStringLiteral("[Message]Ana: hola")), QByteArray("[Message]Ana: hola\r\n"));
+        QCOMPARE(enmarcar(QStringLiteral("[Message]\u00f1 \u00d7")), QByteArray("[Message]\xf1 \xd7\r\n"));
+        QVERIFY(enmarcar(QString()).isEmpty());
+
+        const auto m = separar(QStringLiteral("[Message]a]b"));
+        QCOMPARE((QStringList{m.tag, m.carga}), (QStringList{"[Message]", "a]b"}));
+        QVERIFY(separar(QStringLiteral("Message")).tag.isEmpty());
+
+        auto av = [](const char* c) { const auto p = asientoYValor(QLatin1String(c)); return p ? QStringLiteral("%1|%2|%3").arg(p->asiento).arg(p->texto).arg(p->valor) : QString(); };
+        QCOMPARE(av("3,-1"), QStringLiteral("3|-1|-1"));
+        QCOMPARE(av("1,11"), QStringLiteral("1|11|11"));
+        QCOMPARE(av("2,12"), QStringLiteral("2|12|12"));
+        for (const char* malo : {"2", "9,1", "0,1", "2,x", "", "2,"})
+            QVERIFY2(!asientoYValor(QLatin1String(malo)), malo);
+
+        const auto p = leerPresentacion(QStringLiteral("Be(to(2)"));
+        QVERIFY(p && p->nombre == QStringLiteral("Be(to") && p->asiento == 2);
+        QVERIFY(!leerPresentacion(QStringLiteral("Ana")) && !leerPresentacion(QStringLiteral("Ana(7)")));
+
+        QVERIFY(!modoLinealDe(QStringLiteral(" Falso")) && modoLinealDe(QStringLiteral("Falso")));
+        QVERIFY(asiento(QStringLiteral("6")) == 6 && !asiento(QStringLiteral("7")) && !ficha(QStringLiteral("50")) && ficha(QStringLiteral("49")) == 49);
+        QVERIFY(poolValido(QStringLiteral("*01**50*")) && poolValido(QString()));
+        QVERIFY(!poolValido(QStringLiteral("*01**01*")) && !poolValido(QStringLiteral("*51*")) && !poolValido(QStringLiteral("*1*")));
+    }
+
+    // Whatever the reads, the messages come out whole and in order.
+    void buffer()
+    {
+        const QByteArray dos = "[TurnoON]2\r\n[fichaON]17\r\n";
+        for (int corte = 0; corte <= dos.size(); ++corte) {
+            BufferRecepcion b;
+            QVERIFY(b.agregar(dos.left(corte)));
+            QStringList l = todas(b);
+            QVERIFY(b.agregar(dos.mid(corte)));
+            l += todas(b);
+            QCOMPARE(l, (QStringList{"[TurnoON]2", "[fichaON]17"}));
+            QCOMPARE(b.pendientes(), 0);
+        }
+        BufferRecepcion uno;
+        QStringList l;
+        for (char c : dos) {
+            QVERIFY(uno.agregar(QByteArray(1, c)));
+            l += todas(uno);
+        }
+        QCOMPARE(l.size(), 2);
+    }
+
+    void bufferAcotado()
+    {
+        const QByteArray justa(kLargoMaximo, 'x');
+        BufferRecepcion b;
+        QVERIFY(b.agregar(justa + "\r"));
+        QVERIFY(b.agregar("\n"));
+        QCOMPARE(todas(b).first().size(), kLargoMaximo);
+
+        BufferRecepcion larga, sinFin;
+        QVERIFY(!larga.agregar(justa + "x\r\n"));
+        QVERIFY(sinFin.agregar(justa));
+        QVERIFY(!sinFin.agregar("xy"));
+        QVERIFY(sinFin.roto() && !sinFin.agregar("[Message]a\r\n") && !sinFin.siguiente() && sinFin.pendientes() == 0);
+    }
+
+    // Most matches, then most tiles as numbers: 10 beats 9. Empty seats never win.
+    void ganadorGeneral_()
+    {
+        Estado e;
+        for (int s = 1; s <= 3; ++s)
+            e.Jugadores[s].visible = true;
+        e.partidasGanadas = {0, 1, 1, 0, 0, 0, 0};
+        e.datosJugadores[1].fichas = 9;
+        e.datosJugadores[2].fichas = 10;
+        QCOMPARE(ganadorGeneral(e), 2);
+        e.partidasGanadas = {0, 0, 0, 0, 0, 0, 0};
+        e.datosJugadores[2].fichas = e.datosJugadores[1].fichas = -2;
+        e.Jugadores[3].visible = false;
+        QCOMPARE(ganadorGeneral(e), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProtocolo)
+#include "test_protocolo.moc"
