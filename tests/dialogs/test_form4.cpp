@@ -1,0 +1,160 @@
+// The network setup dialog as a player meets it, and the main window during
+// a network game: real widgets offscreen, real sockets on 127.0.0.1.
+
+#include "dialogs/form4.h"
+#include "dobles.h"
+#include "mainwindow/form1.h"
+#include "net/servidor.h"
+#include "partida.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QtTest>
+
+#include "controles.h"
+
+namespace {
+
+void pulsar(QWidget& f, const char* boton) { hijo<QAbstractButton>(f, QLatin1String(boton))->click(); }
+void escribir(QWidget& f, const char* caja, const QString& t) { hijo<QLineEdit>(f, QLatin1String(caja))->setText(t); }
+bool visible(QWidget& f, const char* nombre) { return hijo(f, QLatin1String(nombre))->isVisible(); }
+
+}  // namespace
+
+class TestForm4 : public QObject {
+    Q_OBJECT
+private slots:
+    // Texts, what shows for each role, and the checks in their order.
+    void controlesYComprobaciones()
+    {
+        JuegoDePrueba p;
+        p.j.e.puerto = 77;
+        Form4 f(p.j);
+        f.show();
+        const std::pair<const char*, const char*> textos[] = {
+            {"Label1", "Nombre del jugador"}, {"Option1(1)", "Deseo conectame a otro"}, {"Option1(2)", "Deseo ser el servidor"},
+            {"Label4", "Nombre del servidor"}, {"Label5", "Puerto"}, {"Puerto", "1001"},
+            {"Command1", "Aceptar"}, {"Command2", "Cancelar"}, {"Command3", "Local IP"}};
+        for (auto [nombre, texto] : textos)
+            QCOMPARE(hijo(f, QLatin1String(nombre))->property("text").toString(), QString::fromUtf8(texto));
+        QCOMPARE(hijo<QGroupBox>(f, "Frame1")->title(), QStringLiteral("\u00bf Como desea jugar ?"));
+        QCOMPARE(hijo(f, "Command3")->toolTip(), QStringLiteral("Presione este boton para saber su IP y Nombre de equipo"));
+        QCOMPARE(hijo<QLineEdit>(f, "txtName")->maxLength(), 10);
+        QVERIFY(p.j.e.puerto == 1001 && !visible(f, "Label4") && !visible(f, "textServer") && !visible(f, "Puerto"));
+
+        pulsar(f, "Command1");
+        hijo<QRadioButton>(f, "Option1(1)")->click();
+        QVERIFY(visible(f, "Label4") && visible(f, "textServer") && visible(f, "Puerto"));
+        pulsar(f, "Command1");
+        escribir(f, "txtName", QStringLiteral("Beto"));
+        pulsar(f, "Command1");
+        QCOMPARE(p.caja.cajas.size(), size_t(3));
+        QCOMPARE(p.caja.cajas[0].texto, QStringLiteral("Seleccione un forma de juego"));
+        QCOMPARE(p.caja.cajas[1].texto, QStringLiteral("Inserte algún nombre"));
+        QCOMPARE(p.caja.cajas[2].texto, QStringLiteral("No se puede dejar en blanco el nombre del\nservidor o puerto"));
+        QVERIFY(p.caja.cajas[2].icono == CajaMensaje::Icono::Advertencia && f.isVisible());
+
+        escribir(f, "Puerto", QStringLiteral("5001abc"));
+        QCOMPARE(p.j.e.puerto, 5001);
+        escribir(f, "Puerto", QStringLiteral("abc"));
+        QCOMPARE(p.j.e.puerto, 0);
+
+        // The server picks its port too: Linux keeps the low ones for root.
+        hijo<QRadioButton>(f, "Option1(2)")->click();
+        QVERIFY(!visible(f, "Label4") && visible(f, "Label5") && visible(f, "Puerto"));
+
+        pulsar(f, "Command3");
+        QVERIFY(p.caja.cajas.back().texto.contains(QRegularExpression(QStringLiteral("^El IP de este equipo es [0-9.]+\nEl nombre del equipo es "))));
+    }
+
+    // A port that cannot be used is reported and the dialog stays; the next
+    // try starts the server with a clean slate, local game stopped.
+    void servidor()
+    {
+        JuegoDePrueba p(false);
+        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19, {false, false, true}));
+        QTcpServer ocupado;
+        QVERIFY(ocupado.listen(QHostAddress::LocalHost, 0));
+        Form4 f(p.j);
+        f.escucha = QHostAddress::LocalHost;
+        f.show();
+        escribir(f, "txtName", QStringLiteral("Ana"));
+        hijo<QRadioButton>(f, "Option1(2)")->click();
+        escribir(f, "Puerto", QString::number(ocupado.serverPort()));
+        pulsar(f, "Command1");
+        QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se puede usar el puerto %1.\nOtro programa ya usa ese puerto; elija otro, por ejemplo 5001.").arg(ocupado.serverPort()));
+        QVERIFY(f.isVisible() && !servidorDe(p.j));
+
+        escribir(f, "Puerto", QStringLiteral("0"));
+        pulsar(f, "Command1");
+        QVERIFY(!f.isVisible() && f.result() == QDialog::Accepted && servidorDe(p.j));
+        const Estado& e = p.j.e;
+        QCOMPARE(e.Jugadores[1].texto, QStringLiteral(" 1  Ana"));
+        QCOMPARE(e.barra, QStringLiteral("Esperando a los otros... Presione F2 para comenzar con estos jugadores."));
+        QVERIFY(!e.Jugadores[2].visible && e.Jugadores[1].visible && e.Fichas[1].texto == QStringLiteral("0"));
+        QVERIFY(p.j.timer3.isActive() && !p.j.Timer1.isActive() && !p.j.maquinas.isActive() && e.maquina[2] == 0);
+        QVERIFY(e.mn_finpartida.habilitado && !e.mn_pausar.habilitado && e.Command1.visible && !e.Command1.habilitado && e.chatHabilitado && !e.juegoLocal);
+    }
+
+    // A client that finds no server: the buttons wait, then "Error" and the warning.
+    void clienteSinServidor()
+    {
+        quint16 cerrado;
+        {
+            QTcpServer s;
+            QVERIFY(s.listen(QHostAddress::LocalHost, 0));
+            cerrado = s.serverPort();
+        }
+        JuegoDePrueba p;
+        Form4 f(p.j);
+        f.show();
+        escribir(f, "txtName", QStringLiteral("Beto"));
+        hijo<QRadioButton>(f, "Option1(1)")->click();
+        escribir(f, "textServer", QStringLiteral("127.0.0.1"));
+        escribir(f, "Puerto", QString::number(cerrado));
+        pulsar(f, "Command1");
+        QVERIFY(!hijo(f, "Command1")->isEnabled() && !hijo(f, "Command2")->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return !p.caja.cajas.empty(); }, 5000));
+        QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
+        QVERIFY(p.j.e.barra == QStringLiteral("Error") && hijo(f, "Command1")->isEnabled() && f.isVisible());
+    }
+
+    // The main window of a network game: "Partida en red" opens the dialog;
+    // Enter in the chat line sends it and empties it, "Enviar" keeps it.
+    void ventanaEnRed()
+    {
+        JuegoDePrueba p;
+        Form1 w(p.j);
+        w.show();
+        QTimer::singleShot(0, [&] {
+            auto* f = w.findChild<Form4*>();
+            QVERIFY(f);
+            f->escucha = QHostAddress::LocalHost;
+            escribir(*f, "txtName", QStringLiteral("Ana"));
+            hijo<QRadioButton>(*f, "Option1(2)")->click();
+            escribir(*f, "Puerto", QStringLiteral("0"));
+            pulsar(*f, "Command1");
+        });
+        hijo<QAction>(w, "mn_red")->trigger();
+        QVERIFY(servidorDe(p.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
+        auto* linea = hijo<QLineEdit>(w, "txtMessage");
+        QCOMPARE(linea->maxLength(), 500);
+        QTest::keyClicks(linea, QStringLiteral("hola"));
+        QTest::keyClick(linea, Qt::Key_Return);
+        QVERIFY(linea->text().isEmpty());
+        QTest::keyClicks(linea, QStringLiteral("otra"));
+        pulsar(w, "cmdSend");
+        QCOMPARE(linea->text(), QStringLiteral("otra"));
+        QCOMPARE(hijo<QPlainTextEdit>(w, "txtDialog")->toPlainText(), QStringLiteral("Ana: hola\nAna: otra"));
+        QCOMPARE(p.j.e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
+        QVERIFY(p.j.e.turno == 0 && p.sonido.beeps == 0);
+    }
+};
+
+QTEST_MAIN(TestForm4)
+#include "test_form4.moc"
