@@ -2,6 +2,7 @@
 
 #include "game/envio.h"
 #include "game/juego.h"
+#include "game/marcador.h"
 
 void mn_pausar_Click(Juego& j)
 {
@@ -20,6 +21,9 @@ void mn_pausar_Click(Juego& j)
         j.maquinas.stop();
         j.Timer1.stop();
         j.Timer2.stop();
+        // Paused under the time-out notice, the board must not keep showing
+        // a pick for a target that is gone.
+        marcador::quitarSolucion(j.e);
     }
     j.cambio();
 }

@@ -1,5 +1,6 @@
 #include "flow/reloj.h"
 
+#include "flow/solucion.h"
 #include "game/avisos.h"
 #include "game/envio.h"
 #include "game/juego.h"
@@ -37,8 +38,11 @@ void finDeTiempo(Juego& j)
     Estado& e = j.e;
     if (esServidorEnRed(e))
         enviar(j, QStringLiteral("[Message]Finalizo el tiempo y nadie gano la ficha ") + e.fichaRE, true);
+    mostrarSolucion(j);
     j.sonido->beep();
     mostrarAviso(j, QStringLiteral("Ha finalizado el tiempo"));
+    // The pick belongs to the target that ran out, not to the next one.
+    marcador::quitarSolucion(e);
     if (e.fichasRedondas.isEmpty())
         finDePartidaPorTiempo(j);
     nuevaFichaRedonda(j);

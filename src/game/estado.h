@@ -13,6 +13,7 @@
 namespace color {
 inline constexpr std::uint32_t blanco = 0xFFFFFF;  // tile not selected
 inline constexpr std::uint32_t gris = 0x808080;    // tile selected in this attempt
+inline constexpr std::uint32_t verde = 0x90EE90;   // a pick shown after a round ran out
 }  // namespace color
 
 inline constexpr int kMaxJugadores = 6;
@@ -25,11 +26,13 @@ struct Jugador {
 };
 
 // A tile's shape: its background is the selection, its border is decoration,
-// its tag holds the row digit and the column digit ("11" .. "77").
+// its tag holds the row digit and the column digit ("11" .. "77"). Only grey
+// means selected; green and the mark belong to a pick shown to the players.
 struct FichaCU {
     std::uint32_t fondo = color::blanco;
     std::uint32_t borde = 0x000000;
     QString tag;
+    int marca = 0;  // 1..3: the tile's place in the shown pick, 0 = none
 };
 
 // A label of the player table or the clock.

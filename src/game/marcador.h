@@ -43,8 +43,21 @@ inline void resaltar(Estado& e, int s, bool opaca)
 
 inline void tableroEnBlanco(Estado& e)
 {
-    for (int k = 1; k <= kFichas; ++k)
+    for (int k = 1; k <= kFichas; ++k) {
         e.fichaCU[k].fondo = color::blanco;
+        e.fichaCU[k].marca = 0;
+    }
+}
+
+// Takes away the pick shown when a round ran out; a tile someone has
+// selected meanwhile stays selected.
+inline void quitarSolucion(Estado& e)
+{
+    for (int k = 1; k <= kFichas; ++k) {
+        if (e.fichaCU[k].fondo == color::verde)
+            e.fichaCU[k].fondo = color::blanco;
+        e.fichaCU[k].marca = 0;
+    }
 }
 
 // The picks of an attempt that ends without a check.

@@ -2,6 +2,7 @@
 
 #include "game/envio.h"
 #include "game/juego.h"
+#include "game/marcador.h"
 #include "game/pozo.h"
 
 #include <array>
@@ -63,6 +64,8 @@ void mn_repar_Click(Juego& j)
         e.Fichas[s].texto = QStringLiteral("0");
     }
     e.minutos = e.segundos = e.minutosPasados = 0;
+    // A pick shown for the old board would point at the wrong digits.
+    marcador::quitarSolucion(e);
     e.fichasRedondas = pozo::completo();
     nuevaFichaRedonda(j);
     e.ganador = 0;

@@ -33,6 +33,14 @@ int sortearMaquina(Juego& j)
 
 }  // namespace
 
+busqueda::Resultado buscarEnTablero(const Estado& e, bool adelante)
+{
+    std::array<int, 50> valores{};
+    for (int k = 1; k <= kFichas; ++k)
+        valores[k] = e.Valor[k].toInt();
+    return busqueda::buscar(valores, e.fichaRE.toInt(), e.modoLineal, adelante);
+}
+
 void maquinas_Timer(Juego& j)
 {
     Estado& e = j.e;
@@ -49,11 +57,7 @@ void maquinas_Timer(Juego& j)
 
     j.azar->resembrar();
     const bool adelante = static_cast<int>(std::floor(2 * j.azar->rnd())) == 1;
-
-    std::array<int, 50> valores{};
-    for (int k = 1; k <= kFichas; ++k)
-        valores[k] = e.Valor[k].toInt();
-    const auto r = busqueda::buscar(valores, e.fichaRE.toInt(), e.modoLineal, adelante);
+    const auto r = buscarEnTablero(e, adelante);
     e.direccion[1] = r.direccion[1];
     e.direccion[2] = r.direccion[2];
     if (!r.encontrada)

@@ -12,12 +12,13 @@ FiguraFicha::FiguraFicha(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void FiguraFicha::pintar(std::uint32_t fondo, std::uint32_t borde)
+void FiguraFicha::pintar(std::uint32_t fondo, std::uint32_t borde, int marca)
 {
-    if (fondo == fondo_ && borde == borde_)
+    if (fondo == fondo_ && borde == borde_ && marca == marca_)
         return;
     fondo_ = fondo;
     borde_ = borde;
+    marca_ = marca;
     update();
 }
 
@@ -31,6 +32,16 @@ void FiguraFicha::paintEvent(QPaintEvent*)
     p.setBrush(colorBGR(fondo_));
     const qreal radio = width() / 5.0;
     p.drawRoundedRect(r, radio, radio);
+    if (marca_ <= 0)
+        return;
+    // Small, in the corner, so the digit of the tile stays the thing to read.
+    QFont f = font();
+    f.setBold(true);
+    f.setPixelSize(std::max(8, height() / 6));
+    p.setFont(f);
+    p.setPen(Qt::black);
+    const QRectF esquina = r.adjusted(radio / 2, grosor / 2, 0, 0);
+    p.drawText(esquina, Qt::AlignLeft | Qt::AlignTop, QString::number(marca_));
 }
 
 Circulo::Circulo(QWidget* parent) : QWidget(parent)

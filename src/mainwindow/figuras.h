@@ -12,9 +12,11 @@ class FiguraFicha : public QWidget {
     Q_OBJECT
 public:
     explicit FiguraFicha(QWidget* parent = nullptr);
-    void pintar(std::uint32_t fondo, std::uint32_t borde);
+    // marca 1..3 numbers the tile's place in a pick shown to the players.
+    void pintar(std::uint32_t fondo, std::uint32_t borde, int marca = 0);
     std::uint32_t fondo() const { return fondo_; }
     std::uint32_t borde() const { return borde_; }
+    int marca() const { return marca_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -22,6 +24,7 @@ protected:
 private:
     std::uint32_t fondo_ = 0xFFFFFF;
     std::uint32_t borde_ = 0x000000;
+    int marca_ = 0;
 };
 
 class Circulo : public QWidget {

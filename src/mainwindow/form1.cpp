@@ -152,7 +152,7 @@ void Form1::mostrar()
 {
     const Estado& e = j_.e;
     for (int k = 1; k <= kFichas; ++k) {
-        fichaCU_[k]->pintar(e.fichaCU[k].fondo, e.fichaCU[k].borde);
+        fichaCU_[k]->pintar(e.fichaCU[k].fondo, e.fichaCU[k].borde, e.fichaCU[k].marca);
         if (valor_[k]->text() != e.Valor[k])
             valor_[k]->setText(e.Valor[k]);
     }

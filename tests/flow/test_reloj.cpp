@@ -30,6 +30,7 @@ private slots:
         QCOMPARE((QStringList{t[0], t[54], t[60], t[178]}),
                  (QStringList{"[Relog]2 : 59", "[Relog]2 : 05", "[Relog]1 : 59", "[Relog]0 : 01"}));
         QCOMPARE(t.mid(181), (QStringList{"[Message]Finalizo el tiempo y nadie gano la ficha 19",
+                                          "[Message]Una soluci\u00F3n era 3 \u00D7 4 + 7 = 19",
                                           "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas, "[TurnoOFF]2",
                                           "[Relog]0 : 00"}));
         QVERIFY(p.enlace.envios[181].vbSelf);
