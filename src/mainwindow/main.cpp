@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     Form1 ventana(juego);
     Form3 aviso(juego, &ventana);
     juego.usarAviso(&aviso);
-    Form_Load(juego, QCoreApplication::applicationDirPath());
+    Form_Load(juego, carpetaDeDatos(QCoreApplication::applicationDirPath()));
     ventana.show();
     return app.exec();
 }
