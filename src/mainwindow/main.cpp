@@ -14,6 +14,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zumbarta"));
+    // Ties the window to the installed menu entry, so the desktop shows its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZUMBARTA_ID));
     prepararAplicacion(app);
     QApplication::setWindowIcon(iconoZumbarta(64));
 
