@@ -1,8 +1,9 @@
 # make run  - installs what is missing, builds and starts the game
 # make test - installs what is missing, builds and runs every test
 # make asan - the whole test suite again under AddressSanitizer + UBSan
+# make package - the Debian package, in build/release
 
-.PHONY: all deps build run test asan bench clean
+.PHONY: all deps build run test asan package bench clean
 
 all: build
 
@@ -23,6 +24,9 @@ asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	ctest --preset asan
+
+package: build
+	cd build/release && cpack
 
 bench: build
 	bench/startup

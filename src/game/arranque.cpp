@@ -2,6 +2,9 @@
 
 #include "game/juego.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 void Form_Load(Juego& j, const QString& carpetaPrograma)
 {
     QString ruta = carpetaPrograma;
@@ -11,4 +14,26 @@ void Form_Load(Juego& j, const QString& carpetaPrograma)
     j.e.juegoLocal = true;
     j.e.modoLineal = false;
     j.cambio();
+}
+
+namespace {
+
+bool tieneDatos(const QString& carpeta)
+{
+    return QFileInfo::exists(carpeta + QStringLiteral("/Click.wav")) ||
+           QFileInfo(carpeta + QStringLiteral("/ayuda")).isDir();
+}
+
+}  // namespace
+
+QString carpetaDeDatos(const QString& carpetaPrograma)
+{
+    if (tieneDatos(carpetaPrograma))
+        return carpetaPrograma;
+    // ZUMBARTA_DATOS is the data folder relative to the installed bin/, set
+    // by the build from the install layout; relative, so a package installed
+    // under any prefix (or unpacked into a DESTDIR) still finds its files.
+    const QString instalada =
+        QDir::cleanPath(carpetaPrograma + QLatin1Char('/') + QStringLiteral(ZUMBARTA_DATOS));
+    return tieneDatos(instalada) ? instalada : carpetaPrograma;
 }

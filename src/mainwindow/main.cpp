@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zumbarta"));
+    // Ties the window to the installed menu entry, so the desktop shows its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZUMBARTA_ID));
     prepararAplicacion(app);
     QApplication::setWindowIcon(iconoZumbarta(64));
 
@@ -30,7 +32,7 @@ int main(int argc, char* argv[])
     Form1 ventana(juego);
     Form3 aviso(juego, &ventana);
     juego.usarAviso(&aviso);
-    Form_Load(juego, QCoreApplication::applicationDirPath());
+    Form_Load(juego, carpetaDeDatos(QCoreApplication::applicationDirPath()));
     ventana.show();
     return app.exec();
 }
