@@ -28,24 +28,24 @@ Form4::Form4(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
     // No close box: the buttons are the only ways out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    setFixedSize(twips::tamano(6720, 2400));
+    setFixedSize(twips::tamano(7200, 2400));
 
     auto* label1 = new QLabel(QStringLiteral("Nombre del jugador"), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    twips::poner(label1, 120, 120, 2520, 285);
+    twips::poner(label1, 120, 120, 2880, 285);
     txtName_ = new QLineEdit(this);
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setMaxLength(10);
-    twips::poner(txtName_, 120, 420, 2520, 315);
+    twips::poner(txtName_, 120, 420, 2880, 315);
 
     auto* frame1 = new QGroupBox(QStringLiteral("\u00bf Como desea jugar ?"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
-    twips::poner(frame1, 120, 900, 2520, 1320);
+    twips::poner(frame1, 120, 900, 2880, 1320);
     const QString textos[] = {QString(), QStringLiteral("Deseo conectame a otro"), QStringLiteral("Deseo ser el servidor")};
     for (int i = 1; i <= 2; ++i) {
         option1_[i] = new QRadioButton(textos[i], frame1);
         option1_[i]->setObjectName(indexado("Option1", i));
-        twips::poner(option1_[i], 120, 360 + 420 * (i - 1), 2340, 330);
+        twips::poner(option1_[i], 120, 360 + 420 * (i - 1), 2700, 330);
         connect(option1_[i], &QRadioButton::toggled, this, [this](bool elegido) {
             if (elegido)
                 rolCambiado();
@@ -54,16 +54,16 @@ Form4::Form4(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
 
     label4_ = new QLabel(QStringLiteral("Nombre del servidor"), this);
     label4_->setObjectName(QStringLiteral("Label4"));
-    twips::poner(label4_, 2880, 120, 2160, 285);
+    twips::poner(label4_, 3240, 120, 2160, 285);
     textServer_ = new QLineEdit(this);
     textServer_->setObjectName(QStringLiteral("textServer"));
-    twips::poner(textServer_, 2880, 420, 2160, 315);
+    twips::poner(textServer_, 3240, 420, 2160, 315);
     label5_ = new QLabel(QStringLiteral("Puerto"), this);
     label5_->setObjectName(QStringLiteral("Label5"));
-    twips::poner(label5_, 2880, 900, 2160, 285);
+    twips::poner(label5_, 3240, 900, 2160, 285);
     puerto_ = new QLineEdit(this);
     puerto_->setObjectName(QStringLiteral("Puerto"));
-    twips::poner(puerto_, 2880, 1200, 1080, 315);
+    twips::poner(puerto_, 3240, 1200, 1080, 315);
     for (QWidget* w : {static_cast<QWidget*>(label4_), static_cast<QWidget*>(textServer_),
                        static_cast<QWidget*>(label5_), static_cast<QWidget*>(puerto_)})
         w->hide();
@@ -78,7 +78,7 @@ Form4::Form4(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
         command_[i] = new QPushButton(botones[i], this);
         command_[i]->setObjectName(QStringLiteral("Command%1").arg(i));
         command_[i]->setAutoDefault(i == 1);
-        twips::poner(command_[i], 5220, 240 + 540 * (i - 1), 1335, 375);
+        twips::poner(command_[i], 5700, 240 + 540 * (i - 1), 1335, 375);
     }
     command_[3]->setToolTip(QStringLiteral("Presione este boton para saber su IP y Nombre de equipo"));
     connect(command_[1], &QPushButton::clicked, this, &Form4::aceptar);

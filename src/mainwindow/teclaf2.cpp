@@ -10,6 +10,8 @@ bool f2AbajoEnX11();
 TeclaF2Qt::TeclaF2Qt(QObject* parent) : QObject(parent)
 {
     qApp->installEventFilter(this);
+    muestreo_.setInterval(20);
+    connect(&muestreo_, &QTimer::timeout, this, &TeclaF2Qt::muestrear);
 }
 
 TeclaF2Qt::~TeclaF2Qt()
@@ -25,14 +27,27 @@ bool TeclaF2Qt::eventFilter(QObject*, QEvent* ev)
     return false;
 }
 
+void TeclaF2Qt::muestrear()
+{
+    // Nobody has asked for a while: the gate is closed.
+    if (ultimaConsulta_.isValid() && ultimaConsulta_.elapsed() > 500) {
+        muestreo_.stop();
+        return;
+    }
+    // A key held down counts once, not at every reading.
+    const bool abajo = f2AbajoEnX11();
+    bajada_ = bajada_ || (abajo && !abajoAntes_);
+    abajoAntes_ = abajo;
+}
+
 bool TeclaF2Qt::pulsada()
 {
-    // A key held down starts the game once, not at every poll.
-    const bool abajo = f2AbajoEnX11();
-    const bool nueva = abajo && !abajoAntes_;
-    abajoAntes_ = abajo;
-    const bool r = vista_ || nueva;
-    vista_ = false;
+    ultimaConsulta_.start();
+    muestrear();
+    if (!muestreo_.isActive())
+        muestreo_.start();
+    const bool r = vista_ || bajada_;
+    vista_ = bajada_ = false;
     return r;
 }
 

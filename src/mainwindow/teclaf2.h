@@ -6,7 +6,9 @@
 
 #include "game/puertos.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 class TeclaF2Qt final : public QObject, public TeclaF2 {
 public:
@@ -18,6 +20,14 @@ protected:
     bool eventFilter(QObject* o, QEvent* ev) override;
 
 private:
+    void muestrear();
+
+    // The gate polls every 125 ms, but a quick tap is shorter than that:
+    // while the gate polls, the keyboard is read more often and a press is
+    // kept until the gate asks.
+    QTimer muestreo_;
+    QElapsedTimer ultimaConsulta_;
     bool vista_ = false;       // a key press reached one of our windows
-    bool abajoAntes_ = false;  // down at the previous poll
+    bool bajada_ = false;      // pressed since the last poll, seen on X11
+    bool abajoAntes_ = false;  // down at the previous reading
 };

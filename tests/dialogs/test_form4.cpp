@@ -4,6 +4,7 @@
 #include "dialogs/form4.h"
 #include "dobles.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/teclaf2.h"
 #include "net/servidor.h"
 #include "partida.h"
 
@@ -153,6 +154,12 @@ private slots:
         QCOMPARE(hijo<QPlainTextEdit>(w, "txtDialog")->toPlainText(), QStringLiteral("Ana: hola\nAna: otra"));
         QCOMPARE(p.j.e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
         QVERIFY(p.j.e.turno == 0 && p.sonido.beeps == 0);
+
+        // F2 on the window reaches the start gate once per press.
+        TeclaF2Qt f2;
+        QTest::keyClick(&w, Qt::Key_F2);
+        QVERIFY(f2.pulsada());
+        QVERIFY(!f2.pulsada());
     }
 };
 
