@@ -7,6 +7,8 @@
 #include "net/protocolo.h"
 
 #include <QTcpSocket>
+#include <memory>
+#include <utility>
 
 Cliente* clienteDe(Juego& j)
 {
@@ -32,13 +34,22 @@ void Cliente::conectar(const QString& ipaddress, const QString& nombre)
         j_.e.barra = texto;
         j_.cambio();
     };
-    connect(s, &QTcpSocket::stateChanged, this, [estado](QAbstractSocket::SocketState st) {
-        if (st == QAbstractSocket::HostLookupState)
+    // The lookup's end and the start of connecting come in one go, in either
+    // order; the player reads them in the order they happen.
+    auto resuelto = std::make_shared<bool>(false);
+    auto hostResuelto = [estado, resuelto] {
+        if (!std::exchange(*resuelto, true))
+            estado(QStringLiteral("Host resuelto"));
+    };
+    connect(s, &QTcpSocket::stateChanged, this, [estado, hostResuelto](QAbstractSocket::SocketState st) {
+        if (st == QAbstractSocket::HostLookupState) {
             estado(QStringLiteral("Resolviendo host"));
-        else if (st == QAbstractSocket::ConnectingState)
+        } else if (st == QAbstractSocket::ConnectingState) {
+            hostResuelto();
             estado(QStringLiteral("Conectando..."));
+        }
     });
-    connect(s, &QTcpSocket::hostFound, this, [estado] { estado(QStringLiteral("Host resuelto")); });
+    connect(s, &QTcpSocket::hostFound, this, hostResuelto);
     connect(s, &QTcpSocket::connected, this, &Cliente::conectado_);
     connect(s, &QTcpSocket::errorOccurred, this, &Cliente::fallar);
 

@@ -5,6 +5,7 @@
 #include "dobles.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/teclaf2.h"
+#include "net/partidared.h"
 #include "net/servidor.h"
 #include "partida.h"
 
@@ -100,6 +101,11 @@ private slots:
         QVERIFY(!e.Jugadores[2].visible && e.Jugadores[1].visible && e.Fichas[1].texto == QStringLiteral("0"));
         QVERIFY(p.j.timer3.isActive() && !p.j.Timer1.isActive() && !p.j.maquinas.isActive() && e.maquina[2] == 0);
         QVERIFY(e.mn_finpartida.habilitado && !e.mn_pausar.habilitado && e.Command1.visible && !e.Command1.habilitado && e.chatHabilitado && !e.juegoLocal);
+
+        // A second start in the same run lets go of the first one's port.
+        const quint16 puerto = servidorDe(p.j)->puertoEscucha();
+        QVERIFY(iniciarServidor(p.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(puerto)}, QHostAddress::LocalHost));
+        QCOMPARE(servidorDe(p.j)->puertoEscucha(), puerto);
     }
 
     // A client that finds no server: the buttons wait, then "Error" and the warning.

@@ -141,12 +141,18 @@ private slots:
         QTcpServer falso;
         QVERIFY(falso.listen(QHostAddress::LocalHost, 0));
         JuegoDePrueba beto;
-        Cliente* cli = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("127.0.0.1"), QString::number(falso.serverPort())});
-        QVERIFY(falso.waitForNewConnection(3000));
+        QStringList estados;
+        QObject::connect(&beto.j, &Juego::cambiado, [&] {
+            if (estados.isEmpty() || estados.last() != beto.j.e.barra)
+                estados << beto.j.e.barra;
+        });
+        Cliente* cli = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("localhost"), QString::number(falso.serverPort())});
+        QVERIFY(QTest::qWaitFor([&] { return falso.hasPendingConnections(); }, 5000));
         QTcpSocket* s = falso.nextPendingConnection();
         QVERIFY(QTest::qWaitFor([&] { return s->bytesAvailable() >= 14; }, 5000));
         QCOMPARE(s->readAll(), QByteArray("[Joined]Beto\r\n"));
-        QVERIFY(cli->conectado() && beto.j.e.barra == QStringLiteral("Conectado"));
+        QVERIFY(cli->conectado());
+        QCOMPARE(estados.mid(estados.indexOf(QStringLiteral("Resolviendo host"))), (QStringList{"Resolviendo host", "Host resuelto", "Conectando...", "Conectado"}));
         terminarConexion(beto.j, true);
 
         s->write("[Joined]Ana(1)\r\n[modojuego]Falso\r\n[Joined]Be(to(2)\r\n[Identificacion]2\r\n[Message]listo\r\n");

@@ -35,16 +35,24 @@ private slots:
         QVERIFY(ana.j.Timer1.isActive() && !ana.j.timer3.isActive() && !ana.j.e.aceptando);
         QVERIFY(m.todos([](const Estado& e) { return e.Command1.habilitado && e.barra == QStringLiteral("Presione el boton turno para elegir la combinacion"); }));
 
-        // Beto claims and makes 3 x 4 + 7 = 19 on the top row.
+        // Beto claims and makes 3 x 4 + 7 = 19 on the top row, the last
+        // target of the match: every station announces him, and the server
+        // deals a fresh board for the next match.
+        for (auto* p : {&ana, &beto, &carla})
+            p->j.e.fichasRedondas.clear();
+        guionReparto(ana.azar);
+        ana.azar.guion.push_back(0.5);
         Command1_Click(beto.j);
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 2 && e.Jugadores[2].opaca; }));
         jugar(beto, 0, {1, 1, 1, 2});
         QVERIFY(m.todos([](const Estado& e) { return grises(e) == 2; }));
         jugar(beto, 0, {1, 3});
-        QCOMPARE(beto.aviso.textos.last(), QStringLiteral("Beto, Te has ganado esta ficha"));
+        QCOMPARE(beto.aviso.textos.first(), QStringLiteral("Beto, Te has ganado esta ficha"));
         QVERIFY(QTest::qWaitFor([&] { return ana.j.e.fichaRE != QStringLiteral("19"); }));
         const QString nuevo = ana.j.e.fichaRE;
-        QVERIFY(m.todos([&](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("1") && e.turno == 0 && !grises(e) && e.fichaRE == nuevo && !resaltados(e); }));
+        QVERIFY(m.todos([&](const Estado& e) { return e.Partidas[2].texto == QStringLiteral("1") && e.Fichas[2].texto == QStringLiteral("0") && e.turno == 0 && !grises(e) && e.fichaRE == nuevo && !resaltados(e) && pozo::cantidad(e.fichasRedondas) == 49; }));
+        for (auto* p : {&ana, &beto, &carla})
+            QCOMPARE(p->aviso.textos.count(QStringLiteral("El ganador de esta partida es Beto")), 1);
 
         // Carla gets it wrong, then lets her next turn run out.
         QVERIFY(!combinacionCorrecta(QStringLiteral("347"), nuevo.toInt()));
