@@ -27,6 +27,8 @@ Juego::Juego(QObject* parent)
 
 Juego::~Juego()
 {
+    // The network link goes first, while the state it reports to still exists.
+    qDeleteAll(findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly));
     delete silencio_;
 }
 

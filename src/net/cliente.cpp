@@ -21,7 +21,11 @@ Cliente::Cliente(Juego& j) : QObject(&j), j_(j)
     connect(&espera_, &QTimer::timeout, this, &Cliente::fallar);
 }
 
-Cliente::~Cliente() = default;
+Cliente::~Cliente()
+{
+    if (tcpClient_)
+        tcpClient_->alPerderse = nullptr;
+}
 
 void Cliente::conectar(const QString& ipaddress, const QString& nombre)
 {

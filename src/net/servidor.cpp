@@ -20,7 +20,15 @@ Servidor::Servidor(Juego& j) : QObject(&j), j_(j)
     connect(&listener_, &QTcpServer::newConnection, this, &Servidor::aceptar);
 }
 
-Servidor::~Servidor() = default;
+Servidor::~Servidor()
+{
+    // Sockets closing as they go must not report to a game that is going too.
+    for (auto& c : sckServer_)
+        if (c)
+            c->alPerderse = nullptr;
+    for (Conexion* c : esperando_)
+        c->alPerderse = nullptr;
+}
 
 bool Servidor::servidor(int puerto, const QHostAddress& direccion)
 {
