@@ -141,13 +141,15 @@ private slots:
         Estado& e = p.j.e;
         // Scan forward (0.6), then draw seats 1 (0.0: human, refused) and 2 (0.2).
         p.azar.guion = {0.6, 0.0, 0.2};
+        p.j.Timer2.start();  // a person's turn timer that "Repartir" left running
         maquinas_Timer(p.j);
         QVERIFY(e.turno == 2 && e.Jugadores[2].opaca);
         QCOMPARE(e.jugadaMaquina, (std::array<int, 4>{0, 9, 10, 11}));
         QVERIFY(p.j.colocador.isActive() && !p.j.maquinas.isActive());
         QVERIFY(!p.j.Timer2.isActive());  // a machine's turn never times out
+        p.j.Timer2.start();  // not even if its timer runs all the same
         Timer2_Timer(p.j);
-        QCOMPARE(e.turno, 2);
+        QVERIFY(e.turno == 2 && p.aviso.textos.isEmpty() && !p.j.Timer2.isActive());
 
         QString alComprobar;
         p.aviso.mientrasAbierto = [&] { alComprobar = e.combinacion; };
