@@ -1,5 +1,6 @@
 #include "dialogs/form2.h"
 
+#include "dialogs/sintitulo.h"
 #include "dialogs/twips.h"
 #include "flow/partidalocal.h"
 #include "game/juego.h"
@@ -33,7 +34,7 @@ constexpr int kFilaPaso = 480;
 Form2::Form2(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString());
+    sinTitulo(this);
     // No close box: Aceptar and Cancelar are the only ways out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);

@@ -1,5 +1,6 @@
 #include "dialogs/form3.h"
 
+#include "dialogs/sintitulo.h"
 #include "dialogs/twips.h"
 #include "game/avisos.h"
 
@@ -11,7 +12,7 @@
 Form3::Form3(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QString());
+    sinTitulo(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     setFixedSize(twips::tamano(3195, 1320));

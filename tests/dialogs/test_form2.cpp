@@ -48,6 +48,7 @@ private slots:
         QCOMPARE(casilla(f, 6)->toolTip(), QStringLiteral("Haga Click aqui para activar este jugador como maquina"));
         QCOMPARE(texto(f, 6)->maxLength(), 13);
         f.show();
+        QVERIFY(tituloMostrado(f).trimmed().isEmpty());
         for (int k = 0; k <= 4; ++k) {
             cantidad(f)->setCurrentIndex(k);
             QCOMPARE(f.height(), twips::px(3545 + 500 * k));
