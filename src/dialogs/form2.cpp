@@ -104,6 +104,7 @@ void Form2::construir()
         check1_[i]->setToolTip(QStringLiteral("Haga Click aqui para activar este jugador como maquina"));
         twips::poner(check1_[i], 3300, arriba + 30, 300, 255);
         connect(check1_[i], &QCheckBox::toggled, this, [this, i](bool marcado) { alMarcar(i, marcado); });
+        check1_[i]->setEnabled(i <= 2);  // the frame shows two rows until a count is chosen
     }
 
     // Beyond the narrow dialog's right edge: ">>>" widens the dialog to show it.
@@ -148,6 +149,9 @@ void Form2::elegirCantidad(int k)
     for (int i = 1; i <= 6; ++i) {
         label2_[i]->setVisible(i <= k + 2);
         text1_[i]->setVisible(i <= k + 2);
+        // Clipped by the frame, a box would still take the focus and a
+        // Space: a seat not in play must not be ticked unseen.
+        check1_[i]->setEnabled(i <= k + 2);
     }
     // The check boxes stay; the frame's height hides the rows not in play.
     setFixedSize(twips::tamano(ancho_, altoDialogo(k)));

@@ -60,6 +60,16 @@ private slots:
         for (char c : {'4', '7', 'a', '1'})  // on the list itself, not its text field
             QTest::keyClick(cantidad(f), c);
         QVERIFY(texto(f, 4)->isVisible() && !texto(f, 5)->isVisible());
+        // A row the frame clips is out of the Tab chain and deaf to Space.
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QSet<QWidget*> enfocados;
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            enfocados << QApplication::focusWidget();
+        }
+        QVERIFY(enfocados.contains(casilla(f, 4)) && !enfocados.contains(casilla(f, 5)));
+        QTest::keyClick(casilla(f, 6), Qt::Key_Space);
+        QVERIFY(!casilla(f, 6)->isChecked());
 
         QCOMPARE(f.width(), twips::px(4305));
         pulsar(f, "Command3");
