@@ -46,15 +46,20 @@ bool Form1::eventFilter(QObject* o, QEvent* ev)
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->window() != this)
         return false;
-    // The chat line keeps its own typing while there is a chat.
-    if (w == txtMessage_ && txtMessage_->isEnabled())
+    // The chat line keeps its own typing while there is a chat, Enter and Esc
+    // too: it passes them on to the window unused.
+    if (txtMessage_->isEnabled() && (w == txtMessage_ || QApplication::focusWidget() == txtMessage_))
         return false;
     auto* tecla = static_cast<QKeyEvent*>(ev);
     if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;  // shortcuts and menu mnemonics
     const QString texto = tecla->text();
-    if (texto.isEmpty() || !texto[0].isPrint())
+    // Enter, Esc and Backspace are characters too, none a seat's digit: like
+    // a letter, they beep. Tab and the arrows only move the focus.
+    const int k = tecla->key();
+    const bool caracter = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Backspace;
+    if (!caracter && (texto.isEmpty() || !texto[0].isPrint()))
         return false;
-    Form_KeyPress(j_, texto[0]);
+    Form_KeyPress(j_, texto.isEmpty() ? QChar() : texto[0]);
     return true;
 }

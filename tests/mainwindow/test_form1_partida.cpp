@@ -40,7 +40,14 @@ private slots:
         QTest::keyClick(hijo(w, "txtMessage"), '2');
         QCOMPARE(texto(w, "txtMessage"), QStringLiteral("2"));
         QTest::keyClick(&w, '1', Qt::ControlModifier);
-        QCOMPARE(p.j.e.turno, 0);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        hijo(w, "txtMessage")->setFocus();
+        QTest::keyClick(hijo(w, "txtMessage"), Qt::Key_Return);  // the chat's own Enter
+        hijo(w, "txtMessage")->clearFocus();
+        QCOMPARE(p.sonido.beeps, 0);
+        for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace})
+            QTest::keyClick(&w, k);  // characters, but no seat's
+        QVERIFY(p.sonido.beeps == 4 && p.j.e.turno == 0);
         QTest::keyClick(hijo(w, "txtDialog"), '1');
         QCOMPARE(p.j.e.turno, 1);
         for (int c = 1; c <= 3; ++c)
