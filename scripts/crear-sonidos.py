@@ -1,30 +1,37 @@
 #!/usr/bin/env python3
-"""Writes Click.wav: the short click the game plays when a seat claims the turn.
+"""Writes the game's own sounds, Click.wav and Beep.wav, into a folder.
 
-A soft wooden tap: a brief noise burst through a resonant filter near 2.2 kHz
-plus a quick low thump, both with fast exponential decays. 60 ms, 22050 Hz,
-16-bit mono. Deterministic, so the committed file can be rebuilt exactly:
+Click.wav, played when a seat claims the turn: a soft wooden tap, a brief
+noise burst through a resonant filter near 2.2 kHz plus a quick low thump,
+both with fast exponential decays. 60 ms.
 
-    python3 scripts/crear-click.py assets/Click.wav
+Beep.wav, played for a key or a claim the game refuses: a short, soft tone
+(two sine partials near 880 Hz) with a gentle rise and fall, so that it never
+clicks and never startles. 110 ms.
+
+Both 22050 Hz, 16-bit mono. Deterministic, so the committed files can be
+rebuilt exactly:
+
+    python3 scripts/crear-sonidos.py assets
 """
 import math
+import os
 import random
 import struct
 import sys
 import wave
 
 RATE = 22050
-LENGTH = int(RATE * 0.060)
 
 
-def samples():
+def click():
     rng = random.Random(2026)
     # Two-pole resonator for the "wood" colour.
     f, r = 2200.0, 0.985
     a1 = -2 * r * math.cos(2 * math.pi * f / RATE)
     a2 = r * r
     y1 = y2 = 0.0
-    for n in range(LENGTH):
+    for n in range(int(RATE * 0.060)):
         t = n / RATE
         burst = rng.uniform(-1, 1) * math.exp(-t / 0.0015)
         y = burst - a1 * y1 - a2 * y2
@@ -34,10 +41,21 @@ def samples():
         yield fade_in * (0.09 * y + 0.35 * thump)
 
 
-def main(path):
-    data = list(samples())
+def beep():
+    length = int(RATE * 0.110)
+    for n in range(length):
+        t = n / RATE
+        # Raised-cosine edges of 15 ms: no click at either end.
+        edge = min(1.0, n / (RATE * 0.015), (length - 1 - n) / (RATE * 0.015))
+        envelope = 0.5 - 0.5 * math.cos(math.pi * edge)
+        tone = math.sin(2 * math.pi * 880 * t) + 0.25 * math.sin(2 * math.pi * 1760 * t)
+        yield envelope * tone
+
+
+def write(path, samples, level):
+    data = list(samples)
     peak = max(abs(s) for s in data) or 1.0
-    frames = b"".join(struct.pack("<h", int(0.7 * 32767 * s / peak)) for s in data)
+    frames = b"".join(struct.pack("<h", int(level * 32767 * s / peak)) for s in data)
     with wave.open(path, "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)
@@ -45,5 +63,11 @@ def main(path):
         w.writeframes(frames)
 
 
+def main(folder):
+    write(os.path.join(folder, "Click.wav"), click(), 0.7)
+    # Softer than the click: a refusal is heard often.
+    write(os.path.join(folder, "Beep.wav"), beep(), 0.3)
+
+
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "Click.wav")
+    main(sys.argv[1] if len(sys.argv) > 1 else ".")
