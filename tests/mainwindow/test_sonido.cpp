@@ -49,7 +49,7 @@ private slots:
         Estado e;
         e.ruta = dir.path();
         SonidoQt s(e);
-        for (const QString& f : {dir.filePath(QStringLiteral("no-existe.wav")), basura.fileName(), ruta + "/Click.wav", QString()})
+        for (const QString& f : {dir.filePath("no-existe.wav"), basura.fileName(), ruta + "/Click.wav", QString()})
             s.reproducir(f);
         s.beep();  // no Beep.wav in that folder
         QTest::qWait(200);  // let any asynchronous loading finish or fail
