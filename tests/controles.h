@@ -1,7 +1,9 @@
 #pragma once
 // Finding a window's controls by their game names, as a tester would.
 
+#include <QCoreApplication>
 #include <QObject>
+#include <QWindow>
 #include <QString>
 #include <QWidget>
 
@@ -14,4 +16,13 @@ T* hijo(QObject& w, const QString& nombre, int i = 0)
     if (T* c = w.findChild<T*>(n))
         return c;
     qFatal("no hay %s", qPrintable(n));
+}
+
+// The title the window system shows: the window's own, or the application's
+// name when that is empty.
+inline QString tituloMostrado(QWidget& w)
+{
+    w.winId();
+    const QString t = w.windowHandle()->title();
+    return t.isEmpty() ? QCoreApplication::applicationName() : t;
 }

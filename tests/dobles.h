@@ -69,8 +69,7 @@ struct EnlaceGrabado : Enlace {
     QStringList textos() const
     {
         QStringList l;
-        for (const auto& e : envios)
-            l << e.texto;
+        for (const auto& e : envios) l << e.texto;
         return l;
     }
 };
@@ -87,10 +86,7 @@ struct JuegoDePrueba {
 
     explicit JuegoDePrueba(bool azarDeGuion = true)
     {
-        j.usarAviso(&aviso);
-        j.usarCaja(&caja);
-        j.usarSonido(&sonido);
-        j.usarF2(&f2);
+        j.usarAviso(&aviso), j.usarCaja(&caja), j.usarSonido(&sonido), j.usarF2(&f2);
         if (azarDeGuion)
             j.usarAzar(&azar);
     }

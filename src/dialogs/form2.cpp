@@ -5,7 +5,6 @@
 #include "game/juego.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -30,13 +29,8 @@ constexpr int kFilaPaso = 480;
 
 }  // namespace
 
-Form2::Form2(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
+Form2::Form2(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form2"), parent), j_(j)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString());
-    // No close box: Aceptar and Cancelar are the only ways out.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
     construir();
     setFixedSize(twips::tamano(ancho_, altoDialogo(0)));
     twips::poner(command1_, 480, arribaBotones(0), 1335, 375);
@@ -103,6 +97,7 @@ void Form2::construir()
         check1_[i]->setToolTip(QStringLiteral("Haga Click aqui para activar este jugador como maquina"));
         twips::poner(check1_[i], 3300, arriba + 30, 300, 255);
         connect(check1_[i], &QCheckBox::toggled, this, [this, i](bool marcado) { alMarcar(i, marcado); });
+        check1_[i]->setEnabled(i <= 2);  // the frame shows two rows until a count is chosen
     }
 
     // Beyond the narrow dialog's right edge: ">>>" widens the dialog to show it.
@@ -129,24 +124,15 @@ void Form2::construir()
     connect(command2_, &QPushButton::clicked, this, &Form2::cancelar);
 }
 
-void Form2::closeEvent(QCloseEvent* ev)
-{
-    // The window system's close command is refused; the program closing
-    // down takes the dialog with it.
-    if (ev->spontaneous()) {
-        ev->ignore();
-        return;
-    }
-    done(QDialog::Rejected);
-    ev->accept();
-}
-
 void Form2::elegirCantidad(int k)
 {
     k = std::clamp(k, 0, 4);
     for (int i = 1; i <= 6; ++i) {
         label2_[i]->setVisible(i <= k + 2);
         text1_[i]->setVisible(i <= k + 2);
+        // Clipped by the frame, a box would still take the focus and a
+        // Space: a seat not in play must not be ticked unseen.
+        check1_[i]->setEnabled(i <= k + 2);
     }
     // The check boxes stay; the frame's height hides the rows not in play.
     setFixedSize(twips::tamano(ancho_, altoDialogo(k)));

@@ -3,7 +3,7 @@
 // computer plays and how fast. A view only: the checks and the start of the
 // game are the core's (flow/partidalocal.h).
 
-#include <QDialog>
+#include "dialogs/dialogo.h"
 #include <array>
 
 class Juego;
@@ -16,7 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class Form2 : public QDialog {
+class Form2 : public DialogoDelJuego {
     Q_OBJECT
 public:
     explicit Form2(Juego& j, QWidget* parent = nullptr);
@@ -32,12 +32,7 @@ public:
     static constexpr int kAnchoEstrecho = 4305;
     static constexpr int kAnchoAncho = 7425;
 
-public slots:
-    // The dialog closes only through its two buttons.
-    void reject() override {}
-
 protected:
-    void closeEvent(QCloseEvent* ev) override;
     bool eventFilter(QObject* o, QEvent* ev) override;
 
 private:

@@ -3,17 +3,12 @@
 #include "dialogs/twips.h"
 #include "game/avisos.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
-Form3::Form3(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
+Form3::Form3(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form3"), parent), j_(j)
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QString());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
     setFixedSize(twips::tamano(3195, 1320));
 
     label1_ = new QLabel(this);
@@ -48,18 +43,6 @@ void Form3::mostrar(const QString& texto)
     command1_->setFocus();
     exec();
     abierto_ = false;
-}
-
-void Form3::closeEvent(QCloseEvent* ev)
-{
-    // Refused from the window system; accepted when the program closes down,
-    // which must not wait for a notice.
-    if (ev->spontaneous()) {
-        ev->ignore();
-        return;
-    }
-    cerrar(QDialog::Rejected);
-    ev->accept();
 }
 
 void Form3::cerrar(int resultado)

@@ -6,14 +6,14 @@
 
 #include "game/puertos.h"
 
-#include <QDialog>
+#include "dialogs/dialogo.h"
 
 class Juego;
 class QLabel;
 class QPushButton;
 class QTimer;
 
-class Form3 : public QDialog, public Aviso {
+class Form3 : public DialogoDelJuego, public Aviso {
     Q_OBJECT
 public:
     explicit Form3(Juego& j, QWidget* parent = nullptr);
@@ -25,12 +25,8 @@ public:
 
     bool abierto() const { return abierto_; }
 
-public slots:
-    // No close command besides "Aceptar" and the timer.
-    void reject() override {}
-
 protected:
-    void closeEvent(QCloseEvent* ev) override;
+    void cerrarDialogo() override { cerrar(QDialog::Rejected); }
 
 private:
     void cerrar(int resultado);

@@ -5,7 +5,6 @@
 #include "net/cliente.h"
 #include "net/partidared.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,13 +20,8 @@ QString indexado(const char* nombre, int i)
 
 }  // namespace
 
-Form4::Form4(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
+Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"), parent), j_(j)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QString());
-    // No close box: the buttons are the only ways out.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
     setFixedSize(twips::tamano(7200, 2400));
 
     auto* label1 = new QLabel(QStringLiteral("Nombre del jugador"), this);
@@ -85,16 +79,6 @@ Form4::Form4(Juego& j, QWidget* parent) : QDialog(parent), j_(j)
     connect(command_[2], &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
     connect(command_[3], &QPushButton::clicked, this,
             [this] { j_.caja->mostrar(CajaMensaje::Icono::Informacion, textoIpLocal()); });
-}
-
-void Form4::closeEvent(QCloseEvent* ev)
-{
-    if (ev->spontaneous()) {
-        ev->ignore();
-        return;
-    }
-    done(QDialog::Rejected);
-    ev->accept();
 }
 
 void Form4::rolCambiado()

@@ -3,7 +3,7 @@
 // and for a client the server and the port. A view only: the checks, the
 // server and the client are the core's (net/partidared.h).
 
-#include <QDialog>
+#include "dialogs/dialogo.h"
 #include <QHostAddress>
 #include <array>
 
@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class Form4 : public QDialog {
+class Form4 : public DialogoDelJuego {
     Q_OBJECT
 public:
     explicit Form4(Juego& j, QWidget* parent = nullptr);
@@ -21,13 +21,6 @@ public:
     // Where a server started from here listens: every interface of this
     // computer, so the LAN can reach it.
     QHostAddress escucha = QHostAddress::Any;
-
-public slots:
-    // The dialog closes only through its buttons.
-    void reject() override {}
-
-protected:
-    void closeEvent(QCloseEvent* ev) override;
 
 private:
     void rolCambiado();

@@ -8,8 +8,11 @@
 void Timer2_Timer(Juego& j)
 {
     Estado& e = j.e;
-    // In a network game only this station's own turn can run out here.
-    const bool vence = j.Timer2.isActive() && e.fichasElegidas < 3 && e.turno != 0
+    // A machine's turn ends with its placed pick, never by the clock: a tick
+    // left over from a person's turn must not cost the machine a tile. In a
+    // network game only this station's own turn can run out here.
+    const bool deMaquina = e.juegoLocal && marcador::esAsiento(e.turno) && e.maquina[e.turno] == 1;
+    const bool vence = j.Timer2.isActive() && e.fichasElegidas < 3 && e.turno != 0 && !deMaquina
                        && (e.juegoLocal || e.turno == e.miJugador);
     // Stopped before the notice, so that a long notice cannot let the
     // timeout strike a second time for the same turn.

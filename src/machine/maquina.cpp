@@ -71,5 +71,8 @@ void maquinas_Timer(Juego& j)
     e.pasoColocador = 0;
     j.colocador.start();
     j.maquinas.stop();
+    // A person's turn timer may still run ("Repartir" leaves it be); its tick
+    // belongs to that turn, not to this one.
+    j.Timer2.stop();
     j.cambio();
 }

@@ -57,7 +57,9 @@ void Form1::construirMenus()
 
     QAction* salir = entrada(juego, "mn_salida", QStringLiteral("Salir"));
     salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    salir->setShortcutContext(Qt::ApplicationShortcut);
+    // Only while this window has the focus: Ctrl+S in the help window or a
+    // dialog must not end the game.
+    salir->setShortcutContext(Qt::WindowShortcut);
     // Ends the program at once: no close-down, no question.
     connect(salir, &QAction::triggered, qApp, [] { QCoreApplication::exit(0); });
 

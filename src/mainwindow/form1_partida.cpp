@@ -59,9 +59,10 @@ bool Form1::eventFilter(QObject* o, QEvent* ev)
     if (!w || w->window() != this)
         return false;
     auto* tecla = static_cast<QKeyEvent*>(ev);
-    // The chat line keeps its own typing while there is a chat; Enter sends.
-    if (w == txtMessage_ && txtMessage_->isEnabled()) {
-        if (tecla->key() != Qt::Key_Return && tecla->key() != Qt::Key_Enter)
+    // The chat line keeps its own typing while there is a chat, and what it
+    // passes on unused (Esc) is not the game's either. Enter sends the line.
+    if (txtMessage_->isEnabled() && (w == txtMessage_ || QApplication::focusWidget() == txtMessage_)) {
+        if (w != txtMessage_ || (tecla->key() != Qt::Key_Return && tecla->key() != Qt::Key_Enter))
             return false;
         cmdSend_Click(j_, txtMessage_->text());
         txtMessage_->clear();
@@ -70,8 +71,12 @@ bool Form1::eventFilter(QObject* o, QEvent* ev)
     if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;  // shortcuts and menu mnemonics
     const QString texto = tecla->text();
-    if (texto.isEmpty() || !texto[0].isPrint())
+    // Enter, Esc and Backspace are characters too, none a seat's digit: like
+    // a letter, they beep. Tab and the arrows only move the focus.
+    const int k = tecla->key();
+    const bool caracter = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Backspace;
+    if (!caracter && (texto.isEmpty() || !texto[0].isPrint()))
         return false;
-    Form_KeyPress(j_, texto[0]);
+    Form_KeyPress(j_, texto.isEmpty() ? QChar() : texto[0]);
     return true;
 }

@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(iconoZumbarta(64));
 
     Juego juego;
-    SonidoQt sonido;
+    SonidoQt sonido(juego.e);
     juego.usarSonido(&sonido);
     CajaQt caja;
     juego.usarCaja(&caja);

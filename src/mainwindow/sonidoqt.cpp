@@ -1,18 +1,14 @@
 #include "mainwindow/sonidoqt.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
-SonidoQt::~SonidoQt()
-{
-    qDeleteAll(efectos_);
-}
-
 void SonidoQt::beep()
 {
-    QApplication::beep();
+    // The system bell is muted on most desktops and absent on Wayland: the
+    // game brings its own.
+    reproducir(e_.ruta + QStringLiteral("/Beep.wav"));
 }
 
 void SonidoQt::reproducir(const QString& archivo)
@@ -22,7 +18,7 @@ void SonidoQt::reproducir(const QString& archivo)
         return;
     QSoundEffect*& efecto = efectos_[archivo];
     if (!efecto) {
-        efecto = new QSoundEffect;
+        efecto = new QSoundEffect(this);
         efecto->setSource(QUrl::fromLocalFile(archivo));
     }
     // A sound still loading starts as soon as it has loaded; one that failed

@@ -1,5 +1,6 @@
 // The notice window: modal, closes by itself, and there is only ever one.
 
+#include "controles.h"
 #include "dialogs/form3.h"
 #include "dobles.h"
 
@@ -45,6 +46,7 @@ private slots:
             reloj(f)->start(30);  // the real 3 s, shortened
         });
         f.mostrar(QStringLiteral("primero"));
+        QVERIFY(tituloMostrado(f).trimmed().isEmpty());
         orden << QStringLiteral("primero vuelve");
         QVERIFY(reiniciado && abierta);
         QCOMPARE(orden, (QStringList{"segundo vuelve", "primero vuelve"}));

@@ -89,12 +89,11 @@ private slots:
         tics(p, 97);
         QCOMPARE(e.relog.texto, QStringLiteral("1 : 23"));
         jugar(p, '3', {1, 1, 1, 2});
-        mn_pausar_Click(p.j);
-        QVERIFY(e.mn_pausar.marcado && e.mn_pausar.texto == QStringLiteral("Reanudar"));
-        QCOMPARE(andando(), (QList<bool>{false, false, false}));
-        mn_pausar_Click(p.j);
-        QVERIFY(!e.mn_pausar.marcado && e.mn_pausar.texto == QStringLiteral("Pausar"));
-        QCOMPARE(andando(), (QList<bool>{true, true, true}));
+        for (bool pausado : {true, false}) {
+            mn_pausar_Click(p.j);
+            QVERIFY(e.mn_pausar.marcado == pausado && e.mn_pausar.texto == (pausado ? "Reanudar" : "Pausar"));
+            QCOMPARE(andando(), (QList<bool>{!pausado, !pausado, !pausado}));
+        }
         tics(p, 1);
         QCOMPARE(e.relog.texto, QStringLiteral("1 : 22"));
 

@@ -23,7 +23,7 @@ private slots:
         // x * y + z or x * y - z, in order; a missing or non-digit character counts 0.
         const std::tuple<const char*, int, bool> casos[] = {
             {"347", 19, true},  {"347", 5, true},   {"734", 25, true},  {"734", 17, true},
-            {"955", 50, true},  {"34", 12, true},   {"3x7", 7, true},   {"347", 12, false},
+            {"955", 50, true},  {"669", 27, true},  {"34", 12, true},   {"3x7", 7, true},   {"347", 12, false},
             {"111", 1, false},  {"959", 50, false}, {"473", 19, false}};
         for (auto [digitos, objetivo, correcta] : casos)
             QVERIFY2(combinacionCorrecta(QLatin1String(digitos), objetivo) == correcta,

@@ -39,31 +39,21 @@ private slots:
     void repartoSigueLosSorteos()
     {
         JuegoDePrueba p;
-        p.j.e.fichaCU[5].fondo = color::gris;
+        Estado& e = p.j.e;
+        e.fichaCU[5].fondo = color::gris;
         p.azar.guion = {0.0, 0.99, 0.5, 0.0};
         repartirFichas(p.j);
-        QVERIFY(p.j.e.fichaCU[1].borde == 0xC0u && p.j.e.fichaCU[2].borde == 0xC000u);
-        QCOMPARE(p.j.e.Valor[1] + p.j.e.Valor[2], QStringLiteral("91"));
-        QVERIFY(p.j.e.fichaCU[5].fondo == color::gris && p.azar.resiembras == 49);
+        QVERIFY(e.fichaCU[1].borde == 0xC0u && e.fichaCU[2].borde == 0xC000u && e.Valor[1] + e.Valor[2] == "91");
+        QVERIFY(e.fichaCU[5].fondo == color::gris && p.azar.resiembras == 49);
     }
 
-    void sorteoDelPozo_data()
-    {
-        QTest::addColumn<QString>("pool");
-        QTest::addColumn<double>("r");
-        QTest::addColumn<QString>("sale");
-        QTest::newRow("solo 50") << "*50*" << 0.7 << "50";
-        QTest::newRow("dos: el primero") << "*12**50*" << 0.999 << "12";
-        QTest::newRow("completo r=0") << pozo::completo() << 0.0 << "01";
-        QTest::newRow("completo r~1: nunca el ultimo") << pozo::completo() << 0.99999 << "49";
-        QTest::newRow("completo r=0.5") << pozo::completo() << 0.5 << "25";
-    }
+    // The last number of the pool is drawn only when it is alone.
     void sorteoDelPozo()
     {
-        QFETCH(QString, pool);
-        QFETCH(double, r);
-        QFETCH(QString, sale);
-        QCOMPARE(pozo::elegir(pool, r), sale);
+        const std::tuple<QString, double, const char*> casos[] = {{"*50*", 0.7, "50"}, {"*12**50*", 0.999, "12"},
+            {pozo::completo(), 0.0, "01"}, {pozo::completo(), 0.99999, "49"}, {pozo::completo(), 0.5, "25"}};
+        for (const auto& [pool, r, sale] : casos)
+            QCOMPARE(pozo::elegir(pool, r), QLatin1String(sale));
     }
 
     // A match draws every number once, 50 last; 7 shows as "7".
@@ -84,8 +74,7 @@ private slots:
         p.j.e.fichasRedondas = pozo::completo();
         p.azar.guion = {6.0 / 49.0 + 1e-9};
         nuevaFichaRedonda(p.j);
-        QCOMPARE(p.j.e.fichaRE, QStringLiteral("7"));
-        QVERIFY(!p.j.e.fichasRedondas.contains(QStringLiteral("*07*")));
+        QVERIFY(p.j.e.fichaRE == "7" && !p.j.e.fichasRedondas.contains(QStringLiteral("*07*")));
     }
 
     // Only the server draws; a client asks. The server sends the target with
@@ -97,18 +86,17 @@ private slots:
         cliente.j.e.fichaRE = QStringLiteral("33");
         cliente.j.e.fichasRedondas = pozo::completo();
         nuevaFichaRedonda(cliente.j);
-        QCOMPARE(cliente.j.e.fichaRE, QStringLiteral("33"));
-        QCOMPARE(cliente.j.e.fichasRedondas, pozo::completo());
+        QVERIFY(cliente.j.e.fichaRE == "33" && cliente.j.e.fichasRedondas == pozo::completo());
         QCOMPARE(cliente.enlace.textos(), QStringList{QStringLiteral("[ficharedonda]")});
 
         JuegoDePrueba servidor(false);
         servidor.enRed(true);
         mn_repar_Click(servidor.j);
-        const QStringList t = servidor.enlace.textos();
-        QCOMPARE(t.size(), 50);
-        QCOMPARE(t[0], QStringLiteral("[ficharedonda]") + servidor.j.e.fichaRE + QLatin1Char(',') + servidor.j.e.fichasRedondas);
+        const Estado& e = servidor.j.e;
+        QStringList esperado{"[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas};
         for (int k = 1; k <= kFichas; ++k)
-            QCOMPARE(t[k], QStringLiteral("[fichaValor]%1,%2").arg(k).arg(servidor.j.e.Valor[k]));
+            esperado << QStringLiteral("[fichaValor]%1,%2").arg(k).arg(e.Valor[k]);
+        QCOMPARE(servidor.enlace.textos(), esperado);
         QVERIFY(!servidor.enlace.envios[1].vbSelf);
 
         JuegoDePrueba local(false);
@@ -133,18 +121,12 @@ private slots:
         e.minutos = e.segundos = e.minutosPasados = e.ganador = 1;
         p.j.Timer2.start();
         mn_repar_Click(p.j);
-        QCOMPARE(e.datosJugadores[2].fichas, 0);
-        QCOMPARE(e.Fichas[2].texto, QStringLiteral("0"));
-        QCOMPARE(e.partidasGanadas[2], 2);
-        QCOMPARE(e.turno, 0);
-        QVERIFY(!e.Jugadores[2].opaca);
-        QCOMPARE(e.fichasElegidas, 2);
-        QCOMPARE(e.combinacion, QStringLiteral("34"));
-        QCOMPARE(e.fichaCU[9].fondo, color::gris);
-        QVERIFY(p.j.Timer2.isActive() && p.j.Timer1.isActive() && p.j.maquinas.isActive());
-        QCOMPARE(e.minutos + e.segundos + e.minutosPasados + e.ganador, 0);
-        QCOMPARE(pozo::cantidad(e.fichasRedondas), 49);
-        QVERIFY(!e.Valor[49].isEmpty());
+        QCOMPARE((QList<int>{e.datosJugadores[2].fichas, e.Fichas[2].texto.toInt(), e.partidasGanadas[2], e.turno,
+                             e.fichasElegidas, e.minutos + e.segundos + e.minutosPasados + e.ganador,
+                             pozo::cantidad(e.fichasRedondas)}),
+                 (QList<int>{0, 0, 2, 0, 2, 0, 49}));
+        QVERIFY(!e.Jugadores[2].opaca && e.combinacion == QStringLiteral("34") && e.fichaCU[9].fondo == color::gris);
+        QVERIFY(p.j.Timer2.isActive() && p.j.Timer1.isActive() && p.j.maquinas.isActive() && !e.Valor[49].isEmpty());
     }
 
     // A re-seed never restarts the sequence.

@@ -20,13 +20,10 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
 {
     Estado& e = p.j.e;
     e.numJugadores = 3;
-    for (int s = 1; s <= 3; ++s) {
+    for (int s = 1; s <= 3; ++s)
         e.datosJugadores[s].nombre = maquina[s] ? nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
-        e.Jugadores[s].visible = true;
-    }
     e.maquina = maquina;
-    for (int k = 1; k <= kFichas; ++k)
-        e.Valor[k] = QStringLiteral("1");
+    e.Valor.fill(QStringLiteral("1"));
     e.Valor[9] = QStringLiteral("3");
     e.Valor[10] = QStringLiteral("4");
     e.Valor[11] = QStringLiteral("2");
@@ -37,77 +34,53 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
 
 using busqueda::buscar;
 using Tablero = std::array<int, 50>;
+using Jugada = std::array<int, 4>;
 int k(int fila, int columna) { return tablero::indice(fila, columna); }
+
+// Zeros but for the given (row, column, value) digits.
+Tablero con(std::initializer_list<std::array<int, 3>> cifras)
+{
+    Tablero v{};
+    for (auto [f, c, n] : cifras)
+        v[k(f, c)] = n;
+    return v;
+}
 
 }  // namespace
 
 class TestMaquina : public QObject {
     Q_OBJECT
 private slots:
-    // On zeros, 3, 4, 2 in a row make 14 and 10 read forwards, and 11 and 5
-    // read backwards, in either mode and scan direction; nothing else.
-    void ordenDelCamino()
+    // Boards of zeros, in either mode and scan direction: 3, 4, 2 in a row
+    // make 14 and 10 read forwards, 11 and 5 backwards, nothing else; right
+    // then down (9·5 + 5; backwards 5·9 + 5 from below) is a pick in Continuo
+    // only; 5·5 + 5 needs three fives, never the first one again; of two
+    // paths for 14, forward finds the one starting lowest, backward the one
+    // starting highest.
+    void busqueda()
     {
-        Tablero v{};
-        v[k(2, 2)] = 3;
-        v[k(2, 3)] = 4;
-        v[k(2, 4)] = 2;
-        const std::array<int, 4> ida{0, k(2, 2), k(2, 3), k(2, 4)}, vuelta{0, k(2, 4), k(2, 3), k(2, 2)};
+        const Tablero recta = con({{2, 2, 3}, {2, 3, 4}, {2, 4, 2}});
+        const Tablero doblado = con({{4, 4, 9}, {4, 5, 5}, {5, 5, 5}});
+        const Tablero dos = con({{1, 1, 3}, {1, 2, 4}, {1, 3, 2}, {7, 7, 3}, {7, 6, 4}, {7, 5, 2}});
+        const Jugada ida{0, k(2, 2), k(2, 3), k(2, 4)}, vuelta{0, k(2, 4), k(2, 3), k(2, 2)}, nada{};
+        const Jugada quiebro{0, k(4, 4), k(4, 5), k(5, 5)}, otroQuiebro{0, k(5, 5), k(4, 4), k(4, 5)};
+        auto jugada = [](const Tablero& v, int t, bool lineal, bool adelante) {
+            const auto r = buscar(v, t, lineal, adelante);
+            return r.encontrada ? r.jugada : Jugada{};
+        };
         for (bool lineal : {false, true})
             for (bool adelante : {true, false}) {
-                for (int t : {14, 10})
-                    QCOMPARE(buscar(v, t, lineal, adelante).jugada, ida);
-                for (int t : {11, 5})
-                    QCOMPARE(buscar(v, t, lineal, adelante).jugada, vuelta);
-                for (int t : {13, 15, 9, 6, 1, 50})
-                    QVERIFY(!buscar(v, t, lineal, adelante).encontrada);
+                for (auto [t, j] : {std::pair{14, ida}, {10, ida}, {11, vuelta}, {5, vuelta}, {13, nada}, {15, nada},
+                                    {9, nada}, {6, nada}, {1, nada}, {50, nada}})
+                    QCOMPARE(jugada(recta, t, lineal, adelante), j);
+                QCOMPARE(jugada(doblado, 50, lineal, adelante), lineal ? nada : adelante ? quiebro : otroQuiebro);
+                QCOMPARE(jugada(con({{3, 3, 5}, {3, 4, 5}}), 30, lineal, adelante), nada);
+                QCOMPARE(jugada(dos, 14, lineal, adelante)[1], adelante ? k(1, 1) : k(7, 7));
             }
-    }
-
-    // Right then down makes 9·5 + 5: a pick in Continuo, never in Lineal.
-    void caminoDoblado()
-    {
-        Tablero v{};
-        v[k(4, 4)] = 9;
-        v[k(4, 5)] = 5;
-        v[k(5, 5)] = 5;
-        QCOMPARE(buscar(v, 50, false, true).jugada, (std::array<int, 4>{0, k(4, 4), k(4, 5), k(5, 5)}));
-        QVERIFY(!buscar(v, 50, true, true).encontrada);
-        QVERIFY(!buscar(v, 50, true, false).encontrada);
-    }
-
-    // 5·5 + 5 needs three fives; going back onto the first or standing still
-    // never counts.
-    void nuncaRepiteFicha()
-    {
-        Tablero v{};
-        v[k(3, 3)] = v[k(3, 4)] = 5;
-        for (bool lineal : {false, true})
-            for (bool adelante : {true, false})
-                QVERIFY(!buscar(v, 30, lineal, adelante).encontrada);
-    }
-
-    // Two separate paths for 14: forward finds the one starting lowest,
-    // backward the one starting highest. From one first tile the steps go
-    // dr, dc from -1 up, so up-left comes before up-right.
-    void ordenDelBarrido()
-    {
-        Tablero v{};
-        for (int t : {k(1, 1), k(7, 7)})
-            v[t] = 3;
-        v[k(1, 2)] = v[k(7, 6)] = 4;
-        v[k(1, 3)] = v[k(7, 5)] = 2;
-        QCOMPARE(buscar(v, 14, false, true).jugada[1], k(1, 1));
-        QCOMPARE(buscar(v, 14, false, false).jugada[1], k(7, 7));
-
-        Tablero c{};
-        c[k(4, 4)] = 6;
-        c[k(3, 3)] = c[k(3, 5)] = 7;
-        c[k(2, 2)] = c[k(2, 6)] = 1;
-        const auto r = buscar(c, 43, true, true);
-        QCOMPARE(r.jugada, (std::array<int, 4>{0, k(4, 4), k(3, 3), k(2, 2)}));
-        QCOMPARE(r.direccion[1], std::int16_t(1));
-        QCOMPARE(r.direccion[2], std::int16_t(1));
+        // From one first tile the steps go dr, dc from -1 up: up-left before up-right.
+        const auto r = buscar(con({{4, 4, 6}, {3, 3, 7}, {3, 5, 7}, {2, 2, 1}, {2, 6, 1}}), 43, true, true);
+        QCOMPARE(r.jugada, (Jugada{0, k(4, 4), k(3, 3), k(2, 2)}));
+        QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
     // No machine seat in play stops the timer; a human's turn or a target
@@ -127,9 +100,7 @@ private slots:
             p.j.e.turno = turno;
             p.j.e.fichaRE = turno ? QStringLiteral("14") : QStringLiteral("50");
             maquinas_Timer(p.j);
-            QCOMPARE(p.j.e.turno, turno);
-            QVERIFY(p.j.maquinas.isActive());
-            QVERIFY(!p.j.colocador.isActive());
+            QVERIFY(p.j.e.turno == turno && p.j.maquinas.isActive() && !p.j.colocador.isActive());
         }
     }
 
@@ -141,13 +112,15 @@ private slots:
         Estado& e = p.j.e;
         // Scan forward (0.6), then draw seats 1 (0.0: human, refused) and 2 (0.2).
         p.azar.guion = {0.6, 0.0, 0.2};
+        p.j.Timer2.start();  // a person's turn timer that "Repartir" left running
         maquinas_Timer(p.j);
         QVERIFY(e.turno == 2 && e.Jugadores[2].opaca);
         QCOMPARE(e.jugadaMaquina, (std::array<int, 4>{0, 9, 10, 11}));
         QVERIFY(p.j.colocador.isActive() && !p.j.maquinas.isActive());
         QVERIFY(!p.j.Timer2.isActive());  // a machine's turn never times out
+        p.j.Timer2.start();  // not even if its timer runs all the same
         Timer2_Timer(p.j);
-        QCOMPARE(e.turno, 2);
+        QVERIFY(e.turno == 2 && p.aviso.textos.isEmpty() && !p.j.Timer2.isActive());
 
         QString alComprobar;
         p.aviso.mientrasAbierto = [&] { alComprobar = e.combinacion; };
@@ -159,9 +132,8 @@ private slots:
                     QCOMPARE(e.fichaCU[e.jugadaMaquina[i]].fondo, i <= paso ? color::gris : color::blanco);
             }
         }
-        QCOMPARE(alComprobar, QStringLiteral("342"));
-        QCOMPARE(p.aviso.textos, QStringList{QStringLiteral("Maquina 2, Te has ganado esta ficha")});
-        QCOMPARE(e.Fichas[2].texto, QStringLiteral("1"));
+        QCOMPARE((QStringList{alComprobar, e.Fichas[2].texto} << p.aviso.textos),
+                 (QStringList{"342", "1", "Maquina 2, Te has ganado esta ficha"}));
         QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichaCU[9].fondo == color::blanco);
         QVERIFY(!p.j.colocador.isActive() && e.pasoColocador == 0);
         QVERIFY(p.j.maquinas.isActive());  // restarted by the correct pick
@@ -181,10 +153,8 @@ private slots:
         p.azar.guion = {0.0};
         mn_repar_Click(p.j);
         colocador_Timer(p.j);
-        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive());
-        QVERIFY(p.aviso.textos.isEmpty());
-        QCOMPARE(e.datosJugadores[2].fichas, 0);
-        QCOMPARE(e.fichaCU[9].fondo, color::blanco);
+        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive() && p.aviso.textos.isEmpty());
+        QVERIFY(e.datosJugadores[2].fichas == 0 && e.fichaCU[9].fondo == color::blanco);
     }
 
     // Both scan directions and every machine seat come up, evenly.
@@ -198,8 +168,7 @@ private slots:
         e.Valor[46] = QStringLiteral("4");
         e.Valor[47] = QStringLiteral("2");
         std::array<int, 7> asientos{};
-        int adelante = 0;
-        const int vueltas = 3000;
+        int adelante = 0, vueltas = 3000;
         for (int i = 0; i < vueltas; ++i) {
             e.turno = 0;
             maquinas_Timer(p.j);
@@ -208,8 +177,8 @@ private slots:
         }
         QCOMPARE(asientos[1] + asientos[4] + asientos[6], vueltas);
         for (int s : {1, 4, 6})
-            QVERIFY2(asientos[s] > vueltas / 3 * 0.85 && asientos[s] < vueltas / 3 * 1.15, qPrintable(QString::number(asientos[s])));
-        QVERIFY2(adelante > vueltas / 2 * 0.9 && adelante < vueltas / 2 * 1.1, qPrintable(QString::number(adelante)));
+            QVERIFY(asientos[s] > vueltas / 3 * 0.85 && asientos[s] < vueltas / 3 * 1.15);
+        QVERIFY(adelante > vueltas / 2 * 0.9 && adelante < vueltas / 2 * 1.1);
     }
 
     // Two machine seats, set up through the local game's own "Aceptar", play
@@ -217,14 +186,7 @@ private slots:
     void partidaSoloDeMaquinas()
     {
         JuegoDePrueba p(false);
-        EleccionLocal eleccion;
-        eleccion.numJugadores = 2;
-        eleccion.maquina = {false, true, true, false, false, false, false};
-        eleccion.nombres[1] = nombreDeMaquina(1);
-        eleccion.nombres[2] = nombreDeMaquina(2);
-        QVERIFY(aceptarPartidaLocal(p.j, eleccion));
-        elegirNivel(p.j, 4);
-        QCOMPARE(p.j.maquinas.interval(), 3000);
+        QVERIFY(aceptarPartidaLocal(p.j, {2, {"", nombreDeMaquina(1), nombreDeMaquina(2)}, {false, true, true}}));
         const Estado& e = p.j.e;
 
         int picks = 0, vueltas = 0;
@@ -244,12 +206,11 @@ private slots:
                 QFAIL("the machines stopped playing");
             }
         }
-        QCOMPARE(e.partidasGanadas[1] + e.partidasGanadas[2], 1);
-        QVERIFY(picks > 0);
-        const int ganador = e.partidasGanadas[1] ? 1 : 2;
-        QVERIFY(p.aviso.textos.contains(nombreDeMaquina(ganador) + QStringLiteral(", has ganado esta partida")) ||
-                p.aviso.textos.contains(QStringLiteral("El ganador de esta partida es ") + nombreDeMaquina(ganador)));
-        QVERIFY(!p.aviso.textos.filter(QStringLiteral("no es correcta")).size());
+        QVERIFY(e.partidasGanadas[1] + e.partidasGanadas[2] == 1 && picks > 0);
+        const QString ganador = nombreDeMaquina(e.partidasGanadas[1] ? 1 : 2);
+        QVERIFY(p.aviso.textos.contains(ganador + ", has ganado esta partida") ||
+                p.aviso.textos.contains("El ganador de esta partida es " + ganador));
+        QVERIFY(p.aviso.textos.filter(QStringLiteral("no es correcta")).isEmpty());
         QCOMPARE(e.fichasRedondas.size(), 196);  // a fresh pool, less the new target
     }
 };

@@ -40,7 +40,14 @@ private slots:
         QTest::keyClick(hijo(w, "txtMessage"), '2');
         QCOMPARE(texto(w, "txtMessage"), QStringLiteral("2"));
         QTest::keyClick(&w, '1', Qt::ControlModifier);
-        QCOMPARE(p.j.e.turno, 0);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        hijo(w, "txtMessage")->setFocus();
+        QTest::keyClick(hijo(w, "txtMessage"), Qt::Key_Return);  // the chat's own Enter
+        hijo(w, "txtMessage")->clearFocus();
+        QCOMPARE(p.sonido.beeps, 0);
+        for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace})
+            QTest::keyClick(&w, k);  // characters, but no seat's
+        QVERIFY(p.sonido.beeps == 4 && p.j.e.turno == 0);
         QTest::keyClick(hijo(w, "txtDialog"), '1');
         QCOMPARE(p.j.e.turno, 1);
         for (int c = 1; c <= 3; ++c)
@@ -59,25 +66,22 @@ private slots:
         auto* pausar = hijo<QAction>(w, "mn_pausar");
         pausar->trigger();
         QVERIFY(pausar->text() == QStringLiteral("Reanudar") && !p.j.Timer1.isActive());
-        pausar->trigger();
-        QVERIFY(pausar->text() == QStringLiteral("Pausar") && p.j.Timer1.isActive());
         auto* lineal = hijo<QAction>(w, "mn_mod(2)");
         lineal->trigger();
         lineal->trigger();  // a checked entry stays checked
         QVERIFY(lineal->isChecked() && p.j.e.modoLineal);
-        hijo<QAction>(w, "mn_mod(1)")->trigger();
-        QVERIFY(!lineal->isChecked() && !p.j.e.modoLineal);
         p.j.e.Valor[1].clear();
         hijo<QAction>(w, "mn_repar")->trigger();
         QVERIFY(!p.j.e.Valor[1].isEmpty());
 
         bool parado = false;
+        pausar->trigger();
         QTimer::singleShot(0, this, [&] {
             parado = !p.j.Timer1.isActive() && !p.j.Timer2.isActive() && !p.j.maquinas.isActive();
             QTest::mouseClick(hijo(*hijo<Form2>(w, {}), "Command2"), Qt::LeftButton);
         });
         hijo<QAction>(w, "mn_local")->trigger();
-        QVERIFY(parado && p.j.Timer1.isActive());
+        QVERIFY(parado && p.j.Timer1.isActive() && pausar->text() == QStringLiteral("Pausar"));
     }
 
     // "Acerca de ..." opens the box over the window, its message through the
