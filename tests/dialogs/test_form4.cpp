@@ -47,6 +47,7 @@ private slots:
         QCOMPARE(hijo<QGroupBox>(f, "Frame1")->title(), QStringLiteral("\u00bf Como desea jugar ?"));
         QCOMPARE(hijo(f, "Command3")->toolTip(), QStringLiteral("Presione este boton para saber su IP y Nombre de equipo"));
         QCOMPARE(hijo<QLineEdit>(f, "txtName")->maxLength(), 10);
+        QVERIFY(tituloMostrado(f).trimmed().isEmpty());
         QVERIFY(p.j.e.puerto == 1001 && !visible(f, "Label4") && !visible(f, "textServer") && !visible(f, "Puerto"));
 
         pulsar(f, "Command1");
