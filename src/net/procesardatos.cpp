@@ -113,6 +113,10 @@ void turnoOff(Juego& j, int n, int origen)
 {
     Estado& e = j.e;
     marcador::resaltar(e, n, false);
+    // The end of an earlier turn that crossed our own claim on the way: the
+    // claim stands until the server says otherwise.
+    if (!e.esServidor && e.turno != 0 && e.turno != n)
+        return;
     marcador::resaltar(e, e.turno, false);
     e.turno = 0;
     marcador::tableroEnBlanco(e);

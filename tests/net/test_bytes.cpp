@@ -168,6 +168,12 @@ private slots:
         QCOMPARE(despues, antes);
         QVERIFY(beto.aviso.textos.isEmpty() && beto.caja.cajas.empty());
 
+        // The end of an earlier turn that crosses our claim leaves the claim standing.
+        Command1_Click(beto.j);
+        s->write("[TurnoOFF]3\r\n[Message]cruce\r\n");
+        QVERIFY(QTest::qWaitFor([&] { return e.txtDialog.endsWith(QStringLiteral("cruce")); }, 5000));
+        QVERIFY(e.turno == 2 && beto.j.Timer2.isActive());
+
         // The server goes away.
         s->close();
         QVERIFY(QTest::qWaitFor([&] { return e.barra == QStringLiteral("Desconectado"); }, 5000));
