@@ -66,13 +66,20 @@ private slots:
         QCOMPARE(carla.aviso.textos.last(), QStringLiteral("Carla se le a vencido el tiempo de su turno perdera una ficha"));
         QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("-2") && e.turno == 0 && e.Command1.habilitado; }));
 
-        // The server's clock reaches every client once a second.
+        // The server's clock reaches every client at each tick; when it runs
+        // out, every pane tells so once, with a pick that would have made it.
+        ana.j.e.minutos = 0;
+        ana.j.e.segundos = 1;
+        ana.j.e.minutosPasados = 3;
         Timer1_Timer(ana.j);
-        QVERIFY(m.todos([](const Estado& e) { return e.relog.texto == QStringLiteral("2 : 59"); }));
+        QVERIFY(m.todos([](const Estado& e) {
+            return e.relog.texto == QStringLiteral("0 : 00") && e.txtDialog.count(QStringLiteral("Finalizo el tiempo y nadie gano la ficha ")) == 1
+                   && e.txtDialog.split(QStringLiteral("\r\n")).size() == 2 && e.txtDialog.contains(QStringLiteral("\r\nUna soluci\u00f3n era "));
+        }));
 
         // Ana on seat 2 of the chat example is Beto here: one line in every pane.
         cmdSend_Click(beto.j, QStringLiteral("hola"));
-        QVERIFY(m.todos([](const Estado& e) { return e.txtDialog == QStringLiteral("Beto: hola"); }));
+        QVERIFY(m.todos([](const Estado& e) { return e.txtDialog.endsWith(QStringLiteral("\r\nBeto: hola")) && e.txtDialog.count(QStringLiteral("hola")) == 1; }));
 
         // Carla leaves while she holds the turn: the others are told, and the turn is free again.
         Command1_Click(carla.j);
