@@ -39,6 +39,7 @@ private slots:
         QCOMPARE((QStringList{e.relog.texto, e.Fichas[1].texto, e.Fichas[2].texto}), (QStringList{"0 : 00", "2", "0"}));
         QVERIFY(e.fichaRE != QStringLiteral("19") && pozo::cantidad(e.fichasRedondas) == 48 && p.sonido.beeps == 1);
         QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichasElegidas == 0 && e.combinacion.isEmpty() && !grises(e));
+        QVERIFY(p.j.maquinas.isActive());  // the machines go on with the next target
         tics(p, 1);
         QCOMPARE(e.relog.texto, QStringLiteral("2 : 59"));
     }
