@@ -20,7 +20,8 @@ private slots:
         QVERIFY(e.Jugadores[3].visible && !e.Jugadores[4].visible && p.j.Timer1.isActive() && p.j.maquinas.isActive());
         QVERIFY(e.mn_pausar.habilitado && e.mn_repar.habilitado && e.relog.visible && e.Label3.visible);
         QCOMPARE(e.maquina, (std::array<int, 7>{0, 0, 0, 1, 0, 0, 0}));
-        e.partidasGanadas = {0, 2, 1, 0, 0, 0, 0};
+        e.partidasGanadas = {0, 1, 1, 0, 0, 0, 0};
+        marcador::sumarPartida(e, 1);  // seat 1 shows two matches
         marcador::sumarFichas(e, 2, 3);
         jugar(p, '1', {1, 1, 1, 2});
         e.Command1.visible = e.chatHabilitado = true;  // as if a network game were up
