@@ -40,33 +40,8 @@ private slots:
         QVERIFY(QFont::substitutes(QStringLiteral("Century Gothic")).contains(QStringLiteral("URW Gothic"), Qt::CaseInsensitive));
     }
 
-    void menus()
-    {
-        JuegoDePrueba p;
-        Form1 w(p.j);
-        const struct {
-            const char *nombre, *texto;
-            bool habilitada, marcada;
-        } entradas[] = {
-            {"mn_local", "Partida local", true, false},   {"mn_red", "Partida en red", true, false},
-            {"mn_mod(1)", "Continuo", true, true},         {"mn_mod(2)", "Lineal", true, false},
-            {"mn_pausar", "Pausar", false, false},         {"mn_repar", "Repartir", false, false},
-            {"mn_finpartida", "Finalizar partida", false, false}, {"mn_salida", "Salir", true, false},
-            {"mn_ayuda2", "Temas de ayuda", true, false},  {"mn_acerca", "Acerca de ...", true, false},
-        };
-        for (const auto& e : entradas) {
-            auto* a = w.findChild<QAction*>(QLatin1String(e.nombre));
-            QVERIFY2(a && a->text() == QLatin1String(e.texto), e.nombre);
-            QVERIFY2(a->isEnabled() == e.habilitada && a->isChecked() == e.marcada, e.nombre);
-        }
-        QCOMPARE(w.findChild<QAction*>(QStringLiteral("mn_salida"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-        for (const char* menu : {"Mn_juego", "Mn_njuevo", "mn_modoj", "mn_ayuda"})
-            QVERIFY2(w.findChild<QMenu*>(QLatin1String(menu)), menu);
-        QCOMPARE(w.menuBar()->actions().size(), 2);
-    }
-
     // A fresh window: empty board, no rows, clock or "Turno", a greyed chat,
-    // every timer stopped. Then what the state says is what it shows.
+    // every timer stopped, the menus' entries. Then what the state says is what it shows.
     void muestraElEstado()
     {
         JuegoDePrueba p(false);
@@ -89,6 +64,25 @@ private slots:
         for (QTimer* t : {&p.j.Timer1, &p.j.Timer2, &p.j.timer3, &p.j.colocador, &p.j.maquinas})
             QVERIFY(!t->isActive());
         QCOMPARE(p.j.maquinas.interval(), 15000);
+        const struct {
+            const char *nombre, *texto;
+            bool habilitada, marcada;
+        } entradas[] = {
+            {"mn_local", "Partida local", true, false},   {"mn_red", "Partida en red", true, false},
+            {"mn_mod(1)", "Continuo", true, true},         {"mn_mod(2)", "Lineal", true, false},
+            {"mn_pausar", "Pausar", false, false},         {"mn_repar", "Repartir", false, false},
+            {"mn_finpartida", "Finalizar partida", false, false}, {"mn_salida", "Salir", true, false},
+            {"mn_ayuda2", "Temas de ayuda", true, false},  {"mn_acerca", "Acerca de ...", true, false},
+        };
+        for (const auto& m : entradas) {
+            auto* a = w.findChild<QAction*>(QLatin1String(m.nombre));
+            QVERIFY2(a && a->text() == QLatin1String(m.texto), m.nombre);
+            QVERIFY2(a->isEnabled() == m.habilitada && a->isChecked() == m.marcada, m.nombre);
+        }
+        QCOMPARE(w.findChild<QAction*>(QStringLiteral("mn_salida"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        for (const char* menu : {"Mn_juego", "Mn_njuevo", "mn_modoj", "mn_ayuda"})
+            QVERIFY2(w.findChild<QMenu*>(QLatin1String(menu)), menu);
+        QCOMPARE(w.menuBar()->actions().size(), 2);
 
         e.fichasRedondas = QStringLiteral("*07*");
         nuevaFichaRedonda(p.j);
