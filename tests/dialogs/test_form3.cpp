@@ -12,9 +12,8 @@
 
 namespace {
 
-QString texto(Form3& f) { return f.findChild<QLabel*>(QStringLiteral("Label1"))->text(); }
-QPushButton* aceptar(Form3& f) { return f.findChild<QPushButton*>(QStringLiteral("Command1")); }
-QTimer* reloj(Form3& f) { return f.findChild<QTimer*>(QStringLiteral("Timer1")); }
+QPushButton* aceptar(Form3& f) { return hijo<QPushButton>(f, "Command1"); }
+QTimer* reloj(Form3& f) { return hijo<QTimer>(f, "Timer1"); }
 
 // Runs `paso` once the notice's modal loop is running.
 void alAbrirse(std::function<void()> paso) { QTimer::singleShot(0, qApp, std::move(paso)); }
@@ -25,8 +24,8 @@ class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
     // A notice during a notice takes over the window and restarts its 3 s;
-    // only the clock closes it then (not Esc, not the frame), and the round
-    // clock stays stopped. The first caller returns last.
+    // only the clock closes it then (not Esc, nor the frame, which has no close
+    // box), and the round clock stays stopped. The first caller returns last.
     void unoSoloYSeCierraSolo()
     {
         JuegoDePrueba p;
@@ -45,12 +44,13 @@ private slots:
             abierta = f.isVisible();
             reloj(f)->start(30);  // the real 3 s, shortened
         });
+        QVERIFY(!(f.windowFlags() & Qt::WindowCloseButtonHint));
         f.mostrar(QStringLiteral("primero"));
         QVERIFY(tituloMostrado(f).trimmed().isEmpty());
         orden << QStringLiteral("primero vuelve");
         QVERIFY(reiniciado && abierta);
         QCOMPARE(orden, (QStringList{"segundo vuelve", "primero vuelve"}));
-        QCOMPARE(texto(f), QStringLiteral("Ha finalizado el tiempo"));
+        QCOMPARE(hijo<QLabel>(f, "Label1")->text(), QStringLiteral("Ha finalizado el tiempo"));
         QVERIFY(!f.isVisible() && !p.j.Timer1.isActive());
     }
 

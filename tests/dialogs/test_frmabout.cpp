@@ -1,6 +1,7 @@
 // The about box: what it says, and where "Info del sistema..." looks for the
 // system information program.
 
+#include "controles.h"
 #include "dialogs/frmabout.h"
 #include "dobles.h"
 
@@ -16,19 +17,18 @@ private slots:
         CajaGrabada caja;
         frmAbout f(caja);
         f.show();
-        auto hijo = [&f](const char* nombre) { return f.findChild<QWidget*>(QLatin1String(nombre)); };
         QCOMPARE(f.windowTitle(), QStringLiteral("Acerca de Zumbarta"));
         const std::pair<const char*, const char*> textos[] = {
             {"Zumbarta", "Zumbarta"}, {"lblVersion", "Versión 2 c"},
             {"cmdOK", "Aceptar"}, {"cmdSysInfo", "&Info del sistema..."}};
         for (auto [nombre, t] : textos)
-            QCOMPARE(hijo(nombre)->property("text").toString(), QString::fromUtf8(t));
-        QWidget* oscura = hijo("Line1(0)");
-        QCOMPARE(hijo("Line1(1)")->y(), oscura->y() + oscura->height());
-        QVERIFY(oscura->y() > hijo("lblDescription")->geometry().bottom());
-        QVERIFY(hijo("Line1(1)")->geometry().bottom() < hijo("cmdOK")->y());
+            QCOMPARE(hijo(f, QLatin1String(nombre))->property("text").toString(), QString::fromUtf8(t));
+        QWidget* oscura = hijo(f, "Line1(0)");
+        QCOMPARE(hijo(f, "Line1(1)")->y(), oscura->y() + oscura->height());
+        QVERIFY(oscura->y() > hijo(f, "lblDescription")->geometry().bottom());
+        QVERIFY(hijo(f, "Line1(1)")->geometry().bottom() < hijo(f, "cmdOK")->y());
 
-        QTest::mouseClick(hijo("cmdSysInfo"), Qt::LeftButton);
+        QTest::mouseClick(hijo(f, "cmdSysInfo"), Qt::LeftButton);
         QCOMPARE(caja.cajas.size(), std::size_t(1));
         QCOMPARE(caja.cajas[0].icono, CajaMensaje::Icono::Ninguno);
         QCOMPARE(caja.cajas[0].texto, QStringLiteral("La información del sistema no está disponible en este momento"));

@@ -33,11 +33,13 @@ private slots:
                                           "[Message]Una soluci\u00F3n era 3 \u00D7 4 + 7 = 19",
                                           "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas, "[TurnoOFF]2",
                                           "[Relog]0 : 00"}));
-        QVERIFY(p.enlace.envios[181].vbSelf);
+        // Both lines reach the server itself too; its own pane is left to its message handler.
+        QVERIFY(p.enlace.envios[181].vbSelf && p.enlace.envios[182].vbSelf && e.txtDialog.isEmpty());
         QCOMPARE(p.aviso.textos, QStringList{"Ha finalizado el tiempo"});
         QCOMPARE((QStringList{e.relog.texto, e.Fichas[1].texto, e.Fichas[2].texto}), (QStringList{"0 : 00", "2", "0"}));
         QVERIFY(e.fichaRE != QStringLiteral("19") && pozo::cantidad(e.fichasRedondas) == 48 && p.sonido.beeps == 1);
         QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichasElegidas == 0 && e.combinacion.isEmpty() && !grises(e));
+        QVERIFY(p.j.maquinas.isActive());  // the machines go on with the next target
         tics(p, 1);
         QCOMPARE(e.relog.texto, QStringLiteral("2 : 59"));
     }

@@ -23,14 +23,12 @@ QString vista(const Estado& e)
 // board as the notice opens, the board after `accion` and the chat pane; then
 // a fourth entry only if some of the pick is left when the next target is
 // drawn or at the end.
-QStringList vencer(JuegoDePrueba& p, int objetivo, bool lineal, const std::function<void()>& accion = {}, bool red = false)
+QStringList vencer(JuegoDePrueba& p, int objetivo, bool lineal, const std::function<void()>& accion = {})
 {
     Estado& e = p.j.e;
     empezarLocal(p, {"Ana", "Beto"}, objetivo);
     mn_mod_Click(p.j, lineal ? 2 : 1);
     jugar(p, '1', {1, 1});
-    if (red)
-        p.enRed(true);
     QStringList vio;
     p.aviso.mientrasAbierto = [&] {
         vio << vista(e);
@@ -65,18 +63,6 @@ private slots:
         QCOMPARE(vencer(a, 48, false), (QStringList{de48, de48, l48}));
         QCOMPARE(vencer(b, 50, false), (QStringList{"11V1 19V2 26V3", "11V1 19V2 26V3", "Una soluci\u00F3n era 8 \u00D7 7 - 6 = 50"}));
         QCOMPARE(vencer(c, 48, true), (QStringList{"", "", "Este tablero no ten\u00EDa soluci\u00F3n para 48"}));
-    }
-
-    // The server sends the line right after the time-out's own, to itself as
-    // well, and leaves its pane to its message handler.
-    void enElServidor()
-    {
-        JuegoDePrueba p;
-        QCOMPARE(vencer(p, 48, false, {}, true), (QStringList{de48, de48, ""}));
-        const QString fin = "[Message]Finalizo el tiempo y nadie gano la ficha 48";
-        const auto i = p.enlace.textos().indexOf(fin);
-        QCOMPARE(p.enlace.textos().mid(i, 2), (QStringList{fin, "[Message]" + l48}));
-        QVERIFY(p.enlace.envios[i + 1].vbSelf);
     }
 
     // What can happen while the notice is open takes the pick away, and a

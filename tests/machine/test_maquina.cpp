@@ -1,10 +1,9 @@
 // The machine player: its search of the board, and its turns through the
-// real tick functions (attempt, placer, check), up to a game that plays itself.
+// real tick functions (attempt, placer, check).
 
 #include "dobles.h"
 #include "flow/colocador.h"
 #include "flow/partidalocal.h"
-#include "flow/reloj.h"
 #include "flow/vencimiento.h"
 #include "game/reparto.h"
 #include "game/tablero.h"
@@ -87,20 +86,16 @@ private slots:
     // with no path leaves everything as it was.
     void laMaquinaNoJuega()
     {
-        for (const auto flags : {std::array<int, 7>{}, std::array<int, 7>{0, 0, 0, 0, 0, 1, 0}}) {
+        const struct { std::array<int, 7> maquina; int turno; const char* objetivo; bool sigue; } casos[] = {
+            {{}, 0, "14", false}, {{0, 0, 0, 0, 0, 1, 0}, 0, "14", false},  // none, or out of play
+            {{0, 0, 1}, 1, "14", true}, {{0, 0, 1}, 0, "50", true}};
+        for (const auto& c : casos) {
             JuegoDePrueba p;
-            preparar(p, flags);
+            preparar(p, c.maquina);
+            p.j.e.turno = c.turno;
+            p.j.e.fichaRE = QLatin1String(c.objetivo);
             maquinas_Timer(p.j);
-            QVERIFY(!p.j.maquinas.isActive());
-            QCOMPARE(p.j.e.turno, 0);
-        }
-        for (int turno : {1, 0}) {
-            JuegoDePrueba p;
-            preparar(p);
-            p.j.e.turno = turno;
-            p.j.e.fichaRE = turno ? QStringLiteral("14") : QStringLiteral("50");
-            maquinas_Timer(p.j);
-            QVERIFY(p.j.e.turno == turno && p.j.maquinas.isActive() && !p.j.colocador.isActive());
+            QVERIFY(p.j.e.turno == c.turno && p.j.maquinas.isActive() == c.sigue && !p.j.colocador.isActive());
         }
     }
 
@@ -179,39 +174,6 @@ private slots:
         for (int s : {1, 4, 6})
             QVERIFY(asientos[s] > vueltas / 3 * 0.85 && asientos[s] < vueltas / 3 * 1.15);
         QVERIFY(adelante > vueltas / 2 * 0.9 && adelante < vueltas / 2 * 1.1);
-    }
-
-    // Two machine seats, set up through the local game's own "Aceptar", play
-    // a whole match by themselves, driven only by the timers' ticks.
-    void partidaSoloDeMaquinas()
-    {
-        JuegoDePrueba p(false);
-        QVERIFY(aceptarPartidaLocal(p.j, {2, {"", nombreDeMaquina(1), nombreDeMaquina(2)}, {false, true, true}}));
-        const Estado& e = p.j.e;
-
-        int picks = 0, vueltas = 0;
-        while (e.partidasGanadas[1] + e.partidasGanadas[2] == 0 && vueltas++ < 20000) {
-            if (p.j.colocador.isActive()) {
-                colocador_Timer(p.j);
-                picks += !p.j.colocador.isActive();
-            } else if (p.j.maquinas.isActive()) {
-                const QString objetivo = e.fichaRE;
-                maquinas_Timer(p.j);
-                if (!p.j.colocador.isActive()) {
-                    // No path for this target: let the round run out.
-                    for (int t = 0; t < 180 && e.fichaRE == objetivo; ++t)
-                        Timer1_Timer(p.j);
-                }
-            } else {
-                QFAIL("the machines stopped playing");
-            }
-        }
-        QVERIFY(e.partidasGanadas[1] + e.partidasGanadas[2] == 1 && picks > 0);
-        const QString ganador = nombreDeMaquina(e.partidasGanadas[1] ? 1 : 2);
-        QVERIFY(p.aviso.textos.contains(ganador + ", has ganado esta partida") ||
-                p.aviso.textos.contains("El ganador de esta partida es " + ganador));
-        QVERIFY(p.aviso.textos.filter(QStringLiteral("no es correcta")).isEmpty());
-        QCOMPARE(e.fichasRedondas.size(), 196);  // a fresh pool, less the new target
     }
 };
 
