@@ -59,20 +59,15 @@ void nuevaFichaRedonda(Juego& j)
 void mn_repar_Click(Juego& j)
 {
     Estado& e = j.e;
-    for (int s = 1; s <= kMaxJugadores; ++s) {
-        e.datosJugadores[s].fichas = 0;
-        e.Fichas[s].texto = QStringLiteral("0");
-    }
-    e.minutos = e.segundos = e.minutosPasados = 0;
+    marcador::fichasACero(e);
+    marcador::relojACero(e);
     // A pick shown for the old board would point at the wrong digits.
     marcador::quitarSolucion(e);
     e.fichasRedondas = pozo::completo();
     nuevaFichaRedonda(j);
     e.ganador = 0;
-    if (e.turno != 0) {
-        e.Jugadores[e.turno].opaca = false;
-        e.turno = 0;
-    }
+    marcador::resaltar(e, e.turno, false);
+    e.turno = 0;
     j.Timer1.start();
     j.maquinas.start();
     repartirFichas(j);
