@@ -8,24 +8,6 @@
 
 namespace {
 
-// A peer that is not the game: it writes bytes and keeps what it reads.
-struct Crudo {
-    QTcpSocket s;
-    QByteArray leido;
-    explicit Crudo(quint16 puerto)
-    {
-        QObject::connect(&s, &QTcpSocket::readyRead, [this] { leido += s.readAll(); });
-        s.connectToHost(QHostAddress::LocalHost, puerto);
-        s.waitForConnected(3000);
-    }
-    bool espera(const QByteArray& b) { return QTest::qWaitFor([&] { return leido.contains(b); }, 5000); }
-    void escribir(const QByteArray& b)
-    {
-        s.write(b);
-        s.flush();
-    }
-};
-
 // What a station shows, to see that bad input changed nothing.
 QStringList foto(const Estado& e)
 {
