@@ -8,12 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n)
 {
     fuzz::iniciarQt();
     JuegoDePrueba p;
-    Estado& e = p.j.e;
+    fuzz::sentar(p.j.e, 2);
     p.j.enlace = new Cliente(p.j);
-    fuzz::sentar(e);
-    e.esServidor = false;
-    e.miJugador = 2;
-    e.miNombre = QStringLiteral("Beto");
     fuzz::recibir(p, datos, n, -1, true);
     return 0;
 }

@@ -78,11 +78,14 @@ inline void iniciarQt()
     static QCoreApplication app(argc, argv);
 }
 
-// The three seats of these tables.
-inline void sentar(Estado& e)
+// The three seats of these tables, seen from seat 1 (the server) or seat 2.
+inline void sentar(Estado& e, int yo)
 {
     const char* nombres[] = {"", "Ana", "Beto", "Carla"};
     e.juegoLocal = false;
+    e.esServidor = yo == 1;
+    e.miJugador = yo;
+    e.miNombre = QLatin1String(nombres[yo]);
     for (int s = 1; s <= 3; ++s) {
         e.datosJugadores[s].nombre = QLatin1String(nombres[s]);
         e.Jugadores[s] = {QStringLiteral(" %1  %2").arg(s).arg(QLatin1String(nombres[s])), true, false};

@@ -14,10 +14,7 @@ const Estado& mesaEmpezada()
     static const Estado e = [] {
         JuegoDePrueba p;
         Estado& e = p.j.e;
-        p.j.enlace = new Servidor(p.j);
-        fuzz::sentar(e);
-        e.esServidor = true;
-        e.miJugador = 1;
+        fuzz::sentar(e, 1);
         e.numConexiones = 2;
         e.fichasRedondas = pozo::completo();
         guionReparto(p.azar);
