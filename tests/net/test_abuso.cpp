@@ -127,9 +127,11 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.txtDialog.endsWith(QStringLiteral("Eva  se ha desconectado")); }));
         QVERIFY(!charla.contains(QStringLiteral("zzz")) && !m.servidor.j.e.txtDialog.contains(QStringLiteral("zzz")));
 
+        // A megabyte without CR LF: what came whole before it is handled
+        // (Luis sits down and claims), then he is cut off and the turn freed.
         Crudo luis(m.puerto);
-        luis.escribir("[Joined]Luis\r\n" + QByteArray(1024 * 1024, 'x'));
-        QVERIFY(m.todos([](const Estado& e) { return e.txtDialog.endsWith(QStringLiteral("Luis  se ha desconectado")); }));
+        luis.escribir("[Joined]Luis\r\n[TurnoON]4\r\n" + QByteArray(1024 * 1024, 'x'));
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.txtDialog.endsWith(QStringLiteral("Luis  se ha desconectado")); }));
         QVERIFY(QTest::qWaitFor([&] { return luis.s.state() == QAbstractSocket::UnconnectedState; }, 5000));
 
         Crudo fede(m.puerto);

@@ -107,13 +107,6 @@ private slots:
         tarde.connectToHost(QHostAddress::LocalHost, m.puerto);
         QVERIFY(!tarde.waitForConnected(3000));
         QCOMPARE(tarde.error(), QAbstractSocket::ConnectionRefusedError);
-
-        // A line longer than any honest message cuts its sender off, and
-        // the turn it held is free again.
-        eva.escribir(QByteArray(protocolo::kLargoMaximo + 10, 'x'));
-        QVERIFY(QTest::qWaitFor([&] { return eva.s.state() == QAbstractSocket::UnconnectedState; }, 5000));
-        QVERIFY(m.servidor.j.e.txtDialog.endsWith(QStringLiteral("\r\nEva  se ha desconectado")));
-        QVERIFY(otro.espera("[TurnoOFF]3\r\n") && m.servidor.j.e.turno == 0);
     }
 
     // The client's side: it introduces itself, reads a name with "(" right,
