@@ -7,9 +7,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n)
 {
     fuzz::iniciarQt();
-    JuegoDePrueba p;
-    fuzz::sentar(p.j.e, 2);
-    p.j.enlace = new Cliente(p.j);
-    fuzz::recibir(p, datos, n, -1, true);
+    static const Estado sentado = [] {
+        Estado e;
+        fuzz::sentar(e, 2);
+        return e;
+    }();
+    fuzz::recibir(fuzz::reponer<Cliente>(sentado), datos, n, -1, true);
     return 0;
 }

@@ -32,9 +32,6 @@ const Estado& mesaEmpezada()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n)
 {
     fuzz::iniciarQt();
-    JuegoDePrueba p;
-    p.j.e = mesaEmpezada();
-    p.j.enlace = new Servidor(p.j);
-    fuzz::recibir(p, datos, n, 1, false);
+    fuzz::recibir(fuzz::reponer<Servidor>(mesaEmpezada()), datos, n, 1, false);
     return 0;
 }
