@@ -60,12 +60,12 @@ inline void recibir(JuegoDePrueba& p, const uint8_t* datos, size_t n, int origen
         const bool sigue = b.agregar(QByteArray(reinterpret_cast<const char*>(datos) + i, trozo));
         if (b.pendientes() > protocolo::kLargoMaximo + 2 + kLectura)
             roto("receive buffer", QString::number(b.pendientes()));
-        if (!sigue)
-            return;  // the peer is cut off
         while (auto linea = b.siguiente()) {
             procesarMensaje(p.j, *linea, origen);
             comprobar(p, cajaPermitida);
         }
+        if (!sigue)
+            return;  // the peer is cut off, once what it sent whole before has been handled
     }
 }
 
