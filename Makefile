@@ -39,6 +39,7 @@ package: build
 bench: build
 	bench/startup
 	./build/release/bench/zumbarta_bench
+	bench/soak
 
 clean:
 	rm -rf build
