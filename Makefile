@@ -1,9 +1,12 @@
 # make run  - installs what is missing, builds and starts the game
 # make test - installs what is missing, builds and runs every test
 # make asan - the whole test suite again under AddressSanitizer + UBSan
+# make fuzz - the libFuzzer targets (clang), each run for FUZZ_SEGUNDOS (120)
 # make package - the Debian package, in build/release
 
-.PHONY: all deps build run test asan package bench clean
+.PHONY: all deps build run test asan fuzz package bench clean
+
+FUZZ_SEGUNDOS ?= 120
 
 all: build
 
@@ -25,12 +28,18 @@ asan: deps
 	@cmake --build --preset asan
 	ctest --preset asan
 
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	fuzz/correr $(FUZZ_SEGUNDOS)
+
 package: build
 	cd build/release && cpack
 
 bench: build
 	bench/startup
 	./build/release/bench/zumbarta_bench
+	bench/soak
 
 clean:
 	rm -rf build

@@ -11,6 +11,10 @@ void UpdateDialog(Juego& j, const QString& vsDialog)
         panel = vsDialog;
     else
         panel += QStringLiteral("\r\n") + vsDialog;
+    if (panel.size() > kLargoPanelChat) {
+        const qsizetype corte = panel.indexOf(QStringLiteral("\r\n"), panel.size() - kLargoPanelChat);
+        panel.remove(0, corte < 0 ? panel.size() - kLargoPanelChat : corte + 2);
+    }
     j.cambio();
 }
 

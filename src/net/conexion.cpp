@@ -89,10 +89,14 @@ void Conexion::leer()
                     alRecibir(*linea);
                 continue;
             }
+            if (buffer_.roto()) {
+                // A line beyond any honest message; what came before it has been handled.
+                terminada_ = avisar_ = true;
+                break;
+            }
             if (!socket_ || socket_->bytesAvailable() <= 0)
                 break;
-            if (!buffer_.agregar(socket_->read(kTrozo)))
-                terminada_ = avisar_ = true;  // a line beyond any honest message
+            buffer_.agregar(socket_->read(kTrozo));
         }
     }
     if (avisar_ && !avisada_ && (terminada_ || !socket_ || socket_->state() != QAbstractSocket::ConnectedState)) {

@@ -6,9 +6,11 @@
 
 bool BufferRecepcion::romper()
 {
+    // Whole messages that came before the over-long line are still the
+    // peer's word; only the line itself is thrown away.
     roto_ = true;
-    datos_.clear();
-    inicio_ = lineaAbierta_ = buscado_ = 0;
+    datos_.truncate(lineaAbierta_);
+    buscado_ = lineaAbierta_;
     return false;
 }
 

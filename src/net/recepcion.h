@@ -11,8 +11,8 @@
 class BufferRecepcion {
 public:
     // Appends what arrived. False once the peer has sent an over-long line
-    // (or that many bytes without CR LF); the buffer is then emptied and
-    // stays broken.
+    // (or that many bytes without CR LF); the buffer then keeps only the
+    // whole messages before that line, and takes nothing more.
     bool agregar(const QByteArray& bytes);
 
     // The next whole message, without its CR LF, decoded from Latin-1.

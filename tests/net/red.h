@@ -13,6 +13,24 @@
 #include <memory>
 #include <vector>
 
+// A peer that is not the game: it writes bytes and keeps what it reads.
+struct Crudo {
+    QTcpSocket s;
+    QByteArray leido;
+    explicit Crudo(quint16 puerto)
+    {
+        QObject::connect(&s, &QTcpSocket::readyRead, [this] { leido += s.readAll(); });
+        s.connectToHost(QHostAddress::LocalHost, puerto);
+        s.waitForConnected(3000);
+    }
+    bool espera(const QByteArray& b, int ms = 5000) { return QTest::qWaitFor([&] { return leido.contains(b); }, ms); }
+    void escribir(const QByteArray& b)
+    {
+        s.write(b);
+        s.flush();
+    }
+};
+
 struct Mesa {
     JuegoDePrueba servidor;
     std::vector<std::unique_ptr<JuegoDePrueba>> clientes;

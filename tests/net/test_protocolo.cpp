@@ -83,6 +83,11 @@ private slots:
         QVERIFY(sinFin.agregar(justa));
         QVERIFY(!sinFin.agregar("xy"));
         QVERIFY(sinFin.roto() && !sinFin.agregar("[Message]a\r\n") && !sinFin.siguiente() && sinFin.pendientes() == 0);
+        // What came whole before the over-long line is still handed out.
+        BufferRecepcion antes;
+        QVERIFY(!antes.agregar("[Joined]Luis\r\n[TurnoON]2\r\n" + justa + "xy"));
+        QCOMPARE(todas(antes), QStringList({"[Joined]Luis", "[TurnoON]2"}));
+        QCOMPARE(antes.pendientes(), 0);
     }
 
     // Most matches, then most tiles as numbers: 10 beats 9. Empty seats never win.

@@ -103,21 +103,6 @@ private slots:
         QVERIFY(!ana.j.Timer1.isActive() && ana.j.enlace == nullptr);
     }
 
-    // The sixth seat fills the table and starts the game as F2 would; after
-    // that the server refuses anyone else.
-    void mesaLlena()
-    {
-        Mesa m;
-        for (const char* n : {"Beto", "Carla", "Dario", "Eva", "Fede"})
-            QVERIFY(m.unir(QLatin1String(n)));
-        QVERIFY(m.todos([](const Estado& e) { return e.Valor[49].size() == 1 && !e.fichaRE.isEmpty() && e.Command1.habilitado; }));
-        QCOMPARE(m[1].j.e.numJugadores, 6);
-        QVERIFY(m[1].j.Timer1.isActive() && !m[1].j.e.aceptando);
-        QCOMPARE(m[6].j.e.Jugadores[1].texto, QStringLiteral(" 1  Ana"));
-        JuegoDePrueba tarde;
-        QVERIFY(!Mesa::conectarA(tarde, QStringLiteral("Gus"), m.puerto));
-    }
-
     // Two clients press "Turno" at once: the server keeps the first claim,
     // and the loser's station gives its claim up without losing a tile.
     void turnosQueChocan()

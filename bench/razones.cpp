@@ -1,0 +1,67 @@
+// The benchmarks' main: Google Benchmark's console table, then each
+// benchmark as a ratio to the baseline of its family (the one whose name has
+// "base" in it, measured in the same run), so the figures mean the same on
+// any machine. --benchmark_out keeps working beside them.
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A family is the name up to its first "_" or "/": "busqueda", "relevo".
+std::string familia(const std::string& nombre) { return nombre.substr(0, nombre.find_first_of("_/")); }
+
+class ConRazones : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+                tiempos_.push_back({r.benchmark_name(), r.GetAdjustedRealTime(), benchmark::GetTimeUnitString(r.time_unit)});
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::map<std::string, const Tiempo*> bases;
+        for (const Tiempo& t : tiempos_)
+            if (t.nombre.find("base") != std::string::npos)
+                bases[familia(t.nombre)] = &t;
+        for (const auto& [f, base] : bases) {
+            bool titulo = false;
+            for (const Tiempo& t : tiempos_) {
+                if (familia(t.nombre) != f || &t == base || base->valor <= 0)
+                    continue;
+                if (!std::exchange(titulo, true))
+                    std::printf("\nratio to %s (%.2f %s):\n", base->nombre.c_str(), base->valor, base->unidad);
+                std::printf("  %-34s %6.3f\n", t.nombre.c_str(), t.valor / base->valor);
+            }
+        }
+    }
+
+private:
+    struct Tiempo {
+        std::string nombre;
+        double valor;
+        const char* unidad;
+    };
+    std::vector<Tiempo> tiempos_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // The relay benchmarks run sockets on this thread's event loop.
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    ConRazones informe;
+    benchmark::RunSpecifiedBenchmarks(&informe);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,17 @@
+// A client's receive path: whatever its server sends, once the client knows
+// it sits on seat 2 of three.
+
+#include "mesa.h"
+#include "net/cliente.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n)
+{
+    fuzz::iniciarQt();
+    static const Estado sentado = [] {
+        Estado e;
+        fuzz::sentar(e, 2);
+        return e;
+    }();
+    fuzz::recibir(fuzz::reponer<Cliente>(sentado), datos, n, -1, true);
+    return 0;
+}
