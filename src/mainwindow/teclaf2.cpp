@@ -10,7 +10,7 @@ bool f2AbajoEnX11();
 TeclaF2Qt::TeclaF2Qt(QObject* parent) : QObject(parent)
 {
     qApp->installEventFilter(this);
-    muestreo_.setInterval(20);
+    muestreo_.setInterval(10);
     connect(&muestreo_, &QTimer::timeout, this, &TeclaF2Qt::muestrear);
 }
 
