@@ -21,12 +21,17 @@ int sorteo(Juego& j, int n)
 
 }  // namespace
 
+std::uint32_t bordeAlAzar(Juego& j)
+{
+    j.azar->resembrar();
+    return kBordes[sorteo(j, 5)];
+}
+
 void repartirFichas(Juego& j)
 {
     std::array<std::int16_t, 10> cuenta{};
     for (int k = 1; k <= kFichas; ++k) {
-        j.azar->resembrar();
-        j.e.fichaCU[k].borde = kBordes[sorteo(j, 5)];
+        j.e.fichaCU[k].borde = bordeAlAzar(j);
 
         // A draw is counted even when refused, so a full value stays refused
         // for the rest of the deal; the limits add up to exactly 49.

@@ -135,7 +135,7 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     e.fichasRedondas = pozo::completo();
     e.miJugador = 1;
     e.datosJugadores[1].nombre = el.nombre;
-    e.Jugadores[1] = {QStringLiteral(" 1  ") + el.nombre, true, false};
+    e.Jugadores[1] = {filaDeRed(1, el.nombre), true, false};
     e.Fichas[1] = {QStringLiteral("0"), true, false};
     e.Partidas[1] = {QStringLiteral("0"), true, false};
     e.barra = QStringLiteral("Esperando a los otros... Presione F2 para comenzar con estos jugadores.");

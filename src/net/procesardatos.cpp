@@ -13,21 +13,10 @@
 #include "net/protocolo.h"
 #include "net/servidor.h"
 
-#include <array>
-#include <cmath>
-#include <cstdint>
 
 using namespace protocolo;
 
 namespace {
-
-// Border colours of a new deal, chosen by a draw of 1..5.
-constexpr std::array<std::uint32_t, 6> kBordes{0, 0xC0, 0xFF0000, 0xC000, 0x80FF, 0xC0C0};
-
-QString filaDe(int s, const QString& nombre)
-{
-    return QStringLiteral(" %1  %2").arg(s).arg(nombre);
-}
 
 void relevar(Juego& j, const QString& mensaje, int origen)
 {
@@ -41,7 +30,7 @@ void relevar(Juego& j, const QString& mensaje, int origen)
 void mostrarFila(Estado& e, int s, const QString& nombre)
 {
     e.datosJugadores[s].nombre = nombre;
-    e.Jugadores[s].texto = filaDe(s, nombre);
+    e.Jugadores[s].texto = filaDeRed(s, nombre);
     e.Jugadores[s].visible = true;
     e.Fichas[s].visible = true;
     e.Partidas[s].visible = true;
@@ -55,10 +44,8 @@ void fichaValor(Juego& j, const QString& carga)
     if (!k || c.segundo.size() != 1 || c.segundo[0] < QLatin1Char('1') || c.segundo[0] > QLatin1Char('9'))
         return;
     if (*k == 1) {
-        for (int i = 1; i <= kFichas; ++i) {
-            j.azar->resembrar();
-            e.fichaCU[i].borde = kBordes[static_cast<int>(std::floor(j.azar->rnd() * 5)) + 1];
-        }
+        for (int i = 1; i <= kFichas; ++i)
+            e.fichaCU[i].borde = bordeAlAzar(j);
     }
     e.Valor[*k] = c.segundo;
     if (*k == kFichas) {
@@ -195,6 +182,11 @@ bool permitido(const Estado& e, const Mensaje& m, int k)
 }
 
 }  // namespace
+
+QString filaDeRed(int s, const QString& nombre)
+{
+    return QStringLiteral(" %1  %2").arg(s).arg(nombre);
+}
 
 int ganadorGeneral(const Estado& e)
 {

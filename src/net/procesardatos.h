@@ -20,6 +20,9 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection);
 // with its player's name: it takes seat k + 1.
 void presentarJugador(Juego& j, int k, const QString& nombre);
 
+// A player row of a network game: a blank, the seat, two blanks, the name.
+QString filaDeRed(int s, const QString& nombre);
+
 // The overall winner when the game ends: most matches won, then most tiles
 // won in the match under way; among the seats that have a player.
 int ganadorGeneral(const Estado& e);
