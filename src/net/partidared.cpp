@@ -79,12 +79,8 @@ void abrirMesa(Juego& j)
 
 int puertoDeTexto(const QString& texto)
 {
-    QString t = texto;
-    while (t.startsWith(QLatin1Char(' ')))
-        t.remove(0, 1);
-    if (t.isEmpty() || !(t[0].isDigit() || t[0] == QLatin1Char('-') || t[0] == QLatin1Char('+')))
-        return 0;
-    return protocolo::enteroInicial(t);
+    // Leading blanks are skipped and a text with no number reads as 0.
+    return protocolo::enteroInicial(texto);
 }
 
 bool eleccionRedValida(Juego& j, const EleccionRed& el)
