@@ -18,8 +18,6 @@ class Form3 : public DialogoDelJuego, public Aviso {
 public:
     explicit Form3(Juego& j, QWidget* parent = nullptr);
 
-    static constexpr int kDuracionMs = 3000;
-
     // Returns when the window has closed; at once if it was already open.
     void mostrar(const QString& texto) override;
 

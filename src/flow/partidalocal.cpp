@@ -1,6 +1,7 @@
 #include "flow/partidalocal.h"
 
 #include "game/juego.h"
+#include "game/tiempos.h"
 #include "game/sonido.h"
 #include "game/marcador.h"
 #include "game/pozo.h"
@@ -83,7 +84,7 @@ int intervaloDeNivel(int nivel)
 void elegirNivel(Juego& j, int nivel)
 {
     if (const int ms = intervaloDeNivel(nivel))
-        j.maquinas.setInterval(ms);
+        j.maquinas.setInterval(tiempos::ms(ms));
 }
 
 void cancelarPartidaLocal(Juego& j)

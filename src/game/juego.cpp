@@ -1,5 +1,7 @@
 #include "game/juego.h"
 
+#include "game/tiempos.h"
+
 // What a port does before the window layer provides it: nothing at all.
 struct Juego::Silencio final : Aviso, CajaMensaje, Sonido, TeclaF2 {
     void mostrar(const QString&) override {}
@@ -18,11 +20,11 @@ Juego::Juego(QObject* parent)
     f2 = silencio_;
     azar = &azarPropio_;
 
-    Timer1.setInterval(1000);
-    Timer2.setInterval(6000);
-    timer3.setInterval(125);
-    colocador.setInterval(500);
-    maquinas.setInterval(15000);
+    Timer1.setInterval(tiempos::ms(tiempos::kReloj));
+    Timer2.setInterval(tiempos::ms(tiempos::kTurno));
+    timer3.setInterval(tiempos::ms(tiempos::kPuerta));
+    colocador.setInterval(tiempos::ms(tiempos::kColocador));
+    maquinas.setInterval(tiempos::ms(tiempos::kMaquinas));
 }
 
 Juego::~Juego()

@@ -18,11 +18,12 @@ public:
 
     Estado e;
 
-    QTimer Timer1;     // round clock, 1000 ms
-    QTimer Timer2;     // turn timeout, 6000 ms, stops itself on its tick
-    QTimer timer3;     // start gate of a network game, 125 ms
-    QTimer colocador;  // tile placer, 500 ms
-    QTimer maquinas;   // machine players, 15000 ms until a level is chosen
+    // Intervals from game/tiempos.h, at the scale set when the game was built.
+    QTimer Timer1;     // round clock, one tick a second
+    QTimer Timer2;     // turn timeout, stops itself on its tick
+    QTimer timer3;     // start gate of a network game
+    QTimer colocador;  // tile placer
+    QTimer maquinas;   // machine players, at the level's pace
 
     // True while a round clock tick is on the stack: its notices run the
     // event loop, and the clock must not tick inside its own tick.

@@ -4,6 +4,7 @@
 // how it ended, after at most esperaConexionMs.
 
 #include "game/puertos.h"
+#include "game/tiempos.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,7 +20,7 @@ public:
     explicit Cliente(Juego& j);
     ~Cliente() override;
 
-    int esperaConexionMs = 10000;
+    int esperaConexionMs = tiempos::ms(tiempos::kConexion);
 
     // Connects to the server on `puerto` and, once connected, introduces the
     // player with "[Joined]".

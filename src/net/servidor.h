@@ -5,6 +5,7 @@
 // itself. A connection takes a seat only when it introduces itself.
 
 #include "game/puertos.h"
+#include "game/tiempos.h"
 
 #include <QHostAddress>
 #include <QObject>
@@ -25,7 +26,7 @@ public:
     // How long a new connection may stay silent before "[Joined]", and how
     // many may wait at once: a flood of silent connections must not lock
     // honest players out.
-    int esperaPresentacionMs = 10000;
+    int esperaPresentacionMs = tiempos::ms(tiempos::kPresentacion);
     static constexpr int kMaxEsperando = 16;
 
     // Starts listening; numConexiones starts again from 0. False when the
