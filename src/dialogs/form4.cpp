@@ -1,5 +1,6 @@
 #include "dialogs/form4.h"
 
+#include "dialogs/sololinea.h"
 #include "dialogs/twips.h"
 #include "game/juego.h"
 #include "net/cliente.h"
@@ -30,6 +31,7 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
     txtName_ = new QLineEdit(this);
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setMaxLength(10);
+    txtName_->setValidator(new SoloLinea(txtName_));
     twips::poner(txtName_, 120, 420, 2880, 315);
 
     auto* frame1 = new QGroupBox(QStringLiteral("\u00bf Como desea jugar ?"), this);
@@ -116,8 +118,8 @@ void Form4::aceptar()
     }
     habilitarBotones(false);
     Cliente* cli = iniciarCliente(j_, el);
-    connect(cli, &Cliente::terminado, this, [this](bool conectado) {
-        if (terminarConexion(j_, conectado))
+    connect(cli, &Cliente::terminado, this, [this, cli](bool conectado) {
+        if (terminarConexion(j_, cli, conectado))
             done(QDialog::Accepted);
         else
             habilitarBotones(true);

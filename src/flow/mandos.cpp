@@ -13,7 +13,7 @@ void mn_pausar_Click(Juego& j)
         // All three start whatever they did before the pause: a turn timeout
         // with nobody holding the turn just stops again on its tick.
         j.maquinas.start();
-        j.Timer1.start();
+        arrancarReloj(j);
         j.Timer2.start();
     } else {
         m.marcado = true;

@@ -90,9 +90,9 @@ void elegirNivel(Juego& j, int nivel)
 void cancelarPartidaLocal(Juego& j)
 {
     clic(j);
-    if (j.e.numJugadores > 0) {
+    if (j.e.enPartida) {
         j.maquinas.start();
-        j.Timer1.start();
+        arrancarReloj(j);
         j.Timer2.start();
     }
 }
@@ -123,7 +123,8 @@ bool aceptarPartidaLocal(Juego& j, const EleccionLocal& eleccion)
     marcador::relojACero(e);
     e.relog.texto = QStringLiteral("3:00");
 
-    j.Timer1.start();
+    e.enPartida = true;
+    arrancarReloj(j);
     e.Label3.visible = true;
     e.relog.visible = true;
     e.mn_repar.habilitado = true;

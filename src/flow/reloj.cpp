@@ -49,13 +49,11 @@ void finDeTiempo(Juego& j)
 
     // Whoever was picking loses the turn and the picks, but no tile. The
     // server tells everybody, so no client goes on with a turn it lost.
-    const int s = e.turno;
-    marcador::resaltar(e, s, false);
-    e.turno = 0;
-    if (esServidorEnRed(e) && s != 0) {
-        enviar(j, QStringLiteral("[TurnoOFF]%1").arg(s));
-        if (s == e.miJugador)
-            terminarTurnoPropio(j);
+    if (esServidorEnRed(e)) {
+        terminarTurnoDesdeServidor(j, e.turno);
+    } else {
+        marcador::resaltar(e, e.turno, false);
+        e.turno = 0;
     }
     marcador::soltarSeleccion(e);
     marcador::tableroEnBlanco(e);

@@ -30,6 +30,13 @@ void Timer2_Timer(Juego& j)
     marcador::sumarFichas(e, s, -1);
     if (!e.juegoLocal && marcador::esAsiento(e.miJugador))
         enviar(j, QStringLiteral("[Puntaje]%1,%2").arg(e.miJugador).arg(e.datosJugadores[e.miJugador].fichas));
+    // Under the notice the turn may have been ended by someone else, or
+    // claimed anew: only a turn that is still ours ends here, and only then
+    // are the others told.
+    if (e.turno != s) {
+        j.cambio();
+        return;
+    }
     marcador::tableroEnBlanco(e);
     e.turno = 0;
     if (!e.juegoLocal) {

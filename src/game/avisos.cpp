@@ -11,6 +11,5 @@ void mostrarAviso(Juego& j, const QString& texto)
 
 void aceptarAviso(Juego& j)
 {
-    if (j.e.juegoLocal || j.e.esServidor)
-        j.Timer1.start();
+    arrancarReloj(j);
 }

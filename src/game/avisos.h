@@ -12,6 +12,6 @@ class Juego;
 // open and simply takes the newer text).
 void mostrarAviso(Juego& j, const QString& texto);
 
-// "Aceptar" of the notice window: the round clock runs again, where this
-// station runs it (a local game or the server of a network game).
+// "Aceptar" of the notice window: the round clock runs again, where and
+// while this station runs it (see arrancarReloj).
 void aceptarAviso(Juego& j);

@@ -22,7 +22,7 @@ void finDePartida(Juego& j, int s, const QString& nombre)
         // In a network game the winner is announced where "[Partidas]" arrives.
         j.Timer1.stop();
         mostrarAviso(j, nombre + QStringLiteral(", has ganado esta partida"));
-        j.Timer1.start();
+        arrancarReloj(j);
     }
     marcador::sumarPartida(e, s);
     marcador::fichasACero(e);
@@ -48,13 +48,14 @@ void verificarCombinacion(Juego& j)
     const int s = e.turno;
     const QString nombre = marcador::esAsiento(s) ? e.datosJugadores[s].nombre : QString();
     const bool correcta = combinacionCorrecta(e.combinacion, e.fichaRE.toInt());
+    e.chequeoEnEspera = false;
 
     j.Timer2.stop();
     if (correcta) {
         // The clock must not run out while the good news is on screen.
         j.Timer1.stop();
         mostrarAviso(j, nombre + QStringLiteral(", Te has ganado esta ficha"));
-        j.Timer1.start();
+        arrancarReloj(j);
         marcador::sumarFichas(e, s, 1);
         if (e.fichasRedondas.isEmpty())
             finDePartida(j, s, nombre);
@@ -66,17 +67,24 @@ void verificarCombinacion(Juego& j)
         marcador::sumarFichas(e, s, -1);
     }
 
-    marcador::tableroEnBlanco(e);
+    // The turn may have ended under the notice (the round ran out, the
+    // server took it back) and even passed to another seat: only a turn that
+    // is still ours is ended here, and only then do the others hear of it.
+    const bool sigue = e.turno == s;
+    if (sigue || e.turno == 0)
+        marcador::tableroEnBlanco(e);
     if (!e.juegoLocal) {
         e.Command1.habilitado = true;
         if (marcador::esAsiento(e.miJugador)) {
-            enviar(j, QStringLiteral("[TurnoOFF]%1").arg(e.miJugador));
+            if (sigue)
+                enviar(j, QStringLiteral("[TurnoOFF]%1").arg(e.miJugador));
             enviar(j, QStringLiteral("[Puntaje]%1,%2").arg(e.miJugador).arg(e.datosJugadores[e.miJugador].fichas));
         }
     }
-    marcador::resaltar(e, s, false);
-    marcador::resaltar(e, e.turno, false);
-    e.turno = 0;
+    if (sigue) {
+        marcador::resaltar(e, s, false);
+        e.turno = 0;
+    }
     e.combinacion.clear();
     marcador::relojACero(e);
     j.cambio();

@@ -83,6 +83,27 @@ struct Estado {
     int numConexiones = 0;  // seats taken by clients on the server
     int desconectados = 0;
 
+    // A game is being played here: from a local game's "Aceptar" or a
+    // network game's start until that game ends or another is set up. The
+    // round clock runs only then.
+    bool enPartida = false;
+
+    // The server as the referee of its clients' turns. A client seat may
+    // send one outcome (its tiles, and its match when it took the last
+    // target) for each claim the server accepted; the server closes the
+    // attempt when it ends that turn itself, and a late outcome is dropped.
+    std::array<bool, 7> intentoAbierto{};
+    // The protocol version each seat's program declared; 0 is a peer that
+    // speaks only the fifteen original messages.
+    std::array<int, 7> versionDe{};
+
+    // On a client: whether the server confirms claims (it said so with its
+    // version), and this station's own claim. A pick finished before the
+    // confirmation is judged only once it comes.
+    bool servidorConfirma = false;
+    bool turnoConfirmado = false;
+    bool chequeoEnEspera = false;
+
     // Round clock counters.
     int minutos = 0;
     int segundos = 0;

@@ -39,3 +39,14 @@ void Juego::usarCaja(CajaMensaje* p) { caja = p ? p : silencio_; }
 void Juego::usarSonido(Sonido* p) { sonido = p ? p : silencio_; }
 void Juego::usarAzar(Azar* p) { azar = p ? p : &azarPropio_; }
 void Juego::usarF2(TeclaF2* p) { f2 = p ? p : silencio_; }
+
+bool correReloj(const Estado& e)
+{
+    return e.enPartida && (e.juegoLocal || e.esServidor);
+}
+
+void arrancarReloj(Juego& j)
+{
+    if (correReloj(j.e))
+        j.Timer1.start();
+}

@@ -57,3 +57,12 @@ private:
     Silencio* silencio_;
     AzarReloj azarPropio_;
 };
+
+// Whether this station runs the round clock now: a local game, or the
+// server of a network game in progress. Never a client, never in a lobby,
+// never after the end.
+bool correReloj(const Estado& e);
+
+// Starts the round clock, only where and while this station runs it. Every
+// restart of the clock goes through here.
+void arrancarReloj(Juego& j);

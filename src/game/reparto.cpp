@@ -4,6 +4,7 @@
 #include "game/juego.h"
 #include "game/marcador.h"
 #include "game/pozo.h"
+#include "game/turno.h"
 
 #include <array>
 #include <cmath>
@@ -64,7 +65,17 @@ void nuevaFichaRedonda(Juego& j)
 void mn_repar_Click(Juego& j)
 {
     Estado& e = j.e;
+    const bool enRed = !e.juegoLocal && e.esServidor;
+    // On a network table the turn is given back before anything else, so no
+    // station goes on picking on the old board, and every station hears of
+    // the counts going back to zero.
+    if (enRed)
+        terminarTurnoDesdeServidor(j, e.turno);
     marcador::fichasACero(e);
+    if (enRed) {
+        for (int s = 1; s <= e.numJugadores; ++s)
+            enviar(j, QStringLiteral("[Puntaje]%1,0").arg(s));
+    }
     marcador::relojACero(e);
     // A pick shown for the old board would point at the wrong digits.
     marcador::quitarSolucion(e);
@@ -73,7 +84,7 @@ void mn_repar_Click(Juego& j)
     e.ganador = 0;
     marcador::resaltar(e, e.turno, false);
     e.turno = 0;
-    j.Timer1.start();
+    arrancarReloj(j);
     j.maquinas.start();
     repartirFichas(j);
 }

@@ -75,6 +75,13 @@ void marcar(Juego& j, int k)
     j.cambio();
     if (e.fichasElegidas >= 3) {
         e.fichasElegidas = 0;
+        // A client whose server confirms claims does not score a claim that
+        // may have lost the race: the pick waits, grey, for the server's word.
+        if (!e.esServidor && !e.juegoLocal && e.servidorConfirma && !e.turnoConfirmado) {
+            e.chequeoEnEspera = true;
+            j.Timer2.stop();
+            return;
+        }
         verificarCombinacion(j);
     }
 }
@@ -100,6 +107,11 @@ void Valor_Click(Juego& j, int k)
         return;
     }
     if (!e.juegoLocal && e.turno != e.miJugador) {
+        j.sonido->beep();
+        return;
+    }
+    // A finished pick waiting for the server's word can no longer change.
+    if (e.chequeoEnEspera) {
         j.sonido->beep();
         return;
     }

@@ -30,7 +30,25 @@ void terminarTurnoPropio(Juego& j)
 {
     j.Timer2.stop();
     marcador::soltarSeleccion(j.e);
+    j.e.chequeoEnEspera = false;
     j.e.Command1.habilitado = true;
+}
+
+void terminarTurnoDesdeServidor(Juego& j, int s)
+{
+    Estado& e = j.e;
+    if (!marcador::esAsiento(s))
+        return;
+    e.intentoAbierto[s] = false;
+    if (e.turno != s)
+        return;
+    marcador::resaltar(e, s, false);
+    e.turno = 0;
+    marcador::tableroEnBlanco(e);
+    enviar(j, QStringLiteral("[TurnoOFF]%1").arg(s));
+    if (s == e.miJugador)
+        terminarTurnoPropio(j);
+    j.cambio();
 }
 
 void Command1_Click(Juego& j)
@@ -42,6 +60,7 @@ void Command1_Click(Juego& j)
     }
     enviar(j, QStringLiteral("[TurnoON]%1").arg(e.miJugador));
     e.turno = e.miJugador;
+    e.turnoConfirmado = e.esServidor;
     marcador::resaltar(e, e.turno, true);
     e.Command1.habilitado = false;
     j.Timer2.start();

@@ -15,6 +15,12 @@ void Form_KeyPress(Juego& j, QChar tecla);
 // "Turno" can be pressed again.
 void terminarTurnoPropio(Juego& j);
 
+// The server ends seat s's turn itself (a round that ran out, "Repartir", a
+// player gone or too slow): nobody loses a tile, every station is told with
+// "[TurnoOFF]", and whatever that seat's station still sends of the attempt
+// is dropped.
+void terminarTurnoDesdeServidor(Juego& j, int s);
+
 // The "Turno" button of a network station: claims the turn for this
 // station's own player and tells the others.
 void Command1_Click(Juego& j);

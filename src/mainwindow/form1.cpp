@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "dialogs/sololinea.h"
 #include "game/juego.h"
 #include "game/tablero.h"
 #include "mainwindow/figuras.h"
@@ -136,6 +137,7 @@ void Form1::construirControles()
     txtMessage_ = new QLineEdit;
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setMaxLength(kLargoLineaChat);
+    txtMessage_->setValidator(new SoloLinea(txtMessage_));
     lienzo_->colocar(txtMessage_, QRect(240, 7080, 5655, 360), 9, false);
     cmdSend_ = new QPushButton(QStringLiteral("Enviar"));
     cmdSend_->setObjectName(QStringLiteral("cmdSend"));

@@ -22,6 +22,13 @@ void cerrarConexiones(Juego& j)
         red->deleteLater();
         j.enlace = nullptr;
     }
+    // The end is the end: no clock, no start gate, no F2, no "Repartir".
+    Estado& e = j.e;
     j.Timer1.stop();
+    j.timer3.stop();
+    e.aceptando = false;
+    e.enPartida = false;
+    e.mn_repar.habilitado = false;
+    e.mn_finpartida.habilitado = false;
     desactivarRed(j);
 }

@@ -4,7 +4,8 @@
 class Juego;
 
 // Closes the listener, every connection and the client socket, stops the
-// round clock, hides the "Turno" button and greys the chat. Safe to call
+// round clock and the start gate, ends the game, hides the "Turno" button
+// and greys the chat. Safe to call
 // when nothing is connected, and from inside a message handler.
 void cerrarConexiones(Juego& j);
 

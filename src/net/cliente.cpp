@@ -27,9 +27,10 @@ Cliente::~Cliente()
         tcpClient_->alPerderse = nullptr;
 }
 
-void Cliente::conectar(const QString& ipaddress, const QString& nombre)
+void Cliente::conectar(const QString& ipaddress, const QString& nombre, int puerto)
 {
-    j_.e.miNombre = nombre;
+    nombre_ = nombre;
+    puerto_ = puerto;
     cerrar();
 
     auto* s = new QTcpSocket(this);
@@ -58,7 +59,6 @@ void Cliente::conectar(const QString& ipaddress, const QString& nombre)
     connect(s, &QTcpSocket::errorOccurred, this, &Cliente::fallar);
 
     espera_.start(esperaConexionMs);
-    const int puerto = j_.e.puerto;
     if (puerto < 1 || puerto > 65535) {
         // No such port: the attempt fails as a refused one would.
         QTimer::singleShot(0, this, &Cliente::fallar);
@@ -100,7 +100,8 @@ void Cliente::conectado_()
         j_.e.barra = QStringLiteral("Desconectado");
         j_.cambio();
     };
-    enviaraservidor(protocolo::kJoined + j_.e.miNombre);
+    tcpClient_->enviar(protocolo::kJoined + nombre_);
+    tcpClient_->enviar(protocolo::kVersion + QString::number(protocolo::kVersionPropia));
     emit terminado(true);
 }
 

@@ -22,9 +22,9 @@ public:
 
     int esperaConexionMs = tiempos::ms(tiempos::kConexion);
 
-    // Connects to the server on `puerto` and, once connected, introduces the
-    // player with "[Joined]".
-    void conectar(const QString& ipaddress, const QString& nombre);
+    // Connects to the server and, once connected, introduces the player with
+    // "[Joined]" and says which protocol this station speaks.
+    void conectar(const QString& ipaddress, const QString& nombre, int puerto);
     bool conectado() const;
 
     void enviaratodos(const QString&, bool) override {}
@@ -32,6 +32,9 @@ public:
 
     // Closes the connection from this side; nothing is shown.
     void cerrar();
+
+    const QString& nombre() const { return nombre_; }
+    int puerto() const { return puerto_; }
 
     // The address this station uses towards the server.
     QString direccionLocal() const;
@@ -44,6 +47,8 @@ private:
     void conectado_();
 
     Juego& j_;
+    QString nombre_;
+    int puerto_ = 0;
     QPointer<QTcpSocket> intento_;
     QPointer<Conexion> tcpClient_;
     QTimer espera_;

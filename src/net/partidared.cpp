@@ -24,12 +24,12 @@ void advertir(Juego& j, const QString& texto)
 }
 
 // Whatever ran before is given up: a local game's clocks and machine
-// players, and any earlier network game with its connections.
+// players, and any earlier network game with its connections. Only once the
+// new game really starts: a refused setup leaves the old one running.
 void dejarLoAnterior(Juego& j)
 {
     Estado& e = j.e;
     cerrarConexiones(j);
-    j.Timer1.stop();
     j.Timer2.stop();
     j.maquinas.stop();
     j.colocador.stop();
@@ -39,12 +39,15 @@ void dejarLoAnterior(Juego& j)
     e.numConexiones = 0;
     e.desconectados = 0;
     e.turno = 0;
+    e.intentoAbierto.fill(false);
+    e.versionDe.fill(0);
+    e.servidorConfirma = e.turnoConfirmado = e.chequeoEnEspera = false;
     marcador::soltarSeleccion(e);
-    marcador::tableroEnBlanco(e);
 }
 
 // The table of a network game as it opens: only the own row (if the seat is
-// known), nothing won, the chat and the "Turno" button shown.
+// known), nothing won, no board, target or chat of an earlier game, the chat
+// and the "Turno" button shown.
 void abrirMesa(Juego& j)
 {
     Estado& e = j.e;
@@ -61,6 +64,12 @@ void abrirMesa(Juego& j)
         e.Fichas[k].texto = QStringLiteral("0");
         e.Partidas[k].texto = QStringLiteral("0");
     }
+    for (int k = 1; k <= kFichas; ++k) {
+        e.Valor[k].clear();
+        e.fichaCU[k] = FichaCU{color::blanco, 0, e.fichaCU[k].tag, 0};
+    }
+    e.fichaRE.clear();
+    e.txtDialog.clear();
     e.chatHabilitado = true;
     e.Command1.visible = true;
     e.Command1.habilitado = false;
@@ -69,9 +78,8 @@ void abrirMesa(Juego& j)
     marcador::relojACero(e);
     e.juegoLocal = false;
     e.mn_pausar.habilitado = false;
-    // The server owns the deal.
-    if (!e.esServidor)
-        e.mn_repar.habilitado = false;
+    // "Repartir" belongs to the server, from the start of the game to its end.
+    e.mn_repar.habilitado = false;
     j.cambio();
 }
 
@@ -114,27 +122,34 @@ QString motivoPuerto(int puerto, int errorDeSocket)
 
 bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direccion)
 {
-    dejarLoAnterior(j);
-    Estado& e = j.e;
-    e.puerto = puertoDeTexto(el.puerto);
+    const int puerto = puertoDeTexto(el.puerto);
+    // This station's own lobby on that very port makes way for the new one.
+    if (Servidor* viejo = servidorDe(j); viejo && puerto != 0 && viejo->puertoEscucha() == puerto)
+        dejarLoAnterior(j);
     auto* srv = new Servidor(j);
-    if (!srv->servidor(e.puerto, direccion)) {
-        const QString motivo = motivoPuerto(e.puerto, srv->error());
+    if (!srv->servidor(puerto, direccion)) {
+        const QString motivo = motivoPuerto(puerto, srv->error());
         delete srv;
-        advertir(j, QStringLiteral("No se puede usar el puerto ") + QString::number(e.puerto) + QStringLiteral(".\n") + motivo);
+        advertir(j, QStringLiteral("No se puede usar el puerto ") + QString::number(puerto) + QStringLiteral(".\n") + motivo);
         return false;
     }
+    dejarLoAnterior(j);
+    Estado& e = j.e;
+    e.puerto = puerto;
     j.enlace = srv;
     e.esServidor = true;
     e.aceptando = true;
     e.mn_finpartida.habilitado = true;
     e.fichasRedondas = pozo::completo();
     e.miJugador = 1;
+    e.miNombre = el.nombre;
     e.datosJugadores[1].nombre = el.nombre;
     e.Jugadores[1] = {filaDeRed(1, el.nombre), true, false};
     e.Fichas[1] = {QStringLiteral("0"), true, false};
     e.Partidas[1] = {QStringLiteral("0"), true, false};
     e.barra = QStringLiteral("Esperando a los otros... Presione F2 para comenzar con estos jugadores.");
+    // An F2 pressed before the lobby opened does not start it.
+    j.f2->pulsada();
     j.timer3.start();
     abrirMesa(j);
     return true;
@@ -142,25 +157,27 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
 
 Cliente* iniciarCliente(Juego& j, const EleccionRed& el)
 {
+    // Whatever runs here goes on until the server has answered.
+    auto* cli = new Cliente(j);
+    cli->conectar(el.servidor, el.nombre, puertoDeTexto(el.puerto));
+    return cli;
+}
+
+bool terminarConexion(Juego& j, Cliente* cli, bool conectado)
+{
+    if (!conectado) {
+        cli->deleteLater();
+        advertir(j, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
+        return false;
+    }
     dejarLoAnterior(j);
     Estado& e = j.e;
     e.esServidor = false;
     e.aceptando = false;
     e.miJugador = 0;  // known once the server says which seat is ours
-    e.puerto = puertoDeTexto(el.puerto);
-    auto* cli = new Cliente(j);
+    e.miNombre = cli->nombre();
+    e.puerto = cli->puerto();
     j.enlace = cli;
-    cli->conectar(el.servidor, el.nombre);
-    return cli;
-}
-
-bool terminarConexion(Juego& j, bool conectado)
-{
-    if (!conectado) {
-        j.enlace = nullptr;
-        advertir(j, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
-        return false;
-    }
     abrirMesa(j);
     return true;
 }
@@ -176,8 +193,10 @@ void empezarPartidaRed(Juego& j)
     nuevaFichaRedonda(j);
     e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
     j.timer3.stop();
-    j.Timer1.start();
+    e.enPartida = true;
+    arrancarReloj(j);
     e.Command1.habilitado = true;
+    e.mn_repar.habilitado = true;
     j.cambio();
 }
 

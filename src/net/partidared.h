@@ -28,12 +28,15 @@ bool eleccionRedValida(Juego& j, const EleccionRed& el);
 bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direccion = QHostAddress::Any);
 
 // Client role: starts connecting and returns the client, whose terminado()
-// reports the outcome; then call terminarConexion().
+// reports the outcome; connect terminarConexion() to it directly, so the
+// table is set before the server's first message is handled. The game that
+// runs meanwhile is left alone.
 Cliente* iniciarCliente(Juego& j, const EleccionRed& el);
 
-// The client's attempt ended: a warning when it failed (false comes back),
-// else the table is set up for the network game.
-bool terminarConexion(Juego& j, bool conectado);
+// The client's attempt ended: a warning when it failed (false comes back and
+// the client is released), else the old game is given up and the table is
+// set up for the network game.
+bool terminarConexion(Juego& j, Cliente* cli, bool conectado);
 
 // The server starts the game with the players seated so far: on F2 at the
 // start gate, or by itself when the sixth seat is taken.

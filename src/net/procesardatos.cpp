@@ -1,6 +1,7 @@
 #include "net/procesardatos.h"
 
 #include "game/avisos.h"
+#include "game/combinacion.h"
 #include "game/juego.h"
 #include "game/marcador.h"
 #include "game/pozo.h"
@@ -49,6 +50,7 @@ void fichaValor(Juego& j, const QString& carga)
     }
     e.Valor[*k] = c.segundo;
     if (*k == kFichas) {
+        e.enPartida = true;
         e.Command1.habilitado = true;
         e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
     }
@@ -78,14 +80,30 @@ void fichaRedonda(Juego& j, const QString& carga)
 void turnoOn(Juego& j, int n, int origen)
 {
     Estado& e = j.e;
-    if (e.esServidor && e.turno != 0) {
-        // The first claim the server handled holds; a late claimer is told who won.
-        if (e.turno != n)
-            if (Servidor* s = servidorDe(j))
-                s->enviarpersona(kTurnoON + QString::number(e.turno), origen);
+    if (e.esServidor) {
+        Servidor* srv = servidorDe(j);
+        if (e.turno != 0) {
+            // The first claim the server handled holds; a late claimer is told who won.
+            if (e.turno != n && srv)
+                srv->enviarpersona(kTurnoON + QString::number(e.turno), origen);
+            return;
+        }
+        if (origen >= 1) {
+            e.intentoAbierto[n] = true;
+            // A station that says it can wait for it is told its claim stands.
+            if (e.versionDe[n] >= kVersionPropia && srv)
+                srv->enviarpersona(kTurnoON + QString::number(n), origen);
+        }
+    } else if (n == e.miJugador) {
+        // Our own claim, confirmed: a pick that waited for this is judged now.
+        // A claim that has meanwhile run out here is not taken up again.
+        if (e.turno == n) {
+            e.turnoConfirmado = true;
+            if (e.chequeoEnEspera)
+                verificarCombinacion(j);
+        }
         return;
-    }
-    if (!e.esServidor && e.turno == e.miJugador && n != e.miJugador && marcador::esAsiento(e.miJugador)) {
+    } else if (e.turno == e.miJugador && marcador::esAsiento(e.miJugador)) {
         // Our own claim lost the race at the server.
         terminarTurnoPropio(j);
         marcador::tableroEnBlanco(e);
@@ -115,10 +133,20 @@ void turnoOff(Juego& j, int n, int origen)
 void partidas(Juego& j, const AsientoValor& p, int origen)
 {
     Estado& e = j.e;
-    // Every station announces the match, the winner's own included.
-    if (origen >= 1)
+    if (origen >= 1) {
+        // A client took the last target of the pool. The server credits the
+        // match by its own count and starts the next one at once, before any
+        // notice lets the round clock run out on an empty pool: one pool,
+        // one match.
+        marcador::sumarPartida(e, p.asiento);
+        marcador::fichasACero(e);
+        e.fichasRedondas = pozo::completo();
         if (Servidor* s = servidorDe(j))
-            s->enviaratodos(kPartidas + QString::number(p.asiento) + QLatin1Char(',') + p.texto, false);
+            s->enviaratodos(kPartidas + QString::number(p.asiento) + QLatin1Char(',') + e.Partidas[p.asiento].texto, false);
+        repartirFichas(j);
+        mostrarAviso(j, QStringLiteral("El ganador de esta partida es ") + e.datosJugadores[p.asiento].nombre);
+        return;
+    }
     e.partidasGanadas[p.asiento] = p.valor;
     e.Partidas[p.asiento].texto = p.texto;
     mostrarAviso(j, QStringLiteral("El ganador de esta partida es ") + e.datosJugadores[p.asiento].nombre);
@@ -128,6 +156,8 @@ void partidas(Juego& j, const AsientoValor& p, int origen)
 void puntaje(Juego& j, const AsientoValor& p, int origen)
 {
     Estado& e = j.e;
+    if (origen >= 1)
+        e.intentoAbierto[p.asiento] = false;  // one outcome per claim
     e.datosJugadores[p.asiento].fichas = p.valor;
     e.Fichas[p.asiento].texto = p.texto;
     relevar(j, kPuntaje + QString::number(p.asiento) + QLatin1Char(',') + p.texto, origen);
@@ -143,10 +173,27 @@ void presentacion(Estado& e, const QString& carga)
     e.Partidas[p->asiento].texto = QStringLiteral("0");
 }
 
+// A station says which protocol it speaks. A seated client is answered, so
+// it knows its claims will be confirmed.
+void version(Juego& j, int v, int origen)
+{
+    Estado& e = j.e;
+    if (!e.esServidor) {
+        e.servidorConfirma = v >= kVersionPropia;
+        return;
+    }
+    if (origen < 1 || origen >= kMaxJugadores)
+        return;
+    e.versionDe[origen + 1] = v;
+    if (Servidor* srv = servidorDe(j))
+        srv->enviarpersona(kVersion + QString::number(kVersionPropia), origen);
+}
+
 void finalizar(Juego& j)
 {
     Estado& e = j.e;
     e.ganador = ganadorGeneral(e);
+    e.enPartida = false;
     e.barra = QStringLiteral("Partida finalizada");
     if (Cliente* c = clienteDe(j))
         c->cerrar();
@@ -159,12 +206,35 @@ void finalizar(Juego& j)
         desactivarRed(j);
 }
 
-// What a client on connection k may say: only for its own seat, and picks
-// only while that seat holds the turn on the server.
-bool permitido(const Estado& e, const Mensaje& m, int k)
+// The server's view of the game for connection k, whose station applied an
+// outcome the server had already waived (its turn ended there first): the
+// target and pool, and every seat's tiles and matches, with no notice.
+void corregir(Juego& j, int k)
 {
+    Servidor* srv = servidorDe(j);
+    if (!srv)
+        return;
+    const Estado& e = j.e;
+    if (!e.fichaRE.isEmpty())
+        srv->enviarpersona(kFichaRedonda + e.fichaRE + QLatin1Char(',') + e.fichasRedondas, k);
+    for (int s = 1; s <= kMaxJugadores; ++s) {
+        if (!e.Jugadores[s].visible)
+            continue;
+        srv->enviarpersona(kPuntaje + QString::number(s) + QLatin1Char(',') + QString::number(e.datosJugadores[s].fichas), k);
+        if (e.versionDe[k + 1] >= kVersionPropia)
+            srv->enviarpersona(kGanadas + QString::number(s) + QLatin1Char(',') + QString::number(e.partidasGanadas[s]), k);
+    }
+}
+
+// What a client on connection k may say: only for its own seat, picks only
+// while that seat holds the turn on the server, and the outcome of an
+// attempt only while the server still waits for it. A late outcome is
+// dropped and its station is set right.
+bool permitido(Juego& j, const Mensaje& m, int k)
+{
+    const Estado& e = j.e;
     const int s = k + 1;
-    if (m.tag == kMessage)
+    if (m.tag == kMessage || m.tag == kVersion)
         return true;
     if (m.tag == kTurnoON)
         return asiento(m.carga) == s;
@@ -172,7 +242,13 @@ bool permitido(const Estado& e, const Mensaje& m, int k)
         return asiento(m.carga) == s && e.turno == s;
     if (m.tag == kPuntaje || m.tag == kPartidas) {
         const auto p = asientoYValor(m.carga);
-        return p && p->asiento == s;
+        if (!p || p->asiento != s)
+            return false;
+        // The last target's match comes only from the seat that took it.
+        if (e.intentoAbierto[s] && (m.tag == kPuntaje || e.fichasRedondas.isEmpty()))
+            return true;
+        corregir(j, k);
+        return false;
     }
     if (m.tag == kFichaON || m.tag == kFichaOFF)
         return e.turno == s;
@@ -219,7 +295,7 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
     Estado& e = j.e;
     const Mensaje m = separar(mensaje);
     const bool deCliente = e.esServidor && viconnection >= 1;
-    if (deCliente && !permitido(e, m, viconnection))
+    if (deCliente && !permitido(j, m, viconnection))
         return;
 
     if (m.tag == kRelog) {
@@ -264,6 +340,13 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
     } else if (m.tag == kMessage) {
         UpdateDialog(j, m.carga);
         relevar(j, mensaje, viconnection);
+    } else if (m.tag == kVersion) {
+        version(j, enteroInicial(m.carga), viconnection);
+    } else if (m.tag == kGanadas) {
+        if (const auto p = asientoYValor(m.carga); p && !e.esServidor) {
+            e.partidasGanadas[p->asiento] = p->valor;
+            e.Partidas[p->asiento].texto = p->texto;
+        }
     } else if (m.tag == kModoJuego) {
         if (!e.esServidor)
             e.modoLineal = modoLinealDe(m.carga);

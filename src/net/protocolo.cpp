@@ -140,4 +140,14 @@ bool poolValido(const QString& pool)
     return true;
 }
 
+bool cabeEnLinea(const QString& texto)
+{
+    for (const QChar c : texto) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u > 0xFF)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace protocolo

@@ -26,6 +26,14 @@ inline const QString kRelog = QStringLiteral("[Relog]");
 inline const QString kFinalizarpartidas = QStringLiteral("[Finalizarpartidas]");
 inline const QString kDisconnected = QStringLiteral("[Disconnected]");
 
+// Beyond the fifteen: what this program's stations say to one another and a
+// peer that speaks only the fifteen ignores. "[Version]" declares the
+// protocol a station speaks (a client after "[Joined]", the server in
+// reply); "[Ganadas]" sets a seat's matches won without announcing a match.
+inline const QString kVersion = QStringLiteral("[Version]");
+inline const QString kGanadas = QStringLiteral("[Ganadas]");
+inline constexpr int kVersionPropia = 2;
+
 // The longest line a peer may send, CR LF excluded. Anything longer is a
 // broken or hostile peer.
 inline constexpr int kLargoMaximo = 8 * 1024;
@@ -86,5 +94,10 @@ std::optional<int> ficha(const QString& carga);
 
 // A pool text of "*NN*" tokens, each number 1..50 at most once.
 bool poolValido(const QString& pool);
+
+// Whether every character of a text travels as itself: Latin-1, one byte
+// each, no control characters. A name or a chat line that passes shows the
+// same on every station.
+bool cabeEnLinea(const QString& texto);
 
 }  // namespace protocolo

@@ -32,8 +32,6 @@ Servidor::~Servidor()
 
 bool Servidor::servidor(int puerto, const QHostAddress& direccion)
 {
-    j_.e.numConexiones = 0;
-    j_.e.desconectados = 0;
     if (puerto < 0 || puerto > 65535)
         return false;
     return listener_.listen(direccion, static_cast<quint16>(puerto));

@@ -29,8 +29,8 @@ public:
     int esperaPresentacionMs = tiempos::ms(tiempos::kPresentacion);
     static constexpr int kMaxEsperando = 16;
 
-    // Starts listening; numConexiones starts again from 0. False when the
-    // port cannot be used (error() and errorString() say why).
+    // Starts listening. False when the port cannot be used (error() and
+    // errorString() say why).
     bool servidor(int puerto, const QHostAddress& direccion = QHostAddress::Any);
     QAbstractSocket::SocketError error() const { return listener_.serverError(); }
     QString errorString() const { return listener_.errorString(); }

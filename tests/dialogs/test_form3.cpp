@@ -54,15 +54,18 @@ private slots:
         QVERIFY(!f.isVisible() && !p.j.Timer1.isActive());
     }
 
-    // "Aceptar" restarts the round clock, except on a network client.
+    // "Aceptar" restarts the round clock of a game in progress, except on a
+    // network client; never in a lobby or after the end.
     void aceptarReiniciaElReloj()
     {
-        const struct { bool local, servidor, corre; } casos[] = {
-            {true, false, true}, {false, true, true}, {false, false, false}};  // local, server, client
-        for (auto [local, servidor, corre] : casos) {
+        const struct { bool local, servidor, enPartida, corre; } casos[] = {
+            {true, false, true, true}, {false, true, true, true}, {false, false, true, false},  // local, server, client
+            {false, true, false, false}, {true, false, false, false}};  // ended or not begun
+        for (auto [local, servidor, enPartida, corre] : casos) {
             JuegoDePrueba p;
             p.j.e.juegoLocal = local;
             p.j.e.esServidor = servidor;
+            p.j.e.enPartida = enPartida;
             Form3 f(p.j);
             QCOMPARE(aceptar(f)->text(), QStringLiteral("A&ceptar"));
             alAbrirse([&] { aceptar(f)->click(); });

@@ -105,6 +105,7 @@ private slots:
     {
         JuegoDePrueba p(false);
         Estado& e = p.j.e;
+        e.enPartida = true;
         e.datosJugadores[2].fichas = 4;
         e.partidasGanadas[2] = 2;
         e.turno = 2;

@@ -59,8 +59,10 @@ struct Mesa {
     static bool conectarA(JuegoDePrueba& c, const QString& nombre, quint16 puerto)
     {
         Cliente* cli = iniciarCliente(c.j, {EleccionRed::Conectarse, nombre, QStringLiteral("127.0.0.1"), QString::number(puerto)});
-        QSignalSpy fin(cli, &Cliente::terminado);
-        return fin.wait(5000) && terminarConexion(c.j, fin.first().first().toBool());
+        // As the dialog does: the table is set before the server's first message is handled.
+        auto resultado = std::make_shared<int>(-1);
+        QObject::connect(cli, &Cliente::terminado, cli, [&c, cli, resultado](bool ok) { *resultado = terminarConexion(c.j, cli, ok); });
+        return QTest::qWaitFor([&] { return *resultado >= 0; }, 5000) && *resultado == 1;
     }
 
     // F2 on the server, with the board of partida.h and the first target given.

@@ -124,11 +124,11 @@ private slots:
         Cliente* cli = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("localhost"), QString::number(falso.serverPort())});
         QVERIFY(QTest::qWaitFor([&] { return falso.hasPendingConnections(); }, 5000));
         QTcpSocket* s = falso.nextPendingConnection();
-        QVERIFY(QTest::qWaitFor([&] { return s->bytesAvailable() >= 14; }, 5000));
-        QCOMPARE(s->readAll(), QByteArray("[Joined]Beto\r\n"));
+        QVERIFY(QTest::qWaitFor([&] { return s->bytesAvailable() >= 26; }, 5000));
+        QCOMPARE(s->readAll(), QByteArray("[Joined]Beto\r\n[Version]2\r\n"));
         QVERIFY(cli->conectado());
         QCOMPARE(estados.mid(estados.indexOf(QStringLiteral("Resolviendo host"))), (QStringList{"Resolviendo host", "Host resuelto", "Conectando...", "Conectado"}));
-        terminarConexion(beto.j, true);
+        terminarConexion(beto.j, cli, true);
 
         s->write("[Joined]Ana(1)\r\n[modojuego]Falso\r\n[Joined]Be(to(2)\r\n[Identificacion]2\r\n[Message]listo\r\n");
         QVERIFY(QTest::qWaitFor([&] { return beto.j.e.txtDialog == QStringLiteral("listo"); }, 5000));

@@ -1,0 +1,204 @@
+// The rules of a network table with the real timers connected at 1/50: only
+// the server runs the round clock, and only during its game; a station
+// changes the turn holder only as the server says; every turn has one
+// outcome on every station, however notices and timers interleave.
+
+#include "flow/mandos.h"
+#include "flow/temporizadores.h"
+#include "game/avisos.h"
+#include "game/reparto.h"
+#include "game/tiempos.h"
+#include "net/cierre.h"
+#include "red.h"
+
+namespace {
+
+int tiempoTurno() { return tiempos::ms(tiempos::kTurno); }
+
+// A table of three whose timers run as the program's do.
+struct MesaViva : Mesa {
+    MesaViva()
+    {
+        conectarTemporizadores(servidor.j);
+        for (const char* n : {"Beto", "Carla"}) {
+            unir(QLatin1String(n));
+            conectarTemporizadores(clientes.back()->j);
+        }
+    }
+    bool enTodas(const QString& que, std::function<bool(const Estado&)> f) { return todos(f, 3000) || (qWarning("%s", qPrintable(que)), false); }
+    // The round clock of the server one tick from running out.
+    void ultimoSegundo()
+    {
+        Estado& e = servidor.j.e;
+        e.minutos = 0, e.segundos = 1, e.minutosPasados = 3;
+    }
+};
+
+// Runs `f` once, the first time a notice opens on that station, as a player
+// who has not yet pressed "Aceptar".
+void alPrimerAviso(JuegoDePrueba& p, std::function<void()> f)
+{
+    p.aviso.mientrasAbierto = [&p, f] {
+        const auto una = f;  // clearing the slot destroys this very lambda
+        p.aviso.mientrasAbierto = nullptr;
+        una();
+    };
+}
+
+}  // namespace
+
+class TestMesa : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
+
+    // A client's clock never ticks, not even after its own correct pick; the
+    // server's stops for good with the game, and F2 then starts nothing.
+    void relojSoloDelServidor()
+    {
+        MesaViva m;
+        JuegoDePrueba &ana = m[1], &beto = m[2];
+        int ticsCliente = 0;
+        for (int s : {2, 3})
+            QObject::connect(&m[s].j.Timer1, &QTimer::timeout, [&] { ++ticsCliente; });
+        QVERIFY(m.empezar(19));
+        Command1_Click(beto.j);
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 2; }));
+        jugar(beto, 0, {1, 1, 1, 2, 1, 3});
+        QVERIFY(m.enTodas("Beto gana una ficha", [](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("1") && e.turno == 0; }));
+        const QString antes = beto.j.e.relog.texto;
+        QTest::qWait(tiempos::ms(5 * tiempos::kReloj));
+        QVERIFY(ticsCliente == 0 && beto.j.e.relog.texto != antes);
+
+        // The game ends while a notice is open on the server; its "Aceptar" comes after.
+        alPrimerAviso(ana, [&] {
+            mn_finpartida_Click(ana.j);
+            QVERIFY(QTest::qWaitFor([&] { return !ana.caja.cajas.empty(); }, 3000));
+            aceptarAviso(ana.j);
+        });
+        Valor_Click(ana.j, 1);
+        QCOMPARE(ana.aviso.textos.last(), QStringLiteral("No se ha seleccionado ningun jugador"));
+        QVERIFY(!ana.j.Timer1.isActive() && !ana.j.timer3.isActive() && !ana.j.e.aceptando);
+        ana.f2.pulsadaAhora = true;
+        QTest::qWait(tiempos::ms(4 * tiempos::kPuerta));
+        QCOMPARE(ana.caja.cajas.size(), size_t(1));
+    }
+
+    // The server ends a turn for everybody or not at all: "Repartir" during
+    // a client's turn and during its own, and a wrong pick of its own whose
+    // notice sees the round run out and a client claim.
+    void turnoComoDiceElServidor()
+    {
+        MesaViva m;
+        JuegoDePrueba &ana = m[1], &beto = m[2], &carla = m[3];
+        QVERIFY(!ana.j.e.mn_repar.habilitado);
+        QVERIFY(m.empezar(19));
+        QVERIFY(ana.j.e.mn_repar.habilitado && !beto.j.e.mn_repar.habilitado);
+        Command1_Click(carla.j);
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
+        jugar(carla, 0, {1, 2, 1, 3, 1, 4});  // 4 x 7 - 1: wrong for 19
+        QVERIFY(m.enTodas("Carla pierde una", [](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("-1") && e.turno == 0; }));
+
+        for (JuegoDePrueba* quien : {&beto, &ana}) {
+            Command1_Click(quien->j);
+            const int s = quien->j.e.miJugador;
+            QVERIFY(m.todos([s](const Estado& e) { return e.turno == s; }));
+            guionReparto(ana.azar);
+            mn_repar_Click(ana.j);
+            QVERIFY(m.enTodas("Repartir suelta el turno", [](const Estado& e) { return e.turno == 0 && e.Fichas[3].texto == QStringLiteral("0"); }));
+            Command1_Click(carla.j);
+            QVERIFY(m.enTodas("Carla puede reclamar", [](const Estado& e) { return e.turno == 3; }));
+            QTest::qWait(tiempoTurno() * 3 / 2);  // her turn runs out
+            QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.Fichas[3].texto == QStringLiteral("-1"); }));
+        }
+
+        ana.aviso.textos.clear();
+        Command1_Click(ana.j);
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 1; }));
+        alPrimerAviso(ana, [&] {
+            m.ultimoSegundo();
+            QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }));
+            Command1_Click(beto.j);
+            QVERIFY(QTest::qWaitFor([&] { return ana.j.e.turno == 2; }, 2000));
+        });
+        jugar(ana, 0, {1, 2, 1, 3, 1, 4});
+        QCOMPARE(ana.aviso.textos.first(), QStringLiteral("Ana La combinacion elegida no es correcta, perdera un punto"));
+        QVERIFY(m.enTodas("Beto sigue con su turno", [](const Estado& e) { return e.turno == 2 && e.Fichas[1].texto == QStringLiteral("-1"); }));
+        jugar(beto, 0, {1, 1});
+        QVERIFY(m.enTodas("su ficha llega a todos", [](const Estado& e) { return grises(e) == 1; }));
+    }
+
+    // One outcome per turn: a claim that lost the race scores nowhere, a
+    // match comes only from the seat that took the last target, a late one
+    // crossing the server's time-out is not credited again, and a turn timer
+    // that fires under a notice opened by a message costs nothing the server
+    // waived.
+    void unResultadoPorTurno()
+    {
+        MesaViva m;
+        JuegoDePrueba &ana = m[1], &beto = m[2], &carla = m[3];
+        QVERIFY(m.empezar(19));
+
+        Command1_Click(ana.j);
+        Command1_Click(beto.j);
+        jugar(beto, 0, {1, 1, 1, 2, 1, 3});
+        QVERIFY(m.enTodas("gana Ana", [](const Estado& e) { return e.turno == 1 && e.Jugadores[1].opaca && !e.Jugadores[2].opaca; }));
+        QTest::qWait(tiempos::ms(tiempos::kAviso));
+        QVERIFY(beto.aviso.textos.isEmpty() && m.todos([](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("0") && grises(e) == 0; }));
+
+        // A match claimed while targets are left in the pool is no match.
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3 * tiempoTurno()));
+        Command1_Click(beto.j);
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 2; }));
+        beto.j.enlace->enviaraservidor(QStringLiteral("[Partidas]2,5"));
+        jugar(beto, 0, {1, 1, 1, 2, 1, 3});
+        QVERIFY(m.enTodas("Beto gana una ficha", [](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("1") && e.turno == 0; }));
+        QVERIFY(m.todos([](const Estado& e) { return e.Partidas[2].texto == QStringLiteral("0"); }));
+        QCOMPARE(beto.aviso.textos, QStringList{QStringLiteral("Beto, Te has ganado esta ficha")});
+
+        // The last target: Carla holds the turn when the round runs out; the
+        // winner's notice on her station holds back the end of her turn until
+        // her own turn timer has fired.
+        for (int s = 1; s <= 3; ++s)
+            m[s].j.e.fichasRedondas.clear();
+        Command1_Click(carla.j);
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
+        alPrimerAviso(carla, [&] { QVERIFY(QTest::qWaitFor([&] { return !carla.j.Timer2.isActive(); }, 2000)); });
+        guionReparto(ana.azar);
+        m.ultimoSegundo();
+        QVERIFY(m.enTodas("una partida, a Beto", [](const Estado& e) {
+            return e.Partidas[2].texto == QStringLiteral("1") && e.turno == 0 && pozo::cantidad(e.fichasRedondas) == 49;
+        }));
+        QTest::qWait(50);
+        QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("0") && e.Partidas[3].texto == QStringLiteral("0"); }));
+
+        // Carla's winning pick of that last target crosses the time-out.
+        carla.j.enlace->enviaraservidor(QStringLiteral("[Partidas]3,1"));
+        QTest::qWait(50);
+        QVERIFY(m.todos([](const Estado& e) { return e.Partidas[3].texto == QStringLiteral("0") && pozo::cantidad(e.fichasRedondas) == 49; }));
+    }
+
+    // A network game that cannot start leaves the game that ran as it was,
+    // and lets go of its client.
+    void montajeRechazado()
+    {
+        JuegoDePrueba p;
+        conectarTemporizadores(p.j);
+        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19, {false, false, true}));
+        QTcpServer ocupado;
+        QVERIFY(ocupado.listen(QHostAddress::LocalHost, 0));
+        QVERIFY(!iniciarServidor(p.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(ocupado.serverPort())}, QHostAddress::LocalHost));
+        const quint16 libre = ocupado.serverPort();
+        ocupado.close();
+        QPointer<Cliente> cli = iniciarCliente(p.j, {EleccionRed::Conectarse, QStringLiteral("Ana"), QStringLiteral("127.0.0.1"), QString::number(libre)});
+        QObject::connect(cli, &Cliente::terminado, cli, [&](bool ok) { terminarConexion(p.j, cli, ok); });
+        QVERIFY(QTest::qWaitFor([&] { return cli.isNull(); }, 3000));
+        const Estado& e = p.j.e;
+        QVERIFY(p.j.Timer1.isActive() && p.j.maquinas.isActive() && e.maquina[2] == 1 && e.numJugadores == 2 && e.juegoLocal);
+        QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMesa)
+#include "test_mesa.moc"
