@@ -6,7 +6,7 @@
 
 #include "game/juego.h"
 #include "net/partidared.h"
-#include "net/servidor.h"
+#include "net/enlaces.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

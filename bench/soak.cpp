@@ -11,6 +11,7 @@
 #include "flow/temporizadores.h"
 #include "game/juego.h"
 #include "net/conexion.h"
+#include "net/enlaces.h"
 #include "net/partidared.h"
 #include "net/protocolo.h"
 #include "net/servidor.h"

@@ -86,7 +86,7 @@ JuegoDePrueba& reponer(const Estado& e)
     p.j.relojEnTic = p.j.puertaEnTic = false;
     if (!dynamic_cast<Enlace*>(p.j.enlace)) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        p.j.enlace = new Enlace(p.j);
+        p.j.enlace = new Enlace(&p.j);
     }
     return p;
 }

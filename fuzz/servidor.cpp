@@ -2,6 +2,7 @@
 // seat 3 taken by another client and the game under way.
 
 #include "mesa.h"
+#include "net/asientos.h"
 #include "net/partidared.h"
 #include "net/servidor.h"
 #include "partida.h"

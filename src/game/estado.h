@@ -81,7 +81,7 @@ struct Estado {
     int puerto = 0;
     bool aceptando = false;
     int numConexiones = 0;  // seats taken by clients on the server
-    int desconectados = 0;
+    int desconectados = 0;  // client seats away now
 
     // A game is being played here: from a local game's "Aceptar" or a
     // network game's start until that game ends or another is set up. The
@@ -93,9 +93,16 @@ struct Estado {
     // target) for each claim the server accepted; the server closes the
     // attempt when it ends that turn itself, and a late outcome is dropped.
     std::array<bool, 7> intentoAbierto{};
-    // The protocol version each seat's program declared; 0 is a peer that
-    // speaks only the fifteen original messages.
-    std::array<int, 7> versionDe{};
+    // The client seat whose turn the server's referee watches.
+    int turnoArbitrado = 0;
+
+    // Seats whose player is away (their connection went); they wait for
+    // their player and cannot hold the turn. On the server, a game whose
+    // clients are all away waits for them with the clock stopped, and once
+    // "Finalizar partida" was chosen it ends when the last one has gone.
+    std::array<bool, 7> ausente{};
+    bool mesaEnEspera = false;
+    bool finalizando = false;
 
     // On a client: whether the server confirms claims (it said so with its
     // version), and this station's own claim. A pick finished before the

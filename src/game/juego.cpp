@@ -25,6 +25,7 @@ Juego::Juego(QObject* parent)
     timer3.setInterval(tiempos::ms(tiempos::kPuerta));
     colocador.setInterval(tiempos::ms(tiempos::kColocador));
     maquinas.setInterval(tiempos::ms(tiempos::kMaquinas));
+    arbitro.setSingleShot(true);
 }
 
 Juego::~Juego()
@@ -42,7 +43,7 @@ void Juego::usarF2(TeclaF2* p) { f2 = p ? p : silencio_; }
 
 bool correReloj(const Estado& e)
 {
-    return e.enPartida && (e.juegoLocal || e.esServidor);
+    return e.enPartida && !e.mesaEnEspera && (e.juegoLocal || e.esServidor);
 }
 
 void arrancarReloj(Juego& j)

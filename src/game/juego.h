@@ -24,6 +24,7 @@ public:
     QTimer timer3;     // start gate of a network game
     QTimer colocador;  // tile placer
     QTimer maquinas;   // machine players, at the level's pace
+    QTimer arbitro;    // on a server, how long a client's turn may last
 
     // True while a round clock tick is on the stack: its notices run the
     // event loop, and the clock must not tick inside its own tick.

@@ -170,6 +170,9 @@ void Form1::mostrar()
         fichas_[s]->setVisible(e.Fichas[s].visible);
         partidas_[s]->setText(e.Partidas[s].texto);
         partidas_[s]->setVisible(e.Partidas[s].visible);
+        // A seat whose player is away is greyed until the player is back.
+        for (QLabel* l : {jugadores_[s], fichas_[s], partidas_[s]})
+            l->setEnabled(!e.ausente[s]);
     }
 
     label3_->setText(e.Label3.texto);

@@ -1,8 +1,7 @@
 #include "net/cierre.h"
 
 #include "game/juego.h"
-#include "net/cliente.h"
-#include "net/servidor.h"
+#include "net/enlaces.h"
 
 void desactivarRed(Juego& j)
 {
@@ -28,6 +27,8 @@ void cerrarConexiones(Juego& j)
     j.timer3.stop();
     e.aceptando = false;
     e.enPartida = false;
+    e.finalizando = e.mesaEnEspera = false;
+    j.arbitro.stop();
     e.mn_repar.habilitado = false;
     e.mn_finpartida.habilitado = false;
     desactivarRed(j);

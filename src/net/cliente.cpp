@@ -1,21 +1,14 @@
 #include "net/cliente.h"
 
-#include "game/juego.h"
-#include "net/cierre.h"
+#include "net/claves.h"
 #include "net/conexion.h"
-#include "net/procesardatos.h"
 #include "net/protocolo.h"
 
 #include <QTcpSocket>
 #include <memory>
 #include <utility>
 
-Cliente* clienteDe(Juego& j)
-{
-    return dynamic_cast<Cliente*>(j.enlace);
-}
-
-Cliente::Cliente(Juego& j) : QObject(&j), j_(j)
+Cliente::Cliente(QObject* parent) : QObject(parent)
 {
     espera_.setSingleShot(true);
     connect(&espera_, &QTimer::timeout, this, &Cliente::fallar);
@@ -27,31 +20,35 @@ Cliente::~Cliente()
         tcpClient_->alPerderse = nullptr;
 }
 
+void Cliente::paso(Paso p)
+{
+    if (alPaso)
+        alPaso(p);
+}
+
 void Cliente::conectar(const QString& ipaddress, const QString& nombre, int puerto)
 {
     nombre_ = nombre;
     puerto_ = puerto;
     cerrar();
+    sentado_ = rechazado_ = false;
+    antesDelAsiento_.clear();
 
     auto* s = new QTcpSocket(this);
     intento_ = s;
-    auto estado = [this](const QString& texto) {
-        j_.e.barra = texto;
-        j_.cambio();
-    };
     // The lookup's end and the start of connecting come in one go, in either
     // order; the player reads them in the order they happen.
     auto resuelto = std::make_shared<bool>(false);
-    auto hostResuelto = [estado, resuelto] {
+    auto hostResuelto = [this, resuelto] {
         if (!std::exchange(*resuelto, true))
-            estado(QStringLiteral("Host resuelto"));
+            paso(Paso::Resuelto);
     };
-    connect(s, &QTcpSocket::stateChanged, this, [estado, hostResuelto](QAbstractSocket::SocketState st) {
+    connect(s, &QTcpSocket::stateChanged, this, [this, hostResuelto](QAbstractSocket::SocketState st) {
         if (st == QAbstractSocket::HostLookupState) {
-            estado(QStringLiteral("Resolviendo host"));
+            paso(Paso::Resolviendo);
         } else if (st == QAbstractSocket::ConnectingState) {
             hostResuelto();
-            estado(QStringLiteral("Conectando..."));
+            paso(Paso::Conectando);
         }
     });
     connect(s, &QTcpSocket::hostFound, this, hostResuelto);
@@ -69,40 +66,77 @@ void Cliente::conectar(const QString& ipaddress, const QString& nombre, int puer
 
 void Cliente::fallar()
 {
-    if (!intento_)
+    if (sentado_)
         return;
     espera_.stop();
-    QTcpSocket* s = intento_;
-    intento_ = nullptr;
-    s->disconnect(this);
-    s->abort();
-    s->deleteLater();
-    j_.e.barra = QStringLiteral("Error");
-    j_.cambio();
+    if (intento_) {
+        intento_->disconnect(this);
+        intento_->abort();
+        intento_->deleteLater();
+        intento_ = nullptr;
+    }
+    if (tcpClient_) {
+        tcpClient_->alPerderse = nullptr;
+        tcpClient_->cerrar();
+        tcpClient_->deleteLater();
+        tcpClient_ = nullptr;
+    }
+    paso(Paso::Error);
     emit terminado(false);
 }
 
 void Cliente::conectado_()
 {
-    espera_.stop();
     QTcpSocket* s = intento_;
     intento_ = nullptr;
     s->disconnect(this);
-    j_.e.barra = QStringLiteral("Conectado");
-    j_.cambio();
+    paso(Paso::Conectado);
 
     auto* c = new Conexion(s, this);
     tcpClient_ = c;
-    c->alRecibir = [this](const QString& m) { procesarMensaje(j_, m, -1); };
+    c->alRecibir = [this](const QString& m) { recibir(m); };
     c->alPerderse = [this] {
-        // The server went away.
-        desactivarRed(j_);
-        j_.e.barra = QStringLiteral("Desconectado");
-        j_.cambio();
+        if (!sentado_)
+            return fallar();
+        if (alPerderse)
+            alPerderse();
     };
-    tcpClient_->enviar(protocolo::kJoined + nombre_);
-    tcpClient_->enviar(protocolo::kVersion + QString::number(protocolo::kVersionPropia));
+    c->enviar(protocolo::kVersion + QString::number(protocolo::kVersionPropia));
+    const QString secreto = claves::leer(s->peerAddress(), s->peerPort(), nombre_);
+    if (!secreto.isEmpty())
+        c->enviar(protocolo::kVolver + secreto);
+    c->enviar(protocolo::kJoined + nombre_);
+}
+
+void Cliente::recibir(const QString& linea)
+{
+    const auto m = protocolo::separar(linea);
+    if (m.tag == protocolo::kClave) {
+        if (tcpClient_ && tcpClient_->socket() && !m.carga.isEmpty())
+            claves::guardar(tcpClient_->socket()->peerAddress(), tcpClient_->socket()->peerPort(), nombre_, m.carga);
+        return;
+    }
+    if (sentado_) {
+        if (alRecibir)
+            alRecibir(linea);
+        return;
+    }
+    if (m.tag == protocolo::kRechazado) {
+        rechazado_ = true;
+        fallar();
+        return;
+    }
+    antesDelAsiento_ << linea;
+    if (m.tag != protocolo::kIdentificacion || !protocolo::asiento(m.carga))
+        return;
+    // The seat is known: the layer above sets its table up, then hears
+    // everything the server said so far, in order.
+    espera_.stop();
+    sentado_ = true;
     emit terminado(true);
+    for (const QString& l : std::exchange(antesDelAsiento_, {}))
+        if (alRecibir)
+            alRecibir(l);
 }
 
 bool Cliente::conectado() const
@@ -112,7 +146,7 @@ bool Cliente::conectado() const
 
 void Cliente::enviaraservidor(const QString& vsData)
 {
-    if (conectado())
+    if (sentado_ && conectado())
         tcpClient_->enviar(vsData);
 }
 
@@ -126,6 +160,7 @@ void Cliente::cerrar()
         intento_ = nullptr;
     }
     if (tcpClient_) {
+        tcpClient_->alPerderse = nullptr;
         tcpClient_->cerrar();
         tcpClient_->deleteLater();
         tcpClient_ = nullptr;

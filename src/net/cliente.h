@@ -1,58 +1,72 @@
 #pragma once
-// The client of a network game: one connection to the server. Connecting
-// never blocks: the status bar follows the attempt, and terminado() tells
-// how it ended, after at most esperaConexionMs.
+// The client's side of the network: one connection to the server. It deals
+// in lines, its seat and its secret, and knows nothing of the game: the
+// layer above installs its handlers. Connecting never blocks: terminado()
+// tells how the attempt ended, at the latest after esperaConexionMs.
 
 #include "game/puertos.h"
 #include "game/tiempos.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
+#include <functional>
 
 class Conexion;
-class Juego;
-#include <QTcpSocket>
+class QTcpSocket;
 
 class Cliente : public QObject, public Enlace {
     Q_OBJECT
 public:
-    explicit Cliente(Juego& j);
+    explicit Cliente(QObject* parent = nullptr);
     ~Cliente() override;
 
     int esperaConexionMs = tiempos::ms(tiempos::kConexion);
 
-    // Connects to the server and, once connected, introduces the player with
-    // "[Joined]" and says which protocol this station speaks.
+    enum class Paso { Resolviendo, Resuelto, Conectando, Conectado, Error };
+
+    // The layer above. alRecibir gets every line from the server once the
+    // seat is known (those that came before it, first); alPerderse, that the
+    // server went away after that.
+    std::function<void(Paso)> alPaso;
+    std::function<void(const QString&)> alRecibir;
+    std::function<void()> alPerderse;
+
+    // Connects; once connected says which protocol this station speaks,
+    // presents the secret it keeps for that server and player, if any, and
+    // introduces the player with "[Joined]". The attempt ends when the server
+    // names the seat, refuses us, or does not answer.
     void conectar(const QString& ipaddress, const QString& nombre, int puerto);
     bool conectado() const;
+    bool rechazado() const { return rechazado_; }
+    const QString& nombre() const { return nombre_; }
+    int puerto() const { return puerto_; }
 
     void enviaratodos(const QString&, bool) override {}
     void enviaraservidor(const QString& vsData) override;
 
-    // Closes the connection from this side; nothing is shown.
+    // Closes the connection from this side; nothing is reported.
     void cerrar();
-
-    const QString& nombre() const { return nombre_; }
-    int puerto() const { return puerto_; }
 
     // The address this station uses towards the server.
     QString direccionLocal() const;
 
 signals:
-    void terminado(bool conectado);
+    void terminado(bool sentado);
 
 private:
     void fallar();
     void conectado_();
+    void recibir(const QString& linea);
+    void paso(Paso p);
 
-    Juego& j_;
     QString nombre_;
     int puerto_ = 0;
+    bool sentado_ = false;
+    bool rechazado_ = false;
+    QStringList antesDelAsiento_;
     QPointer<QTcpSocket> intento_;
     QPointer<Conexion> tcpClient_;
     QTimer espera_;
 };
-
-// The client of this station's network game, if it is one.
-Cliente* clienteDe(Juego& j);

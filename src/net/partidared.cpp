@@ -1,15 +1,16 @@
 #include "net/partidared.h"
 
+#include "flow/mandos.h"
 #include "game/envio.h"
 #include "game/juego.h"
 #include "game/marcador.h"
 #include "game/pozo.h"
-#include "game/reparto.h"
+#include "net/asientos.h"
+#include "net/chat.h"
 #include "net/cierre.h"
-#include "net/cliente.h"
+#include "net/enlaces.h"
 #include "net/procesardatos.h"
 #include "net/protocolo.h"
-#include "net/servidor.h"
 
 #include <QAbstractSocket>
 #include <QHostInfo>
@@ -40,8 +41,9 @@ void dejarLoAnterior(Juego& j)
     e.desconectados = 0;
     e.turno = 0;
     e.intentoAbierto.fill(false);
-    e.versionDe.fill(0);
+    e.ausente.fill(false);
     e.servidorConfirma = e.turnoConfirmado = e.chequeoEnEspera = false;
+    e.mesaEnEspera = e.finalizando = false;
     marcador::soltarSeleccion(e);
 }
 
@@ -126,7 +128,7 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     // This station's own lobby on that very port makes way for the new one.
     if (Servidor* viejo = servidorDe(j); viejo && puerto != 0 && viejo->puertoEscucha() == puerto)
         dejarLoAnterior(j);
-    auto* srv = new Servidor(j);
+    auto* srv = new Servidor(&j);
     if (!srv->servidor(puerto, direccion)) {
         const QString motivo = motivoPuerto(puerto, srv->error());
         delete srv;
@@ -136,6 +138,14 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     dejarLoAnterior(j);
     Estado& e = j.e;
     e.puerto = puerto;
+    srv->saludo = [&j] {
+        return QStringList{protocolo::kJoined + j.e.datosJugadores[1].nombre + QStringLiteral("(1)"),
+                           protocolo::kModoJuego + textoModoJuego(j.e.modoLineal)};
+    };
+    srv->alRecibir = [&j](int k, const QString& m) { procesarMensaje(j, m, k); };
+    srv->alPresentarse = [&j](int k, const QString& nombre) { presentarJugador(j, k, nombre); };
+    srv->alPerder = [&j](int k) { perderAsiento(j, k); };
+    srv->alVolver = [&j](int k) { volverAsiento(j, k); };
     j.enlace = srv;
     e.esServidor = true;
     e.aceptando = true;
@@ -157,8 +167,20 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
 
 Cliente* iniciarCliente(Juego& j, const EleccionRed& el)
 {
-    // Whatever runs here goes on until the server has answered.
-    auto* cli = new Cliente(j);
+    // Whatever runs here goes on until the server has given us a seat.
+    auto* cli = new Cliente(&j);
+    cli->alPaso = [&j](Cliente::Paso p) {
+        static const char* const textos[] = {"Resolviendo host", "Host resuelto", "Conectando...", "Conectado", "Error"};
+        j.e.barra = QLatin1String(textos[static_cast<int>(p)]);
+        j.cambio();
+    };
+    cli->alRecibir = [&j](const QString& m) { procesarMensaje(j, m, -1); };
+    cli->alPerderse = [&j] {
+        // The server went away, or this station lost the network.
+        desactivarRed(j);
+        j.e.barra = QStringLiteral("Desconectado");
+        UpdateDialog(j, QStringLiteral("Se ha perdido la conexi\u00f3n con el servidor."));
+    };
     cli->conectar(el.servidor, el.nombre, puertoDeTexto(el.puerto));
     return cli;
 }
@@ -167,7 +189,8 @@ bool terminarConexion(Juego& j, Cliente* cli, bool conectado)
 {
     if (!conectado) {
         cli->deleteLater();
-        advertir(j, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
+        advertir(j, cli->rechazado() ? QStringLiteral("La partida ya empez\u00f3 y no hay un asiento libre para usted.")
+                                     : QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
         return false;
     }
     dejarLoAnterior(j);
@@ -182,24 +205,6 @@ bool terminarConexion(Juego& j, Cliente* cli, bool conectado)
     return true;
 }
 
-void empezarPartidaRed(Juego& j)
-{
-    Estado& e = j.e;
-    e.aceptando = false;
-    if (Servidor* s = servidorDe(j))
-        s->dejarDeEscuchar();
-    e.numJugadores = e.numConexiones + 1;
-    repartirFichas(j);
-    nuevaFichaRedonda(j);
-    e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
-    j.timer3.stop();
-    e.enPartida = true;
-    arrancarReloj(j);
-    e.Command1.habilitado = true;
-    e.mn_repar.habilitado = true;
-    j.cambio();
-}
-
 void timer3_Timer(Juego& j)
 {
     if (j.puertaEnTic || !j.f2->pulsada())
@@ -209,7 +214,8 @@ void timer3_Timer(Juego& j)
         j.timer3.stop();
         return;
     }
-    if (j.e.numConexiones == 0) {
+    // Seats whose players have gone again do not make a table.
+    if (clientesPresentes(j) == 0) {
         advertir(j, QStringLiteral("Para inicar la partida de haber al menos dos jugadores"));
         return;
     }
@@ -220,11 +226,16 @@ void mn_finpartida_Click(Juego& j)
 {
     Estado& e = j.e;
     // Each client announces the winner and leaves; the last one to go ends
-    // the game on the server too.
-    if (e.esServidor)
-        enviar(j, protocolo::kFinalizarpartidas);
+    // the game on the server too, and with nobody here it ends at once.
     e.mn_finpartida.habilitado = false;
     j.cambio();
+    if (!e.esServidor || e.finalizando)
+        return;
+    e.finalizando = true;
+    enviar(j, protocolo::kFinalizarpartidas);
+    if (clientesPresentes(j) == 0)
+        if (Servidor* srv = servidorDe(j))
+            srv->enviarami(protocolo::kFinalizarpartidas);
 }
 
 QString ipLocal()

@@ -38,10 +38,6 @@ Cliente* iniciarCliente(Juego& j, const EleccionRed& el);
 // set up for the network game.
 bool terminarConexion(Juego& j, Cliente* cli, bool conectado);
 
-// The server starts the game with the players seated so far: on F2 at the
-// start gate, or by itself when the sixth seat is taken.
-void empezarPartidaRed(Juego& j);
-
 // One tick of the start gate `timer3`.
 void timer3_Timer(Juego& j);
 

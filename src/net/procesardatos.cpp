@@ -6,14 +6,15 @@
 #include "game/marcador.h"
 #include "game/pozo.h"
 #include "game/reparto.h"
+#include "game/tiempos.h"
 #include "game/turno.h"
+#include "net/asientos.h"
 #include "net/chat.h"
 #include "net/cierre.h"
-#include "net/cliente.h"
-#include "net/partidared.h"
+#include "net/enlaces.h"
 #include "net/protocolo.h"
-#include "net/servidor.h"
 
+#include <algorithm>
 
 using namespace protocolo;
 
@@ -26,15 +27,6 @@ void relevar(Juego& j, const QString& mensaje, int origen)
         return;
     if (Servidor* s = servidorDe(j))
         s->SendToAllButOriginator(mensaje, origen);
-}
-
-void mostrarFila(Estado& e, int s, const QString& nombre)
-{
-    e.datosJugadores[s].nombre = nombre;
-    e.Jugadores[s].texto = filaDeRed(s, nombre);
-    e.Jugadores[s].visible = true;
-    e.Fichas[s].visible = true;
-    e.Partidas[s].visible = true;
 }
 
 void fichaValor(Juego& j, const QString& carga)
@@ -90,8 +82,9 @@ void turnoOn(Juego& j, int n, int origen)
         }
         if (origen >= 1) {
             e.intentoAbierto[n] = true;
+            arbitrar(j, n, tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro));
             // A station that says it can wait for it is told its claim stands.
-            if (e.versionDe[n] >= kVersionPropia && srv)
+            if (srv && srv->version(origen) >= kVersionPropia)
                 srv->enviarpersona(kTurnoON + QString::number(n), origen);
         }
     } else if (n == e.miJugador) {
@@ -168,25 +161,22 @@ void presentacion(Estado& e, const QString& carga)
     const auto p = leerPresentacion(carga);
     if (!p)
         return;
-    mostrarFila(e, p->asiento, p->nombre);
-    e.Fichas[p->asiento].texto = QStringLiteral("0");
-    e.Partidas[p->asiento].texto = QStringLiteral("0");
+    e.datosJugadores[p->asiento].nombre = p->nombre;
+    e.Jugadores[p->asiento] = {filaDeRed(p->asiento, p->nombre), true, false};
+    e.Fichas[p->asiento] = {QStringLiteral("0"), true, false};
+    e.Partidas[p->asiento] = {QStringLiteral("0"), true, false};
 }
 
-// A station says which protocol it speaks. A seated client is answered, so
-// it knows its claims will be confirmed.
-void version(Juego& j, int v, int origen)
+// The picks of a client's turn reach the server one by one; with the third
+// the attempt is complete, and its outcome follows the player's notice.
+void ficha(Juego& j, const Mensaje& m, int k, int origen)
 {
     Estado& e = j.e;
-    if (!e.esServidor) {
-        e.servidorConfirma = v >= kVersionPropia;
-        return;
-    }
-    if (origen < 1 || origen >= kMaxJugadores)
-        return;
-    e.versionDe[origen + 1] = v;
-    if (Servidor* srv = servidorDe(j))
-        srv->enviarpersona(kVersion + QString::number(kVersionPropia), origen);
+    e.fichaCU[k].fondo = m.tag == kFichaON ? color::gris : color::blanco;
+    relevar(j, m.tag + QString::number(k), origen);
+    if (origen >= 1 && m.tag == kFichaON
+        && std::count_if(e.fichaCU.begin() + 1, e.fichaCU.end(), [](const FichaCU& f) { return f.fondo == color::gris; }) == 3)
+        arbitrar(j, e.turno, tiempos::ms(tiempos::kAviso + tiempos::kMargenArbitro));
 }
 
 void finalizar(Juego& j)
@@ -221,7 +211,7 @@ void corregir(Juego& j, int k)
         if (!e.Jugadores[s].visible)
             continue;
         srv->enviarpersona(kPuntaje + QString::number(s) + QLatin1Char(',') + QString::number(e.datosJugadores[s].fichas), k);
-        if (e.versionDe[k + 1] >= kVersionPropia)
+        if (srv->version(k) >= kVersionPropia)
             srv->enviarpersona(kGanadas + QString::number(s) + QLatin1Char(',') + QString::number(e.partidasGanadas[s]), k);
     }
 }
@@ -234,7 +224,7 @@ bool permitido(Juego& j, const Mensaje& m, int k)
 {
     const Estado& e = j.e;
     const int s = k + 1;
-    if (m.tag == kMessage || m.tag == kVersion)
+    if (m.tag == kMessage)
         return true;
     if (m.tag == kTurnoON)
         return asiento(m.carga) == s;
@@ -258,11 +248,6 @@ bool permitido(Juego& j, const Mensaje& m, int k)
 }
 
 }  // namespace
-
-QString filaDeRed(int s, const QString& nombre)
-{
-    return QStringLiteral(" %1  %2").arg(s).arg(nombre);
-}
 
 int ganadorGeneral(const Estado& e)
 {
@@ -307,11 +292,10 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
         if (!e.esServidor)
             fichaValor(j, m.carga);
     } else if (m.tag == kFichaOFF || m.tag == kFichaON) {
-        const auto k = ficha(m.carga);
+        const auto k = protocolo::ficha(m.carga);
         if (!k)
             return;
-        e.fichaCU[*k].fondo = m.tag == kFichaON ? color::gris : color::blanco;
-        relevar(j, m.tag + QString::number(*k), viconnection);
+        ficha(j, m, *k, viconnection);
     } else if (m.tag == kDisconnected) {
         if (!e.esServidor)
             e.barra = QStringLiteral("Desconectado");
@@ -341,12 +325,18 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
         UpdateDialog(j, m.carga);
         relevar(j, mensaje, viconnection);
     } else if (m.tag == kVersion) {
-        version(j, enteroInicial(m.carga), viconnection);
+        // The server confirms our claims (it answers only clients that speak this).
+        if (!e.esServidor)
+            e.servidorConfirma = enteroInicial(m.carga) >= kVersionPropia;
     } else if (m.tag == kGanadas) {
         if (const auto p = asientoYValor(m.carga); p && !e.esServidor) {
             e.partidasGanadas[p->asiento] = p->valor;
             e.Partidas[p->asiento].texto = p->texto;
         }
+    } else if (m.tag == kAusente) {
+        const auto c = dosCampos(m.carga);
+        if (const auto n = asiento(c.primero); n && !e.esServidor && c.tieneComa)
+            e.ausente[*n] = enteroInicial(c.segundo) != 0;
     } else if (m.tag == kModoJuego) {
         if (!e.esServidor)
             e.modoLineal = modoLinealDe(m.carga);
@@ -357,22 +347,4 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
         return;
     }
     j.cambio();
-}
-
-void presentarJugador(Juego& j, int k, const QString& nombre)
-{
-    Servidor* srv = servidorDe(j);
-    if (!srv || k < 1 || k >= kMaxJugadores)
-        return;
-    Estado& e = j.e;
-    const QString corto = nombre.left(kLargoNombre);
-    for (int i = 1; i <= e.numConexiones - 1; ++i)
-        srv->enviarpersona(kJoined + e.datosJugadores[i + 1].nombre + QStringLiteral("(%1)").arg(i + 1), k);
-    mostrarFila(e, k + 1, corto);
-    srv->enviaratodos(kJoined + corto + QStringLiteral("(%1)").arg(k + 1), false);
-    srv->enviarpersona(kIdentificacion + QString::number(k + 1), k);
-    j.cambio();
-    // The sixth seat fills the table: the game starts as F2 would start it.
-    if (e.numConexiones == kMaxJugadores - 1)
-        empezarPartidaRed(j);
 }

@@ -16,16 +16,6 @@ void Procesardatos(Juego& j, const QString& vsData, int viconnection);
 // as is anything malformed from anybody.
 void procesarMensaje(Juego& j, const QString& mensaje, int viconnection);
 
-// The server's welcome of connection k, which has just introduced itself
-// with its player's name: it takes seat k + 1.
-void presentarJugador(Juego& j, int k, const QString& nombre);
-
-// A player row of a network game: a blank, the seat, two blanks, the name.
-QString filaDeRed(int s, const QString& nombre);
-
 // The overall winner when the game ends: most matches won, then most tiles
 // won in the match under way; among the seats that have a player.
 int ganadorGeneral(const Estado& e);
-
-// The longest player name the server takes from a client.
-inline constexpr int kLargoNombre = 10;

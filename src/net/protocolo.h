@@ -27,11 +27,20 @@ inline const QString kFinalizarpartidas = QStringLiteral("[Finalizarpartidas]");
 inline const QString kDisconnected = QStringLiteral("[Disconnected]");
 
 // Beyond the fifteen: what this program's stations say to one another and a
-// peer that speaks only the fifteen ignores. "[Version]" declares the
-// protocol a station speaks (a client after "[Joined]", the server in
-// reply); "[Ganadas]" sets a seat's matches won without announcing a match.
+// peer that speaks only the fifteen ignores.
+// - "[Version]": the protocol a station speaks; a client sends it first, the
+//   server answers it when it seats the client.
+// - "[Clave]": the secret of the client's seat, sent to that client alone.
+// - "[Volver]": a client takes its seat back with that secret.
+// - "[Rechazado]": no seat for this connection (the game has started).
+// - "[Ganadas]": seat and matches won, set without announcing a match.
+// - "[Ausente]": seat, then 1 while its player is away, 0 when back.
 inline const QString kVersion = QStringLiteral("[Version]");
+inline const QString kClave = QStringLiteral("[Clave]");
+inline const QString kVolver = QStringLiteral("[Volver]");
+inline const QString kRechazado = QStringLiteral("[Rechazado]");
 inline const QString kGanadas = QStringLiteral("[Ganadas]");
+inline const QString kAusente = QStringLiteral("[Ausente]");
 inline constexpr int kVersionPropia = 2;
 
 // The longest line a peer may send, CR LF excluded. Anything longer is a

@@ -1,21 +1,26 @@
 #include "net/servidor.h"
 
-#include "flow/mandos.h"
-#include "game/juego.h"
 #include "net/conexion.h"
-#include "net/procesardatos.h"
 #include "net/protocolo.h"
 
+#include <QRandomGenerator>
 #include <QTcpSocket>
 #include <QTimer>
 #include <algorithm>
 
-Servidor* servidorDe(Juego& j)
+namespace {
+
+// A seat's secret: 128 random bits, nothing a player could guess from a name.
+QString secretoNuevo()
 {
-    return dynamic_cast<Servidor*>(j.enlace);
+    quint32 bits[4];
+    QRandomGenerator::system()->fillRange(bits);
+    return QByteArray(reinterpret_cast<const char*>(bits), sizeof bits).toHex();
 }
 
-Servidor::Servidor(Juego& j) : QObject(&j), j_(j)
+}  // namespace
+
+Servidor::Servidor(QObject* parent) : QObject(parent)
 {
     connect(&listener_, &QTcpServer::newConnection, this, &Servidor::aceptar);
 }
@@ -23,11 +28,11 @@ Servidor::Servidor(Juego& j) : QObject(&j), j_(j)
 Servidor::~Servidor()
 {
     // Sockets closing as they go must not report to a game that is going too.
-    for (auto& c : sckServer_)
-        if (c)
-            c->alPerderse = nullptr;
-    for (Conexion* c : esperando_)
-        c->alPerderse = nullptr;
+    for (auto& a : asiento_)
+        if (a.c)
+            a.c->alPerderse = nullptr;
+    for (const Espera& w : esperando_)
+        w.c->alPerderse = nullptr;
 }
 
 bool Servidor::servidor(int puerto, const QHostAddress& direccion)
@@ -40,28 +45,27 @@ bool Servidor::servidor(int puerto, const QHostAddress& direccion)
 void Servidor::aceptar()
 {
     while (QTcpSocket* s = listener_.nextPendingConnection()) {
-        if (!j_.e.aceptando) {
-            s->abort();
-            s->deleteLater();
-            continue;
-        }
         auto* c = new Conexion(s, this);
-        esperando_.push_back(c);
+        esperando_.push_back({c, 0});
         if (esperando() > kMaxEsperando)
-            despedir(esperando_.front());
+            despedir(esperando_.front().c);
         c->alRecibir = [this, c](const QString& m) { recibirEnEspera(c, m); };
         c->alPerderse = [this, c] { despedir(c); };
         QTimer::singleShot(esperaPresentacionMs, c, [this, c] { despedir(c); });
-
-        const Estado& e = j_.e;
-        c->enviar(protocolo::kJoined + e.datosJugadores[1].nombre + QStringLiteral("(1)"));
-        c->enviar(protocolo::kModoJuego + textoModoJuego(e.modoLineal));
+        if (saludo)
+            for (const QString& linea : saludo())
+                c->enviar(linea);
     }
+}
+
+std::deque<Servidor::Espera>::iterator Servidor::buscar(Conexion* c)
+{
+    return std::find_if(esperando_.begin(), esperando_.end(), [c](const Espera& w) { return w.c == c; });
 }
 
 void Servidor::despedir(Conexion* c)
 {
-    const auto it = std::find(esperando_.begin(), esperando_.end(), c);
+    const auto it = buscar(c);
     if (it == esperando_.end())
         return;
     esperando_.erase(it);
@@ -71,66 +75,121 @@ void Servidor::despedir(Conexion* c)
 
 void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
 {
-    // Until it has introduced itself a connection has no seat to speak for.
+    // Until it has a seat a connection may only say which protocol it
+    // speaks, take its seat back, or introduce itself.
+    const auto it = buscar(c);
+    if (it == esperando_.end())
+        return;
     const auto m = protocolo::separar(mensaje);
-    if (m.tag != protocolo::kJoined)
-        return;
-    if (!j_.e.aceptando || j_.e.numConexiones >= kMaxJugadores - 1) {
-        despedir(c);
-        return;
+    if (m.tag == protocolo::kVersion) {
+        it->version = std::clamp(protocolo::enteroInicial(m.carga), 0, 99);
+    } else if (m.tag == protocolo::kVolver) {
+        for (int k = 1; k <= asientos_; ++k) {
+            if (!m.carga.isEmpty() && asiento_[k].secreto == m.carga) {
+                sentar(c, k, it->version);
+                if (alVolver)
+                    alVolver(k);
+                return;
+            }
+        }
+    } else if (m.tag == protocolo::kJoined) {
+        if (!admiteNuevos || asientos_ >= kConexiones) {
+            c->enviar(protocolo::kRechazado);
+            despedir(c);
+            return;
+        }
+        const int k = ++asientos_;
+        asiento_[k].secreto = secretoNuevo();
+        sentar(c, k, it->version);
+        if (alPresentarse)
+            alPresentarse(k, m.carga);
     }
-    esperando_.erase(std::find(esperando_.begin(), esperando_.end(), c));
-    const int k = ++j_.e.numConexiones;
-    sckServer_[k] = c;
-    c->alRecibir = [this, k](const QString& m) { procesarMensaje(j_, m, k); };
-    c->alPerderse = [this, k] { perdida(k); };
-    presentarJugador(j_, k, m.carga);
 }
 
-void Servidor::perdida(int k)
+void Servidor::sentar(Conexion* c, int k, int version)
 {
-    Estado& e = j_.e;
-    const int s = k + 1;
-    enviaratodos(protocolo::kMessage + e.datosJugadores[s].nombre + QStringLiteral(" ") + QStringLiteral(" se ha desconectado"), true);
-    // Whoever leaves holding the turn gives it back, or nobody could play on.
-    if (e.turno == s)
-        enviaratodos(protocolo::kTurnoOFF + QString::number(s), true);
-    ++e.desconectados;
-    if (e.desconectados == e.numConexiones)
-        enviarami(protocolo::kFinalizarpartidas);
+    esperando_.erase(buscar(c));
+    Asiento& a = asiento_[k];
+    // Whoever presents the secret last has the seat; an older connection
+    // still holding it is closed.
+    if (a.c && a.c != c) {
+        a.c->alPerderse = nullptr;
+        a.c->cerrar();
+        a.c->deleteLater();
+    }
+    a.c = c;
+    a.version = version;
+    a.chatDisponible = kRafagaChat;
+    a.chatDesde.start();
+    c->alRecibir = [this, k](const QString& m) { recibir(k, m); };
+    c->alPerderse = [this, k, c] { perdida(k, c); };
+    if (version >= protocolo::kVersionPropia) {
+        c->enviar(protocolo::kVersion + QString::number(protocolo::kVersionPropia));
+        c->enviar(protocolo::kClave + a.secreto);
+    }
 }
 
-void Servidor::dejarDeEscuchar()
+void Servidor::perdida(int k, Conexion* c)
 {
-    listener_.close();
-    while (!esperando_.empty())
-        despedir(esperando_.front());
+    if (asiento_[k].c != c)
+        return;
+    asiento_[k].c = nullptr;
+    c->deleteLater();
+    if (alPerder)
+        alPerder(k);
+}
+
+bool Servidor::chatPermitido(Asiento& a)
+{
+    if (pausaChatMs <= 0)
+        return true;
+    const qint64 nuevos = a.chatDesde.elapsed() / pausaChatMs;
+    if (nuevos > 0) {
+        a.chatDisponible = static_cast<int>(std::min<qint64>(kRafagaChat, a.chatDisponible + nuevos));
+        a.chatDesde.start();
+    }
+    if (a.chatDisponible <= 0)
+        return false;
+    --a.chatDisponible;
+    return true;
+}
+
+void Servidor::recibir(int k, const QString& mensaje)
+{
+    if (mensaje.startsWith(protocolo::kMessage) && !chatPermitido(asiento_[k]))
+        return;
+    if (alRecibir)
+        alRecibir(k, mensaje);
 }
 
 void Servidor::cerrarTodo()
 {
-    dejarDeEscuchar();
-    for (auto& c : sckServer_) {
-        if (c)
-            c->cerrar();
+    listener_.close();
+    while (!esperando_.empty())
+        despedir(esperando_.front().c);
+    for (auto& a : asiento_) {
+        if (a.c) {
+            a.c->alPerderse = nullptr;
+            a.c->cerrar();
+        }
+        a.secreto.clear();
     }
 }
 
 bool Servidor::conectada(int k) const
 {
-    return k >= 1 && k < static_cast<int>(sckServer_.size()) && sckServer_[k] && sckServer_[k]->conectada();
+    return valido(k) && asiento_[k].c && asiento_[k].c->conectada();
 }
 
 void Servidor::enviarpersona(const QString& vsData, int viconnection)
 {
-    if (viconnection >= 1 && viconnection < static_cast<int>(sckServer_.size()) && sckServer_[viconnection])
-        sckServer_[viconnection]->enviar(vsData);
+    if (valido(viconnection) && asiento_[viconnection].c)
+        asiento_[viconnection].c->enviar(vsData);
 }
 
 void Servidor::enviaratodos(const QString& vsData, bool vbSelf)
 {
-    const int n = j_.e.numConexiones;
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= asientos_; ++k) {
         if (conectada(k))
             enviarpersona(vsData, k);
     }
@@ -140,8 +199,7 @@ void Servidor::enviaratodos(const QString& vsData, bool vbSelf)
 
 void Servidor::SendToAllButOriginator(const QString& vsData, int viconnection)
 {
-    const int n = j_.e.numConexiones;
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= asientos_; ++k) {
         if (conectada(k) && k != viconnection)
             enviarpersona(vsData, k);
     }
@@ -149,5 +207,6 @@ void Servidor::SendToAllButOriginator(const QString& vsData, int viconnection)
 
 void Servidor::enviarami(const QString& vsData)
 {
-    Procesardatos(j_, vsData + QStringLiteral("\r\n"), -1);
+    if (alRecibir)
+        alRecibir(-1, vsData);
 }

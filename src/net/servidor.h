@@ -1,33 +1,55 @@
 #pragma once
-// The server of a network game: the listener, the connections of the
-// players who joined (connection k is seat k + 1; the server's own player is
-// seat 1) and the operations that send to one, to all, to all but one and to
-// itself. A connection takes a seat only when it introduces itself.
+// The server's side of the network: the listener, one connection for each
+// seat taken (connection k = 1..5) and the operations that send to one, to
+// all, to all but one and to itself. It deals in lines, seats and secrets
+// and knows nothing of the game: the layer above installs its handlers and
+// is told when a line arrives, a seat is taken, lost or taken back.
 
 #include "game/puertos.h"
 #include "game/tiempos.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QTcpServer>
 #include <array>
 #include <deque>
+#include <functional>
 
 class Conexion;
-class Juego;
 
 class Servidor : public QObject, public Enlace {
     Q_OBJECT
 public:
-    explicit Servidor(Juego& j);
+    explicit Servidor(QObject* parent = nullptr);
     ~Servidor() override;
 
-    // How long a new connection may stay silent before "[Joined]", and how
-    // many may wait at once: a flood of silent connections must not lock
-    // honest players out.
+    static constexpr int kConexiones = 5;
+
+    // How long a new connection may stay silent before it introduces itself,
+    // and how many may wait at once: a flood of silent connections must not
+    // lock honest players out.
     int esperaPresentacionMs = tiempos::ms(tiempos::kPresentacion);
     static constexpr int kMaxEsperando = 16;
+
+    // Chat lines a player may have relayed in a burst, and how often one more
+    // is allowed (0: no pacing): a person cannot type faster, and a flood
+    // must not push an honest but slower reader over its send cap.
+    static constexpr int kRafagaChat = 8;
+    int pausaChatMs = tiempos::ms(250);
+
+    // The layer above.
+    std::function<QStringList()> saludo;                    // to a new connection, before it speaks
+    std::function<void(int k, const QString&)> alRecibir;  // a line from connection k; -1 = to itself
+    std::function<void(int k, const QString& nombre)> alPresentarse;  // a newcomer took connection k
+    std::function<void(int k)> alPerder;                   // connection k is gone; its seat waits
+    std::function<void(int k)> alVolver;                   // its secret brought connection k's seat back
+
+    // Whether a newcomer may still take a seat (the lobby). Seats taken can
+    // be taken back with their secret until everything is closed.
+    bool admiteNuevos = true;
 
     // Starts listening. False when the port cannot be used (error() and
     // errorString() say why).
@@ -35,13 +57,17 @@ public:
     QAbstractSocket::SocketError error() const { return listener_.serverError(); }
     QString errorString() const { return listener_.errorString(); }
     quint16 puertoEscucha() const { return listener_.serverPort(); }
+    QHostAddress direccionEscucha() const { return listener_.serverAddress(); }
 
-    // The game has started: nobody else may join, and whoever is still
-    // waiting to introduce itself is sent away.
-    void dejarDeEscuchar();
-
-    // Closes the listener and every connection. Nothing is told to the game.
+    // Closes the listener and every connection; nothing is reported, and no
+    // seat can be taken back any more.
     void cerrarTodo();
+
+    int asientos() const { return asientos_; }  // connections 1..asientos() have been taken
+    bool conectada(int k) const;
+    int version(int k) const { return valido(k) ? asiento_[k].version : 0; }
+    QString secreto(int k) const { return valido(k) ? asiento_[k].secreto : QString(); }
+    int esperando() const { return static_cast<int>(esperando_.size()); }
 
     void enviaratodos(const QString& vsData, bool vbSelf) override;
     void enviaraservidor(const QString&) override {}
@@ -49,20 +75,31 @@ public:
     void SendToAllButOriginator(const QString& vsData, int viconnection);
     void enviarami(const QString& vsData);
 
-    bool conectada(int k) const;
-    int esperando() const { return static_cast<int>(esperando_.size()); }
-
 private:
+    struct Asiento {
+        QPointer<Conexion> c;
+        QString secreto;
+        int version = 0;
+        int chatDisponible = kRafagaChat;
+        QElapsedTimer chatDesde;
+    };
+    struct Espera {
+        Conexion* c;
+        int version = 0;
+    };
+
+    static bool valido(int k) { return k >= 1 && k <= kConexiones; }
     void aceptar();
     void recibirEnEspera(Conexion* c, const QString& mensaje);
+    void sentar(Conexion* c, int k, int version);
     void despedir(Conexion* c);
-    void perdida(int k);
+    void perdida(int k, Conexion* c);
+    void recibir(int k, const QString& mensaje);
+    bool chatPermitido(Asiento& a);
+    std::deque<Espera>::iterator buscar(Conexion* c);
 
-    Juego& j_;
-    QTcpServer listener_;                        // sckServer(0)
-    std::array<QPointer<Conexion>, 6> sckServer_{};  // 1..5, one per seat taken
-    std::deque<Conexion*> esperando_;            // accepted, not yet introduced
+    QTcpServer listener_;
+    std::array<Asiento, kConexiones + 1> asiento_{};  // 1..5
+    int asientos_ = 0;
+    std::deque<Espera> esperando_;  // accepted, not yet introduced
 };
-
-// The server of this station's network game, if it runs one.
-Servidor* servidorDe(Juego& j);

@@ -6,7 +6,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/teclaf2.h"
 #include "net/partidared.h"
-#include "net/servidor.h"
+#include "net/enlaces.h"
 #include "partida.h"
 
 #include <QAction>

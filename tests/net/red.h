@@ -5,7 +5,7 @@
 #include "dobles.h"
 #include "net/cliente.h"
 #include "net/partidared.h"
-#include "net/servidor.h"
+#include "net/enlaces.h"
 #include "partida.h"
 
 #include <QSignalSpy>

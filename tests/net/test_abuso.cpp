@@ -3,23 +3,16 @@
 // honest players lose nothing and every station's state stays valid.
 
 #include "net/chat.h"
+#include "net/conexion.h"
 #include "red.h"
 
-#include <numeric>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <algorithm>
 
 namespace {
 
 QByteArray relleno(int i) { return "[Message]f" + QByteArray::number(i) + ':' + QByteArray(8000, 'x') + "\r\n"; }
-
-// The chat lines "f<i>:" of a flood, in the order they arrived.
-QList<int> inundacion(const QByteArray& leido)
-{
-    QList<int> v;
-    for (const QByteArray& l : leido.split('\n'))
-        if (l.startsWith("[Message]f"))
-            v << l.mid(10, l.indexOf(':') - 10).toInt();
-    return v;
-}
 
 bool sano(const JuegoDePrueba& p)
 {
@@ -41,6 +34,8 @@ private slots:
     void cincuentaMudas()
     {
         Mesa m;
+        Servidor* srv = servidorDe(m.servidor.j);
+        srv->esperaPresentacionMs = 2000;
         std::vector<std::unique_ptr<QTcpSocket>> mudas;
         for (int i = 0; i < 50; ++i) {
             mudas.push_back(std::make_unique<QTcpSocket>());
@@ -49,7 +44,6 @@ private slots:
         auto cerradas = [&] {
             return std::count_if(mudas.begin(), mudas.end(), [](auto& s) { return s->state() == QAbstractSocket::UnconnectedState; });
         };
-        Servidor* srv = servidorDe(m.servidor.j);
         QVERIFY(QTest::qWaitFor([&] { return cerradas() == 50 - Servidor::kMaxEsperando; }, 5000));
         QCOMPARE(srv->esperando(), Servidor::kMaxEsperando);
         guionReparto(m.servidor.azar);
@@ -66,59 +60,67 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 4; }));
         jugar(m[4], 0, {1, 1, 1, 2, 1, 3});
         QVERIFY(m.todos([](const Estado& e) { return e.Fichas[4].texto == QStringLiteral("1") && e.turno == 0 && e.fichaRE != QStringLiteral("19"); }));
+        QVERIFY(QTest::qWaitFor([&] { return cerradas() == 50; }, srv->esperaPresentacionMs + 2000));
         QCOMPARE(srv->esperando(), 0);
-        QVERIFY(QTest::qWaitFor([&] { return cerradas() == 50; }, 5000));
         QCOMPARE(m[4].aviso.textos, QStringList{QStringLiteral("Dario, Te has ganado esta ficha")});
         m[4].aviso.textos.clear();
         for (int s = 1; s <= 6; ++s)
             QVERIFY(sano(m[s]));
     }
 
-    // A player that stops reading while the chat floods is dropped once a
-    // megabyte waits for it, as if it had left; the others get every line,
-    // in order.
-    void noLee()
+    // A chat flood is paced: the server relays a short burst, then a few
+    // lines a second, in order, and drops the rest; so a player that has
+    // stopped reading is not pushed over its send cap and keeps its seat.
+    void inundacionPausada()
     {
         Mesa m;
         QVERIFY(m.unir(QStringLiteral("Beto")));
+        Servidor* srv = servidorDe(m.servidor.j);
+        srv->pausaChatMs = 100;
         QTcpSocket tapon;
-        tapon.setReadBufferSize(4096);  // and never read: the OS buffers fill, then the server's
+        tapon.setReadBufferSize(4096);  // and never read
         tapon.connectToHost(QHostAddress::LocalHost, m.puerto);
         QVERIFY(tapon.waitForConnected(3000));
         tapon.write("[Joined]Tapon\r\n");
-        QVERIFY(QTest::qWaitFor([&] { return m.servidor.j.e.numConexiones == 2; }, 5000));
-        Crudo oyente(m.puerto), charla(m.puerto);
-        oyente.escribir("[Joined]Oye\r\n");
-        QVERIFY(oyente.espera("[Identificacion]4\r\n"));
+        Crudo charla(m.puerto), oyente(m.puerto);
         charla.escribir("[Joined]Charla\r\n");
-        QVERIFY(charla.espera("[Identificacion]5\r\n"));
+        QVERIFY(charla.espera("[Identificacion]4\r\n"));
+        oyente.escribir("[Joined]Oye\r\n");
+        QVERIFY(oyente.espera("[Identificacion]5\r\n"));
+        QElapsedTimer reloj;
+        reloj.start();
+        for (int i = 0; i < 400; ++i)
+            charla.escribir(relleno(i));
+        QVERIFY(QTest::qWaitFor([&] {
+            charla.escribir("[Message]fin\r\n");
+            return oyente.leido.contains("[Message]fin\r\n");
+        }, 10000));
+        QList<int> pasadas;
+        for (const QByteArray& l : oyente.leido.split('\n'))
+            if (l.startsWith("[Message]f") && l.contains(':'))
+                pasadas << l.mid(10, l.indexOf(':') - 10).toInt();
+        QVERIFY(std::is_sorted(pasadas.begin(), pasadas.end()) && pasadas.mid(0, Servidor::kRafagaChat) == QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
+        QVERIFY(pasadas.size() <= Servidor::kRafagaChat + reloj.elapsed() / srv->pausaChatMs + 1);
+        QVERIFY(srv->conectada(2) && m.servidor.j.e.desconectados == 0 && sano(m[1]) && sano(m[2]));
+    }
 
-        // The flood goes on as fast as the honest players read it, until the
-        // one that does not read is dropped; bounded.
+    // A peer that stops reading is dropped once a megabyte waits for it.
+    void colaLlena()
+    {
+        QTcpServer escucha;
+        QVERIFY(escucha.listen(QHostAddress::LocalHost, 0));
+        QTcpSocket tapon;
+        tapon.setReadBufferSize(4096);
+        tapon.connectToHost(QHostAddress::LocalHost, escucha.serverPort());
+        QVERIFY(tapon.waitForConnected(3000) && escucha.waitForNewConnection(3000));
+        Conexion c(escucha.nextPendingConnection());
+        int perdidas = 0;
+        c.alPerderse = [&] { ++perdidas; };
         int enviadas = 0;
-        bool cortado = false;
-        QList<int> recibidas;
-        auto leer = [&] {
-            const QByteArray hecho = oyente.leido.left(oyente.leido.lastIndexOf('\n') + 1);
-            oyente.leido.remove(0, hecho.size());
-            recibidas += inundacion(hecho);
-            cortado = cortado || hecho.contains("[Message]Tapon  se ha desconectado\r\n");
-            return recibidas.size() == enviadas && m[2].j.e.txtDialog.endsWith(QString::fromLatin1(relleno(enviadas - 1).mid(9).chopped(2)));
-        };
-        while (enviadas < 2000 && !cortado) {
-            QByteArray tanda;
-            for (int i = 0; i < 50; ++i)
-                tanda += relleno(enviadas++);
-            charla.escribir(tanda);
-            QVERIFY(QTest::qWaitFor(leer, 10000));
-        }
-        QVERIFY(cortado);
-        QList<int> todas(enviadas);
-        std::iota(todas.begin(), todas.end(), 0);
-        QCOMPARE(recibidas, todas);
-        QVERIFY(m[2].j.e.txtDialog.size() <= kLargoPanelChat && m.servidor.j.e.txtDialog.size() <= kLargoPanelChat);
-        QCOMPARE(m.servidor.j.e.desconectados, 1);
-        QVERIFY(sano(m[1]) && sano(m[2]));
+        while (c.conectada() && enviadas < 1000)
+            c.enviar(QString(8000, QLatin1Char('x'))), ++enviadas;
+        QVERIFY(!c.conectada() && enviadas * 8002 > Conexion::kColaMaxima);
+        QVERIFY(QTest::qWaitFor([&] { return perdidas == 1; }, 3000));
     }
 
     // Peers that break off mid-message, send a megabyte without CR LF, or

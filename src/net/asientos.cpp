@@ -1,0 +1,193 @@
+#include "net/asientos.h"
+
+#include "flow/mandos.h"
+#include "game/envio.h"
+#include "game/juego.h"
+#include "game/marcador.h"
+#include "game/reparto.h"
+#include "game/turno.h"
+#include "net/enlaces.h"
+#include "net/protocolo.h"
+
+using namespace protocolo;
+
+namespace {
+
+void mostrarFila(Estado& e, int s, const QString& nombre)
+{
+    e.datosJugadores[s].nombre = nombre;
+    e.Jugadores[s] = {filaDeRed(s, nombre), true, false};
+    e.Fichas[s].visible = true;
+    e.Partidas[s].visible = true;
+}
+
+// What only this program's clients understand goes to them alone, so a
+// peer that speaks only the original messages sees nothing new.
+void aLosNuestros(Servidor& srv, const QString& mensaje, int salvo = 0)
+{
+    for (int k = 1; k <= srv.asientos(); ++k)
+        if (k != salvo && srv.version(k) >= kVersionPropia)
+            srv.enviarpersona(mensaje, k);
+}
+
+QString par(const QString& tag, int a, int b)
+{
+    return tag + QString::number(a) + QLatin1Char(',') + QString::number(b);
+}
+
+void marcarAusente(Juego& j, Servidor& srv, int s, bool ausente)
+{
+    Estado& e = j.e;
+    e.ausente[s] = ausente;
+    e.desconectados = srv.asientos() - clientesPresentes(j);
+    aLosNuestros(srv, par(kAusente, s, ausente ? 1 : 0), s - 1);
+}
+
+// Every client away: the clock stops and the table waits for them, or, once
+// "Finalizar partida" was chosen, the game ends on the server too.
+void mesaSinClientes(Juego& j)
+{
+    Estado& e = j.e;
+    if (e.finalizando) {
+        if (Servidor* srv = servidorDe(j))
+            srv->enviarami(kFinalizarpartidas);
+        return;
+    }
+    if (!e.enPartida)
+        return;  // a lobby simply goes on waiting
+    e.mesaEnEspera = true;
+    j.Timer1.stop();
+    e.barra = QStringLiteral("Esperando a que vuelvan los jugadores... \"Finalizar partida\" termina el juego.");
+}
+
+// The table as it stands, for a player who takes a seat back.
+void restaurar(Juego& j, Servidor& srv, int k)
+{
+    const Estado& e = j.e;
+    const int yo = k + 1;
+    auto a = [&](const QString& m) { srv.enviarpersona(m, k); };
+    for (int s = 1; s <= srv.asientos() + 1; ++s)
+        a(kJoined + e.datosJugadores[s].nombre + QStringLiteral("(%1)").arg(s));
+    a(kIdentificacion + QString::number(yo));
+    a(kModoJuego + textoModoJuego(e.modoLineal));
+    if (!e.enPartida)
+        return;
+    for (int t = 1; t <= kFichas; ++t)
+        a(kFichaValor + QString::number(t) + QLatin1Char(',') + e.Valor[t]);
+    a(kFichaRedonda + e.fichaRE + QLatin1Char(',') + e.fichasRedondas);
+    for (int s = 1; s <= srv.asientos() + 1; ++s) {
+        a(par(kPuntaje, s, e.datosJugadores[s].fichas));
+        a(par(kGanadas, s, e.partidasGanadas[s]));
+        if (e.ausente[s])
+            a(par(kAusente, s, 1));
+    }
+    if (e.turno != 0) {
+        a(kTurnoON + QString::number(e.turno));
+        for (int t = 1; t <= kFichas; ++t)
+            if (e.fichaCU[t].fondo == color::gris)
+                a(kFichaON + QString::number(t));
+    }
+    a(kRelog + e.relog.texto);
+}
+
+}  // namespace
+
+QString filaDeRed(int s, const QString& nombre)
+{
+    return QStringLiteral(" %1  %2").arg(s).arg(nombre);
+}
+
+int clientesPresentes(const Juego& j)
+{
+    const auto* srv = dynamic_cast<const Servidor*>(j.enlace);
+    int n = 0;
+    for (int k = 1; srv && k <= srv->asientos(); ++k)
+        n += srv->conectada(k);
+    return n;
+}
+
+void presentarJugador(Juego& j, int k, const QString& nombre)
+{
+    Servidor* srv = servidorDe(j);
+    if (!srv || k < 1 || k >= kMaxJugadores)
+        return;
+    Estado& e = j.e;
+    e.numConexiones = srv->asientos();
+    const QString corto = nombre.left(kLargoNombre);
+    for (int i = 1; i <= e.numConexiones - 1; ++i)
+        srv->enviarpersona(kJoined + e.datosJugadores[i + 1].nombre + QStringLiteral("(%1)").arg(i + 1), k);
+    mostrarFila(e, k + 1, corto);
+    srv->enviaratodos(kJoined + corto + QStringLiteral("(%1)").arg(k + 1), false);
+    srv->enviarpersona(kIdentificacion + QString::number(k + 1), k);
+    j.cambio();
+    // The sixth seat fills the table: the game starts as F2 would start it.
+    if (e.numConexiones == kMaxJugadores - 1)
+        empezarPartidaRed(j);
+}
+
+void perderAsiento(Juego& j, int k)
+{
+    Servidor* srv = servidorDe(j);
+    if (!srv)
+        return;
+    const int s = k + 1;
+    srv->enviaratodos(kMessage + j.e.datosJugadores[s].nombre + QStringLiteral(" ") + QStringLiteral(" se ha desconectado"), true);
+    // Whoever leaves holding the turn gives it back, or nobody could play on.
+    terminarTurnoDesdeServidor(j, s);
+    marcarAusente(j, *srv, s, true);
+    if (clientesPresentes(j) == 0)
+        mesaSinClientes(j);
+    j.cambio();
+}
+
+void volverAsiento(Juego& j, int k)
+{
+    Servidor* srv = servidorDe(j);
+    if (!srv)
+        return;
+    Estado& e = j.e;
+    const int s = k + 1;
+    restaurar(j, *srv, k);
+    marcarAusente(j, *srv, s, false);
+    srv->enviaratodos(kMessage + e.datosJugadores[s].nombre + QStringLiteral(" ha vuelto"), true);
+    if (e.mesaEnEspera) {
+        e.mesaEnEspera = false;
+        e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
+        arrancarReloj(j);
+    }
+    j.cambio();
+}
+
+void empezarPartidaRed(Juego& j)
+{
+    Estado& e = j.e;
+    e.aceptando = false;
+    if (Servidor* s = servidorDe(j))
+        s->admiteNuevos = false;
+    e.numJugadores = e.numConexiones + 1;
+    repartirFichas(j);
+    nuevaFichaRedonda(j);
+    e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
+    j.timer3.stop();
+    e.enPartida = true;
+    arrancarReloj(j);
+    e.Command1.habilitado = true;
+    e.mn_repar.habilitado = true;
+    if (clientesPresentes(j) == 0)
+        mesaSinClientes(j);
+    j.cambio();
+}
+
+void arbitrar(Juego& j, int s, int ms)
+{
+    j.e.turnoArbitrado = s;
+    j.arbitro.start(ms);
+}
+
+void arbitro_Timer(Juego& j)
+{
+    Estado& e = j.e;
+    j.arbitro.stop();
+    if (e.esServidor && e.turno != 0 && e.turno == e.turnoArbitrado && e.turno != e.miJugador)
+        terminarTurnoDesdeServidor(j, e.turno);
+}

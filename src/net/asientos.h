@@ -1,0 +1,41 @@
+#pragma once
+// The seats of a network game as the server keeps them: a newcomer seated,
+// a player gone (the seat waits, away), a seat taken back with its secret
+// (everything restored), the table that waits while every client is away,
+// and the referee of a client's turn. Also the start of the game.
+
+#include <QString>
+
+class Juego;
+
+// The longest player name the server takes from a client.
+inline constexpr int kLargoNombre = 10;
+
+// A player row of a network game: a blank, the seat, two blanks, the name.
+QString filaDeRed(int s, const QString& nombre);
+
+// Connection k introduced itself with its player's name: seat k + 1.
+void presentarJugador(Juego& j, int k, const QString& nombre);
+
+// Connection k is gone: the others are told, a turn it held is free again,
+// and its seat waits for it.
+void perderAsiento(Juego& j, int k);
+
+// Connection k's seat was taken back: the player gets the whole table as it
+// stands, with no notice, and everybody hears of the return.
+void volverAsiento(Juego& j, int k);
+
+// How many clients' seats are taken and how many of them are here now.
+int clientesPresentes(const Juego& j);
+
+// The server starts the game with the players seated so far: on F2 at the
+// start gate, or by itself when the sixth seat is taken.
+void empezarPartidaRed(Juego& j);
+
+// The server has accepted a claim of client seat s, or seen its third tile:
+// the turn is watched for a turn time (or a notice) plus a margin.
+void arbitrar(Juego& j, int s, int ms);
+
+// The referee's timer: a client's turn that has not ended is ended by the
+// server, without a tile lost.
+void arbitro_Timer(Juego& j);

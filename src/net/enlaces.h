@@ -1,0 +1,9 @@
+#pragma once
+// The network link a station has installed, as the server or as a client.
+
+#include "game/juego.h"
+#include "net/cliente.h"
+#include "net/servidor.h"
+
+inline Servidor* servidorDe(Juego& j) { return dynamic_cast<Servidor*>(j.enlace); }
+inline Cliente* clienteDe(Juego& j) { return dynamic_cast<Cliente*>(j.enlace); }
