@@ -147,8 +147,8 @@ void volverAsiento(Juego& j, int k)
         return;
     Estado& e = j.e;
     const int s = k + 1;
-    restaurar(j, *srv, k);
     marcarAusente(j, *srv, s, false);
+    restaurar(j, *srv, k);
     srv->enviaratodos(kMessage + e.datosJugadores[s].nombre + QStringLiteral(" ha vuelto"), true);
     if (e.mesaEnEspera) {
         e.mesaEnEspera = false;

@@ -9,6 +9,7 @@
 #include "game/reparto.h"
 #include "game/tiempos.h"
 #include "net/cierre.h"
+#include "net/protocolo.h"
 #include "red.h"
 
 namespace {
@@ -177,6 +178,32 @@ private slots:
         carla.j.enlace->enviaraservidor(QStringLiteral("[Partidas]3,1"));
         QTest::qWait(50);
         QVERIFY(m.todos([](const Estado& e) { return e.Partidas[3].texto == QStringLiteral("0") && pozo::cantidad(e.fichasRedondas) == 49; }));
+    }
+
+    // A peer that speaks only the fifteen original messages plays a whole
+    // game: it joins, claims, scores and is told the end, and hears nothing
+    // it would not understand.
+    void parDeLosQuince()
+    {
+        Mesa m;
+        QVERIFY(m.unir(QStringLiteral("Beto")));
+        Crudo pepe(m.puerto);
+        pepe.escribir("[Joined]Pepe\r\n");
+        QVERIFY(pepe.espera("[Identificacion]3\r\n") && m.empezar(19) && pepe.espera("[ficharedonda]19,"));
+        pepe.escribir("[TurnoON]3\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[ficharedonda]\r\n[TurnoOFF]3\r\n[Puntaje]3,1\r\n");
+        QVERIFY(m.todos([](const Estado& e) {
+            return e.Fichas[3].texto == QStringLiteral("1") && e.turno == 0 && e.fichaRE != QStringLiteral("19");
+        }));
+        mn_finpartida_Click(m[1].j);
+        QVERIFY(pepe.espera("[Finalizarpartidas]\r\n"));
+        pepe.s.disconnectFromHost();
+        QVERIFY(QTest::qWaitFor([&] { return !m[1].caja.cajas.empty(); }, 3000));
+        QCOMPARE(m[1].caja.cajas[0].texto, QStringLiteral("El ganador general del juego es Pepe"));
+        using namespace protocolo;
+        const QStringList quince{kJoined, kIdentificacion, kModoJuego, kMessage, kFichaRedonda, kFichaValor, kFichaON, kFichaOFF,
+                                 kTurnoON, kTurnoOFF, kPuntaje, kPartidas, kRelog, kFinalizarpartidas, kDisconnected};
+        for (const QByteArray& l : pepe.leido.split('\n'))
+            QVERIFY2(l.isEmpty() || quince.contains(separar(QString::fromLatin1(l)).tag), l.constData());
     }
 
     // A network game that cannot start leaves the game that ran as it was,

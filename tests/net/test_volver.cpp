@@ -1,0 +1,148 @@
+// Stations that freeze, leave and come back: the server's referee frees a
+// frozen player's turn, a seat waits for its player, and the player takes it
+// back with the secret its station kept, to the whole table as it stands.
+
+#include "flow/mandos.h"
+#include "flow/temporizadores.h"
+#include "game/tiempos.h"
+#include "net/cierre.h"
+#include "game/marcador.h"
+#include "net/claves.h"
+#include "red.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+// What every station must agree on.
+QStringList mesa(const Estado& e)
+{
+    QStringList f{e.fichaRE, e.fichasRedondas, QString::number(e.turno), QString::number(e.modoLineal)};
+    for (int k = 1; k <= kFichas; ++k)
+        f << e.Valor[k];
+    for (int s = 1; s <= kMaxJugadores; ++s)
+        f << e.Jugadores[s].texto + e.Fichas[s].texto + e.Partidas[s].texto + QString::number(e.ausente[s]);
+    return f;
+}
+
+void vivo(JuegoDePrueba& p) { conectarTemporizadores(p.j); }
+
+}  // namespace
+
+class TestVolver : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
+
+    // A player frozen while holding the turn (a raw peer that falls
+    // silent): the turn is free a turn time and 2 s after the claim, nobody
+    // loses a tile, and the late timeout it sends when it wakes is undone.
+    void congelado()
+    {
+        Mesa m;
+        vivo(m.servidor);
+        QVERIFY(m.unir(QStringLiteral("Beto")));
+        Crudo dora(m.puerto);
+        dora.escribir("[Version]2\r\n[Joined]Dora\r\n");
+        QVERIFY(dora.espera("[Identificacion]3\r\n") && m.empezar(19));
+        QElapsedTimer t;
+        t.start();
+        dora.escribir("[TurnoON]3\r\n");
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3000));
+        const int limite = tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro);
+        QVERIFY2(t.elapsed() >= limite && t.elapsed() < limite + 500, qPrintable(QString::number(t.elapsed())));
+        dora.leido.clear();
+        dora.escribir("[Puntaje]3,-1\r\n[TurnoOFF]3\r\n");
+        QVERIFY(dora.espera("[Puntaje]3,0\r\n"));
+        QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("0") && e.turno == 0; }));
+    }
+
+    // Beto's connection drops mid-game; his seat waits, greyed everywhere.
+    // A fresh program of his takes it back with the kept secret: the same
+    // seat and the whole table, with no notice. The secret presented again
+    // moves the seat to the newer connection; a wrong one gets nothing.
+    void volverAlAsiento()
+    {
+        Mesa m;
+        for (const char* n : {"Beto", "Carla"})
+            QVERIFY(m.unir(QLatin1String(n)));
+        QVERIFY(m.empezar(19));
+        JuegoDePrueba &ana = m[1], &carla = m[3];
+        for (int s = 1; s <= 3; ++s)
+            marcador::sumarPartida(m[s].j.e, 3);  // a match Carla won earlier
+        Command1_Click(m[2].j);
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 2; }));
+        jugar(m[2], 0, {1, 1, 1, 2, 1, 3});
+        mn_mod_Click(ana.j, 2);
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }));
+        Command1_Click(carla.j);
+        QVERIFY(m.todos([](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("1") && e.turno == 3 && e.modoLineal; }));
+        jugar(carla, 0, {2, 2});
+
+        cerrarConexiones(m[2].j);
+        QVERIFY(m.todos([](const Estado& e) { return e.ausente[2] || e.miJugador == 2; }));
+        QVERIFY(ana.j.Timer1.isActive() && ana.caja.cajas.empty());
+
+        JuegoDePrueba beto;
+        QVERIFY(Mesa::conectarA(beto, QStringLiteral("Beto"), m.puerto));
+        QTest::qWaitFor([&] { return mesa(beto.j.e) == mesa(ana.j.e); }, 3000);
+        QCOMPARE(mesa(beto.j.e), mesa(ana.j.e));
+        QCOMPARE(mesa(carla.j.e), mesa(ana.j.e));
+        QVERIFY(beto.j.e.miJugador == 2 && grises(beto.j.e) == 1 && !beto.j.e.ausente[2] && beto.aviso.textos.isEmpty());
+        for (auto* p : {&ana, &carla, &beto})
+            QVERIFY(QTest::qWaitFor([&] { return p->j.e.txtDialog.endsWith(QStringLiteral("Beto ha vuelto")); }, 3000));
+
+        JuegoDePrueba otraVez;
+        QVERIFY(Mesa::conectarA(otraVez, QStringLiteral("Beto"), m.puerto) && otraVez.j.e.miJugador == 2);
+        QVERIFY(QTest::qWaitFor([&] { return beto.j.e.barra == QStringLiteral("Desconectado"); }, 3000));
+        Crudo intruso(m.puerto);
+        intruso.escribir("[Version]2\r\n[Volver]" + claves::leer(QHostAddress::LocalHost, m.puerto, QStringLiteral("Beto")).toLatin1().left(31) + "0\r\n[Joined]Beto\r\n");
+        QVERIFY(intruso.espera("[Rechazado]\r\n") && !intruso.leido.contains("[Identificacion]"));
+    }
+
+    // A table of two: the lobby outlives its only client leaving, and waits
+    // for it; in the game, the server waits with its clock stopped while the
+    // client is away, goes on when it is back, and "Finalizar partida" ends
+    // the game at once when nobody is there. A secret of that game is stale
+    // for the next one at the same port.
+    void mesaDeDos()
+    {
+        Mesa m;
+        JuegoDePrueba& ana = m[1];
+        QVERIFY(m.unir(QStringLiteral("Beto")));
+        cerrarConexiones(m[2].j);
+        QVERIFY(QTest::qWaitFor([&] { return ana.j.e.ausente[2]; }, 3000));
+        QVERIFY(ana.j.timer3.isActive() && ana.j.e.aceptando && ana.caja.cajas.empty());
+        m.clientes.clear();
+        m.clientes.push_back(std::make_unique<JuegoDePrueba>());
+        QVERIFY(Mesa::conectarA(m[2], QStringLiteral("Beto"), m.puerto) && m[2].j.e.miJugador == 2 && ana.j.e.numConexiones == 1);
+        QVERIFY(m.empezar(19) && ana.j.Timer1.isActive());
+
+        cerrarConexiones(m[2].j);
+        QVERIFY(QTest::qWaitFor([&] { return !ana.j.Timer1.isActive(); }, 3000));
+        QVERIFY(ana.j.e.barra.startsWith(QStringLiteral("Esperando a que vuelvan")) && ana.caja.cajas.empty());
+        m.clientes.clear();
+        m.clientes.push_back(std::make_unique<JuegoDePrueba>());
+        QVERIFY(Mesa::conectarA(m[2], QStringLiteral("Beto"), m.puerto) && m[2].j.e.miJugador == 2);
+        QVERIFY(QTest::qWaitFor([&] { return ana.j.Timer1.isActive() && m[2].j.e.Valor[49] == QLatin1Char(kTablero[48]); }, 3000));
+
+        const QString viejo = claves::leer(QHostAddress::LocalHost, m.puerto, QStringLiteral("Beto"));
+        cerrarConexiones(m[2].j);
+        QVERIFY(QTest::qWaitFor([&] { return !ana.j.Timer1.isActive(); }, 3000));
+        mn_finpartida_Click(ana.j);
+        QCOMPARE(ana.caja.cajas.size(), size_t(1));
+        QVERIFY(!servidorDe(ana.j) && ana.j.e.barra == QStringLiteral("Partida finalizada"));
+
+        JuegoDePrueba nueva;
+        QVERIFY(iniciarServidor(nueva.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(m.puerto)}, QHostAddress::LocalHost));
+        Crudo tarde(m.puerto);
+        tarde.escribir("[Version]2\r\n[Volver]" + viejo.toLatin1() + "\r\n[Joined]Beto\r\n");
+        QVERIFY(tarde.espera("[Identificacion]2\r\n"));
+        QVERIFY(!tarde.leido.contains(viejo.toLatin1()));  // a new seat, with a secret of its own
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVolver)
+#include "test_volver.moc"
