@@ -70,6 +70,9 @@ void restaurar(Juego& j, Servidor& srv, int k)
         a(kJoined + e.datosJugadores[s].nombre + QStringLiteral("(%1)").arg(s));
     a(kIdentificacion + QString::number(yo));
     a(kModoJuego + textoModoJuego(e.modoLineal));
+    for (int s = 2; s <= srv.asientos() + 1; ++s)
+        if (e.ausente[s])
+            a(par(kAusente, s, 1));
     if (!e.enPartida)
         return;
     for (int t = 1; t <= kFichas; ++t)
@@ -78,8 +81,6 @@ void restaurar(Juego& j, Servidor& srv, int k)
     for (int s = 1; s <= srv.asientos() + 1; ++s) {
         a(par(kPuntaje, s, e.datosJugadores[s].fichas));
         a(par(kGanadas, s, e.partidasGanadas[s]));
-        if (e.ausente[s])
-            a(par(kAusente, s, 1));
     }
     if (e.turno != 0) {
         a(kTurnoON + QString::number(e.turno));
@@ -147,6 +148,8 @@ void volverAsiento(Juego& j, int k)
         return;
     Estado& e = j.e;
     const int s = k + 1;
+    // A turn held by the connection this one replaced cannot go on here.
+    terminarTurnoDesdeServidor(j, s);
     marcarAusente(j, *srv, s, false);
     restaurar(j, *srv, k);
     srv->enviaratodos(kMessage + e.datosJugadores[s].nombre + QStringLiteral(" ha vuelto"), true);
