@@ -14,6 +14,7 @@ inline constexpr int kMaquinas = 15000;     // machine attempts until a level is
 inline constexpr int kAviso = 3000;         // a notice closes by itself
 inline constexpr int kPresentacion = 10000; // a new connection may stay silent
 inline constexpr int kConexion = 10000;     // a client waits for its server
+inline constexpr int kAnuncio = 2000;       // a server tells the LAN about its game
 
 // The scale every interval is multiplied by; set before the game is built.
 void fijarEscala(double escala);

@@ -1,7 +1,9 @@
 #include "net/cierre.h"
 
 #include "game/juego.h"
+#include "net/anunciador.h"
 #include "net/cliente.h"
+#include "net/partidared.h"
 #include "net/servidor.h"
 
 void desactivarRed(Juego& j)
@@ -13,6 +15,9 @@ void desactivarRed(Juego& j)
 
 void cerrarConexiones(Juego& j)
 {
+    // The LAN hears "bye" now, not when the server object is gone.
+    if (Anunciador* a = anunciadorDe(j))
+        a->terminar();
     if (Servidor* s = servidorDe(j))
         s->cerrarTodo();
     if (Cliente* c = clienteDe(j))

@@ -5,6 +5,7 @@
 #include "game/marcador.h"
 #include "game/pozo.h"
 #include "game/reparto.h"
+#include "net/anunciador.h"
 #include "net/cierre.h"
 #include "net/cliente.h"
 #include "net/procesardatos.h"
@@ -15,6 +16,7 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QScopedValueRollback>
+#include <algorithm>
 
 namespace {
 
@@ -137,7 +139,42 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     e.barra = QStringLiteral("Esperando a los otros... Presione F2 para comenzar con estos jugadores.");
     j.timer3.start();
     abrirMesa(j);
+    if (el.anunciar) {
+        auto* a = new Anunciador(direccion.isLoopback(), srv);
+        a->actualizar({0, srv->puertoEscucha(), el.nombre});
+        anunciarPartida(j);
+    }
     return true;
+}
+
+Anunciador* anunciadorDe(Juego& j)
+{
+    Servidor* s = servidorDe(j);
+    return s ? s->findChild<Anunciador*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void anunciarPartida(Juego& j, int ausentes)
+{
+    Anunciador* a = anunciadorDe(j);
+    if (!a)
+        return;
+    const Estado& e = j.e;
+    anuncio::Partida p = a->partida();
+    if (e.aceptando) {
+        p.ocupados = e.numConexiones + 1;
+        p.estado = anuncio::Estado::Esperando;
+    } else if (ausentes > 0) {
+        p.ocupados = e.numJugadores - ausentes;
+        p.estado = anuncio::Estado::Ausentes;
+    } else {
+        a->terminar();
+        return;
+    }
+    p.ocupados = std::clamp(p.ocupados, 1, kMaxJugadores);
+    p.libres = std::clamp(ausentes > 0 ? ausentes : kMaxJugadores - p.ocupados, 0, kMaxJugadores - p.ocupados);
+    if (p.libres == 0)
+        p.estado = anuncio::Estado::Llena;
+    a->empezar(p);
 }
 
 Cliente* iniciarCliente(Juego& j, const EleccionRed& el)
@@ -175,6 +212,7 @@ void empezarPartidaRed(Juego& j)
     repartirFichas(j);
     nuevaFichaRedonda(j);
     e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
+    anunciarPartida(j);
     j.timer3.stop();
     j.Timer1.start();
     e.Command1.habilitado = true;

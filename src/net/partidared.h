@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QString>
 
+class Anunciador;
 class Juego;
 class Cliente;
 
@@ -14,6 +15,9 @@ struct EleccionRed {
     QString nombre;
     QString servidor;  // host name or address, client only
     QString puerto;    // as typed
+    // Server only: tell the LAN about the game. The dialog's box is on by
+    // default; a server started from anywhere else stays quiet unless asked.
+    bool anunciar = false;
 };
 
 // The port the dialog's box names: its leading number, 0 when it has none.
@@ -26,6 +30,14 @@ bool eleccionRedValida(Juego& j, const EleccionRed& el);
 // the port cannot be used a warning box says why and false comes back, with
 // the dialog left open.
 bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direccion = QHostAddress::Any);
+
+// The LAN announcement of this station's game, while it serves and announces.
+Anunciador* anunciadorDe(Juego& j);
+
+// Tells the LAN how the game stands now: the lobby's seats, or a game under
+// way with `ausentes` seats away that their players may take back. With
+// nobody able to join it says "bye". Call it whenever that changes.
+void anunciarPartida(Juego& j, int ausentes = 0);
 
 // Client role: starts connecting and returns the client, whose terminado()
 // reports the outcome; then call terminarConexion().

@@ -292,4 +292,6 @@ void presentarJugador(Juego& j, int k, const QString& nombre)
     // The sixth seat fills the table: the game starts as F2 would start it.
     if (e.numConexiones == kMaxJugadores - 1)
         empezarPartidaRed(j);
+    else
+        anunciarPartida(j);
 }
