@@ -30,6 +30,7 @@ constexpr int kAltoConLista = 4560;
 
 constexpr int kRolId = Qt::UserRole;
 constexpr int kRolPuerto = Qt::UserRole + 1;
+constexpr int kRolNombre = Qt::UserRole + 2;
 
 QString textoEstado(anuncio::Estado e)
 {
@@ -172,20 +173,22 @@ void Form4::mostrarPartidas()
     lstPartidas_->clear();
     for (const Buscador::Entrada& e : buscador_->partidas()) {
         const anuncio::Partida& p = e.partida;
-        const bool vuelve = puedeVolver && puedeVolver(e.equipo, p.puerto);
+        const QString como = volverComo ? volverComo(e.equipo, p.puerto) : QString();
+        const bool vuelve = !como.isEmpty();
         auto* it = new QTreeWidgetItem(lstPartidas_, {p.nombre, e.equipo.toString(),
                                                       QStringLiteral("%1 de %2").arg(p.ocupados).arg(p.ocupados + p.libres),
                                                       vuelve ? QStringLiteral("Puede volver a su lugar") : textoEstado(p.estado)});
         it->setData(0, kRolId, QVariant::fromValue(p.id));
         it->setData(0, kRolPuerto, p.puerto);
+        it->setData(0, kRolNombre, como);
         if (vuelve) {
             QFont f = it->font(0);
             f.setBold(true);
             for (int c = 0; c < 4; ++c)
                 it->setFont(c, f);
-        } else if (p.estado == anuncio::Estado::Llena) {
-            it->setDisabled(true);
         }
+        // Once a game is under way only its own players get back in.
+        it->setDisabled(!vuelve && p.estado != anuncio::Estado::Esperando);
         if (p.id == elegida)
             lstPartidas_->setCurrentItem(it);
     }
@@ -197,6 +200,10 @@ bool Form4::elegir(QTreeWidgetItem* it)
         return false;
     textServer_->setText(it->text(1));
     puerto_->setText(QString::number(it->data(0, kRolPuerto).toInt()));
+    // A seat is taken back under the name it was held by.
+    const QString como = it->data(0, kRolNombre).toString();
+    if (!como.isEmpty())
+        txtName_->setText(como);
     return true;
 }
 

@@ -31,9 +31,10 @@ public:
     static inline QHostAddress escuchaPredeterminada = QHostAddress::Any;
     QHostAddress escucha = escuchaPredeterminada;
 
-    // Whether this station may take back its seat in the game at that
-    // address and port; such a game is marked in the list. Unset: none.
-    std::function<bool(const QHostAddress&, quint16)> puedeVolver;
+    // The player this station may take a seat back as, in the game at that
+    // address and port, or empty. Such a game is marked in the list, and
+    // picking it fills the player's name too. Unset: no game is.
+    std::function<QString(const QHostAddress&, quint16)> volverComo;
 
 protected:
     void showEvent(QShowEvent* ev) override;

@@ -140,16 +140,17 @@ private slots:
 
     // The client's list fills by itself; a pick fills the server and the
     // port, and a double click joins. A game this station may go back to is
-    // marked. Other games on this machine's loopback may show too.
+    // marked, and picked under the name its seat was held by. Other games on
+    // this machine's loopback may show too.
     void partidasEnLaRed()
     {
         JuegoDePrueba ana, beto;
         QVERIFY(iniciarServidor(ana.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QStringLiteral("0"), true}, QHostAddress::LocalHost));
         const quint16 puerto = servidorDe(ana.j)->puertoEscucha();
         Form4 f(beto.j);
-        f.puedeVolver = [&](const QHostAddress& h, quint16 p) { return h.isLoopback() && p == puerto; };
+        f.volverComo = [&](const QHostAddress& h, quint16 p) { return h.isLoopback() && p == puerto ? QStringLiteral("Beto") : QString(); };
         f.show();
-        escribir(f, "txtName", QStringLiteral("Beto"));
+        escribir(f, "txtName", QStringLiteral("Bea"));
         hijo<QRadioButton>(f, "Option1(1)")->click();
         auto* lista = hijo<QTreeWidget>(f, "lstPartidas");
         // Only this test's server is one to go back to.
@@ -165,6 +166,7 @@ private slots:
         lista->setCurrentItem(ana1);
         QCOMPARE(hijo<QLineEdit>(f, "textServer")->text(), QStringLiteral("127.0.0.1"));
         QCOMPARE(hijo<QLineEdit>(f, "Puerto")->text(), QString::number(puerto));
+        QCOMPARE(hijo<QLineEdit>(f, "txtName")->text(), QStringLiteral("Beto"));
 
         const QPoint fila = lista->visualItemRect(ana1).center();
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, fila);
