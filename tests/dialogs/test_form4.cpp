@@ -154,22 +154,13 @@ private slots:
         hijo<QRadioButton>(f, "Option1(1)")->click();
         auto* lista = hijo<QTreeWidget>(f, "lstPartidas");
         // Only this test's server is one to go back to.
-        QTreeWidgetItem* ana1 = nullptr;
-        QVERIFY(QTest::qWaitFor([&] {
-            const auto filas = lista->findItems(QStringLiteral("Puede volver a su lugar"), Qt::MatchExactly, 3);
-            ana1 = filas.isEmpty() ? nullptr : filas.first();
-            return ana1 != nullptr;
-        }, 3000));
-        QCOMPARE(ana1->text(1), QStringLiteral("127.0.0.1"));
-        QCOMPARE(ana1->text(2), QStringLiteral("1 de 6"));
-        QCOMPARE(ana1->text(0), QStringLiteral("Ana"));
-        lista->setCurrentItem(ana1);
-        QCOMPARE(hijo<QLineEdit>(f, "textServer")->text(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(hijo<QLineEdit>(f, "Puerto")->text(), QString::number(puerto));
-        QCOMPARE(hijo<QLineEdit>(f, "txtName")->text(), QStringLiteral("Beto"));
-
-        const QPoint fila = lista->visualItemRect(ana1).center();
+        QList<QTreeWidgetItem*> filas;
+        QVERIFY(QTest::qWaitFor([&] { return !(filas = lista->findItems(QStringLiteral("Puede volver a su lugar"), Qt::MatchExactly, 3)).isEmpty(); }, 3000));
+        QCOMPARE((QStringList{filas[0]->text(0), filas[0]->text(1), filas[0]->text(2)}), (QStringList{QStringLiteral("Ana"), QStringLiteral("127.0.0.1"), QStringLiteral("1 de 6")}));
+        const QPoint fila = lista->visualItemRect(filas[0]).center();
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, fila);
+        const auto texto = [&](const char* caja) { return hijo<QLineEdit>(f, QLatin1String(caja))->text(); };
+        QCOMPARE((QStringList{texto("txtName"), texto("textServer"), texto("Puerto")}), (QStringList{QStringLiteral("Beto"), QStringLiteral("127.0.0.1"), QString::number(puerto)}));
         QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, fila);
         QVERIFY(QTest::qWaitFor([&] { return ana.j.e.numConexiones == 1 && f.result() == QDialog::Accepted; }, 5000));
     }
