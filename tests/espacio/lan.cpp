@@ -13,7 +13,6 @@
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
-#include <QSignalSpy>
 #include <QUdpSocket>
 #include <QtTest>
 
@@ -32,12 +31,14 @@ bool servir(JuegoDePrueba& p, const char* nombre, const QHostAddress& donde)
     return iniciarServidor(p.j, {EleccionRed::Servir, QString::fromLatin1(nombre), {}, QStringLiteral("0"), true}, donde);
 }
 
-// What a player's pick does: connect to the host and port the list shows.
+// What a player's pick does: connect to the host and port the list shows,
+// the table set up as the dialog sets it.
 bool unirse(JuegoDePrueba& c, const Buscador::Entrada& e)
 {
     Cliente* cli = iniciarCliente(c.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), e.equipo.toString(), QString::number(e.partida.puerto)});
-    QSignalSpy fin(cli, &Cliente::terminado);
-    return fin.wait(5000) && terminarConexion(c.j, fin.first().first().toBool()) && QTest::qWaitFor([&] { return c.j.e.miJugador == 2; }, 5000);
+    auto r = std::make_shared<int>(-1);
+    QObject::connect(cli, &Cliente::terminado, cli, [&c, r](bool ok) { *r = terminarConexion(c.j, ok); });
+    return QTest::qWaitFor([&] { return *r >= 0; }, 5000) && *r == 1 && QTest::qWaitFor([&] { return c.j.e.miJugador == 2; }, 5000);
 }
 
 QNetworkInterface lo() { return QNetworkInterface::interfaceFromName(QStringLiteral("lo")); }
