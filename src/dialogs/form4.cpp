@@ -3,14 +3,19 @@
 #include "dialogs/sololinea.h"
 #include "dialogs/twips.h"
 #include "game/juego.h"
+#include "net/buscador.h"
 #include "net/cliente.h"
 #include "net/partidared.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
 
 namespace {
 
@@ -19,11 +24,33 @@ QString indexado(const char* nombre, int i)
     return QStringLiteral("%1(%2)").arg(QLatin1String(nombre)).arg(i);
 }
 
+// The dialog as it always was, and grown to hold the list of games.
+constexpr int kAncho = 7200;
+constexpr int kAlto = 2400;
+constexpr int kAltoConLista = 4560;
+
+constexpr int kRolId = Qt::UserRole;
+constexpr int kRolPuerto = Qt::UserRole + 1;
+constexpr int kRolNombre = Qt::UserRole + 2;
+
+QString textoEstado(anuncio::Estado e)
+{
+    switch (e) {
+    case anuncio::Estado::Esperando:
+        return QStringLiteral("Esperando jugadores");
+    case anuncio::Estado::Ausentes:
+        return QStringLiteral("En juego, falta alguien");
+    case anuncio::Estado::Llena:
+        break;
+    }
+    return QStringLiteral("Completa");
+}
+
 }  // namespace
 
 Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"), parent), j_(j)
 {
-    setFixedSize(twips::tamano(7200, 2400));
+    setFixedSize(twips::tamano(kAncho, kAlto));
 
     auto* label1 = new QLabel(QStringLiteral("Nombre del jugador"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -60,8 +87,36 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
     puerto_ = new QLineEdit(this);
     puerto_->setObjectName(QStringLiteral("Puerto"));
     twips::poner(puerto_, 3240, 1200, 1080, 315);
-    for (QWidget* w : {static_cast<QWidget*>(label4_), static_cast<QWidget*>(textServer_),
-                       static_cast<QWidget*>(label5_), static_cast<QWidget*>(puerto_)})
+
+    chkAnunciar_ = new QCheckBox(QStringLiteral("Anunciar en la red"), this);
+    chkAnunciar_->setObjectName(QStringLiteral("chkAnunciar"));
+    twips::poner(chkAnunciar_, 3240, 1680, 2400, 315);
+    chkAnunciar_->setChecked(j_.e.anunciar);
+    connect(chkAnunciar_, &QCheckBox::toggled, this, [this](bool si) { j_.e.anunciar = si; });
+
+    label6_ = new QLabel(QStringLiteral("Partidas en la red"), this);
+    label6_->setObjectName(QStringLiteral("Label6"));
+    twips::poner(label6_, 120, 2400, 2880, 285);
+    lstPartidas_ = new QTreeWidget(this);
+    lstPartidas_->setObjectName(QStringLiteral("lstPartidas"));
+    lstPartidas_->setHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Equipo"), QStringLiteral("Jugadores"), QStringLiteral("Estado")});
+    lstPartidas_->setRootIsDecorated(false);
+    lstPartidas_->setUniformRowHeights(true);
+    twips::poner(lstPartidas_, 120, 2700, 6915, 1680);
+    const int anchos[] = {1500, 1800, 1050};
+    for (int c = 0; c < 3; ++c)
+        lstPartidas_->setColumnWidth(c, twips::px(anchos[c]));
+    // A pick fills the boxes; a double click joins at once. Enter on the
+    // list reaches "Aceptar" by itself, as in the boxes.
+    connect(lstPartidas_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* it) { elegir(it); });
+    connect(lstPartidas_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* it) {
+        if (elegir(it))
+            aceptar();
+    });
+
+    for (QWidget* w : {static_cast<QWidget*>(label4_), static_cast<QWidget*>(textServer_), static_cast<QWidget*>(label5_),
+                       static_cast<QWidget*>(puerto_), static_cast<QWidget*>(chkAnunciar_), static_cast<QWidget*>(label6_),
+                       static_cast<QWidget*>(lstPartidas_)})
         w->hide();
 
     // Each opening offers the port peers expect.
@@ -83,6 +138,18 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
             [this] { j_.caja->mostrar(CajaMensaje::Icono::Informacion, textoIpLocal()); });
 }
 
+void Form4::showEvent(QShowEvent* ev)
+{
+    DialogoDelJuego::showEvent(ev);
+    // The list fills from the moment the dialog opens, whatever role is
+    // chosen later.
+    if (buscador_)
+        return;
+    buscador_ = new Buscador(this);
+    connect(buscador_, &Buscador::cambiaron, this, &Form4::mostrarPartidas);
+    buscador_->buscar(escucha.isLoopback());
+}
+
 void Form4::rolCambiado()
 {
     const bool cliente = option1_[1]->isChecked();
@@ -92,12 +159,61 @@ void Form4::rolCambiado()
     // for the administrator.
     label5_->setVisible(true);
     puerto_->setVisible(true);
+    chkAnunciar_->setVisible(!cliente);
+    label6_->setVisible(cliente);
+    lstPartidas_->setVisible(cliente);
+    setFixedSize(twips::tamano(kAncho, cliente ? kAltoConLista : kAlto));
+}
+
+void Form4::mostrarPartidas()
+{
+    // Rebuilt from the browser's list; what the player picked stays picked,
+    // and what was typed by hand is not overwritten.
+    const QSignalBlocker bloqueo(lstPartidas_);
+    const QTreeWidgetItem* actual = lstPartidas_->currentItem();
+    const quint64 elegida = actual ? actual->data(0, kRolId).toULongLong() : 0;
+    lstPartidas_->clear();
+    for (const Buscador::Entrada& e : buscador_->partidas()) {
+        const anuncio::Partida& p = e.partida;
+        const QString como = volverComo ? volverComo(e.equipo, p.puerto) : QString();
+        const bool vuelve = !como.isEmpty();
+        auto* it = new QTreeWidgetItem(lstPartidas_, {p.nombre, e.equipo.toString(),
+                                                      QStringLiteral("%1 de %2").arg(p.ocupados).arg(p.ocupados + p.libres),
+                                                      vuelve ? QStringLiteral("Puede volver a su lugar") : textoEstado(p.estado)});
+        it->setData(0, kRolId, QVariant::fromValue(p.id));
+        it->setData(0, kRolPuerto, p.puerto);
+        it->setData(0, kRolNombre, como);
+        if (vuelve) {
+            QFont f = it->font(0);
+            f.setBold(true);
+            for (int c = 0; c < 4; ++c)
+                it->setFont(c, f);
+        }
+        // Once a game is under way only its own players get back in.
+        it->setDisabled(!vuelve && p.estado != anuncio::Estado::Esperando);
+        if (p.id == elegida)
+            lstPartidas_->setCurrentItem(it);
+    }
+}
+
+bool Form4::elegir(QTreeWidgetItem* it)
+{
+    if (!it || it->isDisabled())
+        return false;
+    textServer_->setText(it->text(1));
+    puerto_->setText(QString::number(it->data(0, kRolPuerto).toInt()));
+    // A seat is taken back under the name it was held by.
+    const QString como = it->data(0, kRolNombre).toString();
+    if (!como.isEmpty())
+        txtName_->setText(como);
+    return true;
 }
 
 void Form4::habilitarBotones(bool si)
 {
     for (int i = 1; i <= 3; ++i)
         command_[i]->setEnabled(si);
+    lstPartidas_->setEnabled(si);
 }
 
 void Form4::aceptar()
@@ -109,6 +225,7 @@ void Form4::aceptar()
     el.nombre = txtName_->text();
     el.servidor = textServer_->text();
     el.puerto = puerto_->text();
+    el.anunciar = chkAnunciar_->isChecked();
     if (!eleccionRedValida(j_, el))
         return;
     if (el.rol == EleccionRed::Servir) {

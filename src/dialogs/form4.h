@@ -1,17 +1,23 @@
 #pragma once
 // The network game setup: the player's name, whether to serve or to join,
-// and for a client the server and the port. A view only: the checks, the
-// server and the client are the core's (net/partidared.h).
+// and for a client the server and the port, typed or picked from the games
+// heard on the LAN. A view only: the checks, the server, the client and the
+// LAN announcement are the core's (net/partidared.h, net/buscador.h).
 
 #include "dialogs/dialogo.h"
 #include <QHostAddress>
 #include <array>
+#include <functional>
 
+class Buscador;
 class Juego;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 class Form4 : public DialogoDelJuego {
     Q_OBJECT
@@ -19,13 +25,26 @@ public:
     explicit Form4(Juego& j, QWidget* parent = nullptr);
 
     // Where a server started from here listens: every interface of this
-    // computer, so the LAN can reach it.
-    QHostAddress escucha = QHostAddress::Any;
+    // computer, so the LAN can reach it. On loopback, the list of games
+    // looks on loopback only too. Tests set the default before any dialog
+    // opens, so that nothing of theirs leaves the machine.
+    static inline QHostAddress escuchaPredeterminada = QHostAddress::Any;
+    QHostAddress escucha = escuchaPredeterminada;
+
+    // The player this station may take a seat back as, in the game at that
+    // address and port, or empty. Such a game is marked in the list, and
+    // picking it fills the player's name too. Unset: no game is.
+    std::function<QString(const QHostAddress&, quint16)> volverComo;
+
+protected:
+    void showEvent(QShowEvent* ev) override;
 
 private:
     void rolCambiado();
     void aceptar();
     void habilitarBotones(bool si);
+    void mostrarPartidas();
+    bool elegir(QTreeWidgetItem* it);
 
     Juego& j_;
     QLineEdit* txtName_ = nullptr;
@@ -34,5 +53,9 @@ private:
     QLineEdit* textServer_ = nullptr;
     QLabel* label5_ = nullptr;
     QLineEdit* puerto_ = nullptr;
+    QCheckBox* chkAnunciar_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QTreeWidget* lstPartidas_ = nullptr;
     std::array<QPushButton*, 4> command_{};
+    Buscador* buscador_ = nullptr;
 };

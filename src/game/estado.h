@@ -79,6 +79,7 @@ struct Estado {
     QString miNombre;
     bool modoLineal = false;
     int puerto = 0;
+    bool anunciar = true;   // a server tells the LAN about its game; the setup's box, kept for the run
     bool aceptando = false;
     int numConexiones = 0;  // seats taken by clients on the server
     int desconectados = 0;  // client seats away now

@@ -15,6 +15,7 @@ inline constexpr int kAviso = 3000;         // a notice closes by itself
 inline constexpr int kPresentacion = 10000; // a new connection may stay silent
 inline constexpr int kConexion = 10000;     // a client waits for its server
 inline constexpr int kMargenArbitro = 2000; // the server's grace beyond a client's turn
+inline constexpr int kAnuncio = 2000;       // a server tells the LAN about its game
 
 // The scale every interval is multiplied by; set before the game is built.
 void fijarEscala(double escala);

@@ -9,6 +9,8 @@
 #include "net/enlaces.h"
 #include "net/protocolo.h"
 
+#include <algorithm>
+
 using namespace protocolo;
 
 namespace {
@@ -124,6 +126,8 @@ void presentarJugador(Juego& j, int k, const QString& nombre)
     // The sixth seat fills the table: the game starts as F2 would start it.
     if (e.numConexiones == kMaxJugadores - 1)
         empezarPartidaRed(j);
+    else
+        anunciarPartida(j);
 }
 
 void perderAsiento(Juego& j, int k)
@@ -138,6 +142,7 @@ void perderAsiento(Juego& j, int k)
     marcarAusente(j, *srv, s, true);
     if (clientesPresentes(j) == 0)
         mesaSinClientes(j);
+    anunciarPartida(j);
     j.cambio();
 }
 
@@ -158,6 +163,7 @@ void volverAsiento(Juego& j, int k)
         e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
         arrancarReloj(j);
     }
+    anunciarPartida(j);
     j.cambio();
 }
 
@@ -178,7 +184,33 @@ void empezarPartidaRed(Juego& j)
     e.mn_repar.habilitado = true;
     if (clientesPresentes(j) == 0)
         mesaSinClientes(j);
+    anunciarPartida(j);
     j.cambio();
+}
+
+void anunciarPartida(Juego& j)
+{
+    Anunciador* a = anunciadorDe(j);
+    if (!a)
+        return;
+    const Estado& e = j.e;
+    const int ausentes = e.enPartida ? e.numConexiones - clientesPresentes(j) : 0;
+    anuncio::Partida p = a->partida();
+    if (e.aceptando) {
+        p.ocupados = e.numConexiones + 1;
+        p.estado = anuncio::Estado::Esperando;
+    } else if (ausentes > 0) {
+        p.ocupados = e.numJugadores - ausentes;
+        p.estado = anuncio::Estado::Ausentes;
+    } else {
+        a->terminar();
+        return;
+    }
+    p.ocupados = std::clamp(p.ocupados, 1, kMaxJugadores);
+    p.libres = std::clamp(ausentes > 0 ? ausentes : kMaxJugadores - p.ocupados, 0, kMaxJugadores - p.ocupados);
+    if (p.libres == 0)
+        p.estado = anuncio::Estado::Llena;
+    a->empezar(p);
 }
 
 void arbitrar(Juego& j, int s, int ms)

@@ -32,6 +32,12 @@ int clientesPresentes(const Juego& j);
 // start gate, or by itself when the sixth seat is taken.
 void empezarPartidaRed(Juego& j);
 
+// Tells the LAN how this server's game stands now, if it announces: the
+// lobby's seats, or a game under way with seats away that their players
+// may take back. With nobody able to join it says "bye". Called whenever
+// that changes.
+void anunciarPartida(Juego& j);
+
 // The server has accepted a claim of client seat s, or seen its third tile:
 // the turn is watched for a turn time (or a notice) plus a margin.
 void arbitrar(Juego& j, int s, int ms);

@@ -12,6 +12,9 @@ void desactivarRed(Juego& j)
 
 void cerrarConexiones(Juego& j)
 {
+    // The LAN hears "bye" now, not when the server object is gone.
+    if (Anunciador* a = anunciadorDe(j))
+        a->terminar();
     if (Servidor* s = servidorDe(j))
         s->cerrarTodo();
     if (Cliente* c = clienteDe(j))

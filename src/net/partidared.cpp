@@ -5,6 +5,7 @@
 #include "game/juego.h"
 #include "game/marcador.h"
 #include "game/pozo.h"
+#include "net/anunciador.h"
 #include "net/asientos.h"
 #include "net/chat.h"
 #include "net/cierre.h"
@@ -16,6 +17,7 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QScopedValueRollback>
+#include <algorithm>
 
 namespace {
 
@@ -162,6 +164,11 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     j.f2->pulsada();
     j.timer3.start();
     abrirMesa(j);
+    if (el.anunciar) {
+        auto* a = new Anunciador(direccion.isLoopback(), srv);
+        a->actualizar({0, srv->puertoEscucha(), el.nombre});
+        anunciarPartida(j);
+    }
     return true;
 }
 

@@ -14,6 +14,9 @@ struct EleccionRed {
     QString nombre;
     QString servidor;  // host name or address, client only
     QString puerto;    // as typed
+    // Server only: tell the LAN about the game. The dialog's box is on by
+    // default; a server started from anywhere else stays quiet unless asked.
+    bool anunciar = false;
 };
 
 // The port the dialog's box names: its leading number, 0 when it has none.

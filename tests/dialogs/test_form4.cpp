@@ -5,17 +5,20 @@
 #include "dobles.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/teclaf2.h"
+#include "net/anunciador.h"
 #include "net/partidared.h"
 #include "net/enlaces.h"
 #include "partida.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "controles.h"
@@ -31,6 +34,9 @@ bool visible(QWidget& f, const char* nombre) { return hijo(f, QLatin1String(nomb
 class TestForm4 : public QObject {
     Q_OBJECT
 private slots:
+    // Every dialog of these tests looks for games, and serves, on loopback only.
+    void initTestCase() { Form4::escuchaPredeterminada = QHostAddress::LocalHost; }
+
     // Texts, what shows for each role, and the checks in their order.
     void controlesYComprobaciones()
     {
@@ -41,7 +47,8 @@ private slots:
         const std::pair<const char*, const char*> textos[] = {
             {"Label1", "Nombre del jugador"}, {"Option1(1)", "Deseo conectame a otro"}, {"Option1(2)", "Deseo ser el servidor"},
             {"Label4", "Nombre del servidor"}, {"Label5", "Puerto"}, {"Puerto", "1001"},
-            {"Command1", "Aceptar"}, {"Command2", "Cancelar"}, {"Command3", "Local IP"}};
+            {"Command1", "Aceptar"}, {"Command2", "Cancelar"}, {"Command3", "Local IP"},
+            {"chkAnunciar", "Anunciar en la red"}, {"Label6", "Partidas en la red"}};
         for (auto [nombre, texto] : textos)
             QCOMPARE(hijo(f, QLatin1String(nombre))->property("text").toString(), QString::fromUtf8(texto));
         QCOMPARE(hijo<QGroupBox>(f, "Frame1")->title(), QStringLiteral("\u00bf Como desea jugar ?"));
@@ -51,8 +58,10 @@ private slots:
         QVERIFY(p.j.e.puerto == 1001 && !visible(f, "Label4") && !visible(f, "textServer") && !visible(f, "Puerto"));
 
         pulsar(f, "Command1");
+        const int alto = f.height();
         hijo<QRadioButton>(f, "Option1(1)")->click();
         QVERIFY(visible(f, "Label4") && visible(f, "textServer") && visible(f, "Puerto"));
+        QVERIFY(visible(f, "lstPartidas") && !visible(f, "chkAnunciar") && f.height() > alto);
         pulsar(f, "Command1");
         escribir(f, "txtName", QStringLiteral("Beto"));
         pulsar(f, "Command1");
@@ -85,6 +94,7 @@ private slots:
         // The server picks its port too: Linux keeps the low ones for root.
         hijo<QRadioButton>(f, "Option1(2)")->click();
         QVERIFY(!visible(f, "Label4") && visible(f, "Label5") && visible(f, "Puerto"));
+        QVERIFY(!visible(f, "lstPartidas") && f.height() == alto && hijo<QCheckBox>(f, "chkAnunciar")->isChecked());
 
         pulsar(f, "Command3");
         QVERIFY(p.caja.cajas.back().texto.contains(QRegularExpression(QStringLiteral("^El IP de este equipo es [0-9.]+\nEl nombre del equipo es "))));
@@ -108,9 +118,13 @@ private slots:
         QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se puede usar el puerto %1.\nOtro programa ya usa ese puerto; elija otro, por ejemplo 5001.").arg(ocupado.serverPort()));
         QVERIFY(f.isVisible() && !servidorDe(p.j));
 
+        // Not announced, and the next opening remembers.
+        hijo<QCheckBox>(f, "chkAnunciar")->click();
         escribir(f, "Puerto", QStringLiteral("0"));
         pulsar(f, "Command1");
-        QVERIFY(!f.isVisible() && f.result() == QDialog::Accepted && servidorDe(p.j));
+        QVERIFY(!f.isVisible() && f.result() == QDialog::Accepted && servidorDe(p.j) && !anunciadorDe(p.j));
+        Form4 otra(p.j);
+        QVERIFY(!hijo<QCheckBox>(otra, "chkAnunciar")->isChecked());
         const Estado& e = p.j.e;
         QCOMPARE(e.Jugadores[1].texto, QStringLiteral(" 1  Ana"));
         QCOMPARE(e.barra, QStringLiteral("Esperando a los otros... Presione F2 para comenzar con estos jugadores."));
@@ -122,6 +136,33 @@ private slots:
         const quint16 puerto = servidorDe(p.j)->puertoEscucha();
         QVERIFY(iniciarServidor(p.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(puerto)}, QHostAddress::LocalHost));
         QCOMPARE(servidorDe(p.j)->puertoEscucha(), puerto);
+    }
+
+    // The client's list fills by itself; a pick fills the server and the
+    // port, and a double click joins. A game this station may go back to is
+    // marked, and picked under the name its seat was held by. Other games on
+    // this machine's loopback may show too.
+    void partidasEnLaRed()
+    {
+        JuegoDePrueba ana, beto;
+        QVERIFY(iniciarServidor(ana.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QStringLiteral("0"), true}, QHostAddress::LocalHost));
+        const quint16 puerto = servidorDe(ana.j)->puertoEscucha();
+        Form4 f(beto.j);
+        f.volverComo = [&](const QHostAddress& h, quint16 p) { return h.isLoopback() && p == puerto ? QStringLiteral("Beto") : QString(); };
+        f.show();
+        escribir(f, "txtName", QStringLiteral("Bea"));
+        hijo<QRadioButton>(f, "Option1(1)")->click();
+        auto* lista = hijo<QTreeWidget>(f, "lstPartidas");
+        // Only this test's server is one to go back to.
+        QList<QTreeWidgetItem*> filas;
+        QVERIFY(QTest::qWaitFor([&] { return !(filas = lista->findItems(QStringLiteral("Puede volver a su lugar"), Qt::MatchExactly, 3)).isEmpty(); }, 3000));
+        QCOMPARE((QStringList{filas[0]->text(0), filas[0]->text(1), filas[0]->text(2)}), (QStringList{QStringLiteral("Ana"), QStringLiteral("127.0.0.1"), QStringLiteral("1 de 6")}));
+        const QPoint fila = lista->visualItemRect(filas[0]).center();
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, fila);
+        const auto texto = [&](const char* caja) { return hijo<QLineEdit>(f, QLatin1String(caja))->text(); };
+        QCOMPARE((QStringList{texto("txtName"), texto("textServer"), texto("Puerto")}), (QStringList{QStringLiteral("Beto"), QStringLiteral("127.0.0.1"), QString::number(puerto)}));
+        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, fila);
+        QVERIFY(QTest::qWaitFor([&] { return ana.j.e.numConexiones == 1 && f.result() == QDialog::Accepted; }, 5000));
     }
 
     // The main window of a network game: "Partida en red" opens the dialog;
@@ -142,6 +183,7 @@ private slots:
         });
         hijo<QAction>(w, "mn_red")->trigger();
         QVERIFY(servidorDe(p.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
+        QVERIFY(anunciadorDe(p.j) && anunciadorDe(p.j)->anunciando());
         auto* linea = hijo<QLineEdit>(w, "txtMessage");
         QCOMPARE(linea->maxLength(), 500);
         QTest::keyClicks(linea, QStringLiteral("hola"));

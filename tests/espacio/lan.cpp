@@ -1,0 +1,188 @@
+// Finding a game on the LAN over real UDP, inside network namespaces made by
+// tests/espacio-red, so nothing sent here leaves the machine. With no "a" or
+// "b" last: one namespace, loopback only. With them: the two ends of a veth
+// pair, servers on "a" and a client on "b".
+
+#include "dobles.h"
+#include "net/anunciador.h"
+#include "net/buscador.h"
+#include "net/cierre.h"
+#include "net/cliente.h"
+#include "net/partidared.h"
+#include "net/asientos.h"
+#include "net/enlaces.h"
+#include "net/servidor.h"
+
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QUdpSocket>
+#include <QtTest>
+
+namespace {
+
+const Buscador::Entrada* entrada(const Buscador& b, const char* nombre)
+{
+    for (const auto& e : b.partidas())
+        if (e.partida.nombre == QLatin1String(nombre))
+            return &e;
+    return nullptr;
+}
+
+bool servir(JuegoDePrueba& p, const char* nombre, const QHostAddress& donde)
+{
+    return iniciarServidor(p.j, {EleccionRed::Servir, QString::fromLatin1(nombre), {}, QStringLiteral("0"), true}, donde);
+}
+
+// What a player's pick does: connect to the host and port the list shows,
+// the table set up as the dialog sets it.
+bool unirse(JuegoDePrueba& c, const Buscador::Entrada& e)
+{
+    Cliente* cli = iniciarCliente(c.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), e.equipo.toString(), QString::number(e.partida.puerto)});
+    auto r = std::make_shared<int>(-1);
+    QObject::connect(cli, &Cliente::terminado, cli, [&c, cli, r](bool ok) { *r = terminarConexion(c.j, cli, ok); });
+    return QTest::qWaitFor([&] { return *r >= 0; }, 5000) && *r == 1 && QTest::qWaitFor([&] { return c.j.e.miJugador == 2; }, 5000);
+}
+
+QNetworkInterface lo() { return QNetworkInterface::interfaceFromName(QStringLiteral("lo")); }
+
+// A station that is not the game, writing to the group on loopback.
+struct Crudo {
+    QUdpSocket s;
+    Crudo()
+    {
+        s.bind(QHostAddress::AnyIPv4, 0);
+        s.setMulticastInterface(lo());
+    }
+    void enviar(const QByteArray& d) { s.writeDatagram(d, anuncio::grupo(), anuncio::kPuertoUdp); }
+};
+
+}  // namespace
+
+class TestLan : public QObject {
+    Q_OBJECT
+private slots:
+    // Listed at once and joined for real, seats kept up to date; two servers
+    // are two entries for every browser; "bye" takes a game off at once,
+    // whether its lobby is given up or its game starts.
+    void encontrarYUnirse()
+    {
+        JuegoDePrueba ana, lola, beto;
+        Buscador b1, b2;
+        b1.buscar(true);
+        QVERIFY(servir(ana, "Ana", QHostAddress::LocalHost));
+        QVERIFY(QTest::qWaitFor([&] { return entrada(b1, "Ana"); }, 3000));
+        const Buscador::Entrada e = *entrada(b1, "Ana");
+        QCOMPARE(e.equipo, QHostAddress(QHostAddress::LocalHost));
+        QCOMPARE(e.partida.puerto, servidorDe(ana.j)->puertoEscucha());
+        QVERIFY(e.partida.ocupados == 1 && e.partida.libres == 5 && e.partida.estado == anuncio::Estado::Esperando);
+        QVERIFY(unirse(beto, e));
+        QVERIFY(QTest::qWaitFor([&] { return entrada(b1, "Ana")->partida.libres == 4; }, 1000));
+
+        // The second browser opens after both servers: its query brings them.
+        QVERIFY(servir(lola, "Lola", QHostAddress::LocalHost));
+        b2.buscar(true);
+        for (Buscador* b : {&b1, &b2})
+            QVERIFY(QTest::qWaitFor([&] { return b->partidas().size() == 2 && entrada(*b, "Lola"); }, 1000));
+        QVERIFY(entrada(b2, "Ana")->partida.id != entrada(b2, "Lola")->partida.id);
+
+        cerrarConexiones(lola.j);
+        QVERIFY(QTest::qWaitFor([&] { return !entrada(b1, "Lola") && !entrada(b2, "Lola"); }, 500));
+        empezarPartidaRed(ana.j);
+        QVERIFY(QTest::qWaitFor([&] { return b1.partidas().empty() && b2.partidas().empty(); }, 500));
+        // A player away: the game is back on the list, for its own players.
+        cerrarConexiones(beto.j);
+        QVERIFY(QTest::qWaitFor([&] { auto* a = entrada(b1, "Ana"); return a && a->partida.estado == anuncio::Estado::Ausentes && a->partida.libres == 1; }, 3000));
+        QVERIFY(ana.caja.cajas.empty() && ana.aviso.textos.isEmpty());
+    }
+
+    // An oversized or foreign datagram is dropped, a flood of games fills a
+    // bounded list, games silent without "bye" leave after about three
+    // announcements missed (not before), and a flood of queries does not
+    // make a server flood.
+    void abusos()
+    {
+        Buscador b;
+        b.intervaloMs = 400;
+        b.buscar(true);
+        Crudo c;
+        QByteArray grande = anuncio::componer({7, 5001, QStringLiteral("Grande"), 1, 5, anuncio::Estado::Esperando});
+        c.enviar(grande.insert(grande.size() - 2, QByteArray(600, ' ')));
+        c.enviar(anuncio::componer({8, 5001, QStringLiteral("Mala"), 1, 5, anuncio::Estado::Esperando}).replace("/1 ", "/9 "));
+        for (quint64 id = 100; id < 200; ++id)
+            c.enviar(anuncio::componer({id, 5001, QStringLiteral("Falsa"), 1, 5, anuncio::Estado::Esperando}));
+        QVERIFY(QTest::qWaitFor([&] { return int(b.partidas().size()) == Buscador::kMaxPartidas; }, 2000));
+        QTest::qWait(500);
+        QVERIFY(int(b.partidas().size()) == Buscador::kMaxPartidas && !entrada(b, "Grande") && !entrada(b, "Mala"));
+        QVERIFY(QTest::qWaitFor([&] { return b.partidas().empty(); }, 2500));
+
+        Anunciador a(true);
+        a.intervaloMs = 60000;
+        a.empezar({0, 5001, QStringLiteral("Ana"), 1, 5, anuncio::Estado::Esperando});
+        QUdpSocket oido;
+        QVERIFY(oido.bind(QHostAddress::AnyIPv4, anuncio::kPuertoUdp, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+        QVERIFY(oido.joinMulticastGroup(anuncio::grupo(), lo()));
+        int oidos = 0;
+        connect(&oido, &QUdpSocket::readyRead, [&] {
+            while (oido.hasPendingDatagrams()) {
+                const auto d = anuncio::leer(oido.receiveDatagram().data());
+                oidos += d && d->tipo == anuncio::Tipo::Partida && d->partida.id == a.partida().id;
+            }
+        });
+        for (int i = 1; i <= 200; ++i) {
+            c.enviar(anuncio::consulta());
+            if (i % 10 == 0)
+                QTest::qWait(50);
+        }
+        QTest::qWait(300);
+        // A second of queries: one answer per separacionMs at most.
+        QVERIFY2(oidos >= 2 && oidos <= 6, qPrintable(QString::number(oidos)));
+    }
+};
+
+namespace {
+
+// Serves on every interface and on loopback only, until the other side has
+// joined and gone.
+int ladoServidor()
+{
+    JuegoDePrueba ana, lola;
+    return servir(ana, "Ana", QHostAddress::Any) && servir(lola, "Lola", QHostAddress::LocalHost)
+                   && QTest::qWaitFor([&] { return ana.j.e.numConexiones == 1; }, 20000)
+                   && QTest::qWaitFor([&] { return ana.j.e.desconectados == 1; }, 20000)
+               ? 0
+               : 1;
+}
+
+// Finds the first server through the pair and joins it, and never hears the
+// one on loopback, through a whole period.
+int ladoCliente()
+{
+    Buscador b;
+    b.buscar(false);
+    bool lola = false;
+    QObject::connect(&b, &Buscador::cambiaron, [&] { lola = lola || entrada(b, "Lola"); });
+    QElapsedTimer t;
+    t.start();
+    if (!QTest::qWaitFor([&] { return entrada(b, "Ana"); }, 10000) || entrada(b, "Ana")->equipo != QHostAddress(QStringLiteral("10.77.0.1")))
+        return 1;
+    JuegoDePrueba beto;
+    if (!unirse(beto, *entrada(b, "Ana")))
+        return 2;
+    qInfo("found and joined through the pair in %lld ms", t.elapsed());
+    QTest::qWait(b.intervaloMs + 500);
+    return lola ? 3 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QByteArray lado = argc > 1 ? QByteArray(argv[argc - 1]) : QByteArray();
+    if (lado == "a" || lado == "b")
+        return lado == "a" ? ladoServidor() : ladoCliente();
+    TestLan t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "lan.moc"

@@ -1,0 +1,87 @@
+// What one datagram of the LAN announcement says: whatever a server puts in
+// comes back the same, and anything else from the LAN is ignored.
+
+#include "net/anuncio.h"
+
+#include <QtTest>
+
+using namespace anuncio;
+
+class TestAnuncio : public QObject {
+    Q_OBJECT
+
+    static Partida leida(const QByteArray& b)
+    {
+        const auto d = leer(b);
+        return d && d->tipo == Tipo::Partida ? d->partida : Partida{};
+    }
+
+private slots:
+    // Every field at both ends of its range, each state, a name with the
+    // separator and Latin-1 in it.
+    void vaYVuelve()
+    {
+        const Partida casos[] = {
+            {1, 1, QStringLiteral("Ana"), 1, 5, Estado::Esperando},
+            {~quint64(0), 65535, QStringLiteral("Peña, la 1ª"), 6, 0, Estado::Llena},
+            {0x0123456789abcdefULL, 5001, QString(), 4, 2, Estado::Ausentes},
+        };
+        for (const Partida& p : casos)
+            QCOMPARE(leida(componer(p)), p);
+        const auto bye = leer(adios(0xfedcba9876543210ULL));
+        QVERIFY(bye && bye->tipo == Tipo::Adios && bye->partida.id == 0xfedcba9876543210ULL);
+        QVERIFY(leer(consulta()) && leer(consulta())->tipo == Tipo::Consulta);
+    }
+
+    // A name the LAN could not carry still makes a datagram the others read.
+    void nombreQueNoCabe()
+    {
+        Partida p{7, 5001, QStringLiteral("a\r\nb\u20ac") + QString(40, QLatin1Char('x')), 2, 4, Estado::Esperando};
+        QCOMPARE(leida(componer(p)).nombre, (QStringLiteral("a??b?") + QString(40, QLatin1Char('x'))).left(kMaxNombre));
+    }
+
+    // Firewalls are opened from what the help says.
+    void laAyudaLosNombra()
+    {
+        QFile f(QFINDTESTDATA("../../assets/ayuda/red.html"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString t = QString::fromUtf8(f.readAll());
+        QVERIFY(t.contains(QStringLiteral("UDP en el puerto %1").arg(kPuertoUdp)) && t.contains(grupo().toString()));
+    }
+
+    void ignorados_data()
+    {
+        QTest::addColumn<QByteArray>("datos");
+        const QByteArray bien = componer({0x10, 5001, QStringLiteral("Ana"), 2, 4, Estado::Esperando});
+        const QByteArray id = "0000000000000010";
+        auto con = [&](const QByteArray& campos) { return "ZUMBARTA/1 [Partida]" + campos + "\r\n"; };
+        QTest::newRow("palabra") << QByteArray(bien).replace("ZUMBARTA", "ZUMBARTO");
+        QTest::newRow("version") << QByteArray(bien).replace("/1 ", "/2 ");
+        QTest::newRow("sin CR LF") << bien.chopped(2);
+        QTest::newRow("otra linea detras") << bien + consulta();
+        QTest::newRow("etiqueta") << QByteArray("ZUMBARTA/1 [Joined]Ana\r\n");
+        QTest::newRow("id corto") << con(id.mid(1) + ",5001,2,4,esperando,Ana");
+        QTest::newRow("id cero") << con(QByteArray(16, '0') + ",5001,2,4,esperando,Ana");
+        QTest::newRow("id no hex") << con("000000000000001g,5001,2,4,esperando,Ana");
+        QTest::newRow("puerto 0") << con(id + ",0,2,4,esperando,Ana");
+        QTest::newRow("puerto 65536") << con(id + ",65536,2,4,esperando,Ana");
+        QTest::newRow("puerto con signo") << con(id + ",+5001,2,4,esperando,Ana");
+        QTest::newRow("nadie sentado") << con(id + ",5001,0,4,esperando,Ana");
+        QTest::newRow("siete ocupados") << con(id + ",5001,7,0,esperando,Ana");
+        QTest::newRow("mas de seis") << con(id + ",5001,3,4,esperando,Ana");
+        QTest::newRow("estado") << con(id + ",5001,2,4,jugando,Ana");
+        QTest::newRow("faltan campos") << con(id + ",5001,2,4");
+        QTest::newRow("nombre largo") << con(id + ",5001,2,4,esperando," + QByteArray(kMaxNombre + 1, 'a'));
+        QTest::newRow("nombre con control") << con(id + ",5001,2,4,esperando,A\x01na");
+        QTest::newRow("adios sin id") << QByteArray("ZUMBARTA/1 [Adios]\r\n");
+        QTest::newRow("consulta con cola") << QByteArray("ZUMBARTA/1 [Consulta]x\r\n");
+    }
+    void ignorados()
+    {
+        QFETCH(QByteArray, datos);
+        QVERIFY(!leer(datos));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnuncio)
+#include "test_anuncio.moc"
