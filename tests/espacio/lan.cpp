@@ -3,6 +3,7 @@
 // "b" last: one namespace, loopback only. With them: the two ends of a veth
 // pair, servers on "a" and a client on "b".
 
+#include "aislado.h"
 #include "dobles.h"
 #include "net/anunciador.h"
 #include "net/buscador.h"
@@ -179,6 +180,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QByteArray lado = argc > 1 ? QByteArray(argv[argc - 1]) : QByteArray();
+    if (!aislado(lado == "a" || lado == "b"))
+        return 77;
     if (lado == "a" || lado == "b")
         return lado == "a" ? ladoServidor() : ladoCliente();
     TestLan t;

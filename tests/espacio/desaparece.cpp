@@ -1,0 +1,71 @@
+// A station that vanishes without closing its connection (Wi-Fi gone, cable
+// pulled): its packets are dropped with nftables inside the network
+// namespace this test runs in (tests/espacio-red), and the server and the
+// client must each notice within 20 s, in a lobby and in a game.
+
+#include "aislado.h"
+#include "flow/temporizadores.h"
+#include "net/red.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+namespace {
+
+bool nft(const QString& orden)
+{
+    QProcess p;
+    p.start(QStringLiteral("nft"), {orden});
+    return p.waitForFinished(5000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+}  // namespace
+
+class TestDesaparece : public QObject {
+    Q_OBJECT
+private slots:
+    void desaparece()
+    {
+        Mesa sala, juego;
+        QVERIFY(sala.unir(QStringLiteral("Beto")) && juego.unir(QStringLiteral("Beto")));
+        conectarTemporizadores(juego.servidor.j);  // the clock's text goes out every second
+        QVERIFY(juego.empezar(19));
+        const QString puertos = QStringLiteral("{ %1, %2 }").arg(sala.puerto).arg(juego.puerto);
+        QVERIFY(nft(QStringLiteral("add table inet zb")));
+        QVERIFY(nft(QStringLiteral("add chain inet zb entrada { type filter hook input priority 0 ; }")));
+        QVERIFY(nft(QStringLiteral("add rule inet zb entrada tcp dport %1 drop").arg(puertos)));
+        QVERIFY(nft(QStringLiteral("add rule inet zb entrada tcp sport %1 drop").arg(puertos)));
+
+        QElapsedTimer t;
+        t.start();
+        qint64 visto[4] = {-1, -1, -1, -1};
+        Mesa* mesas[2] = {&sala, &juego};
+        QTest::qWaitFor([&] {
+            for (int i = 0; i < 2; ++i) {
+                if (visto[2 * i] < 0 && mesas[i]->servidor.j.e.ausente[2])
+                    visto[2 * i] = t.elapsed();
+                if (visto[2 * i + 1] < 0 && (*mesas[i])[2].j.e.barra == QStringLiteral("Desconectado"))
+                    visto[2 * i + 1] = t.elapsed();
+            }
+            return std::count(std::begin(visto), std::end(visto), -1) == 0;
+        }, 25000);
+        const char* quien[] = {"servidor en la sala", "cliente en la sala", "servidor en juego", "cliente en juego"};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(visto[i] >= 0 && visto[i] <= 20000, qPrintable(QStringLiteral("%1: %2 ms").arg(quien[i]).arg(visto[i])));
+        QVERIFY(juego[2].j.e.txtDialog.endsWith(QStringLiteral("Se ha perdido la conexi\u00f3n con el servidor.")));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (!aislado(false))
+        return 77;
+    if (!nft(QStringLiteral("list tables"))) {
+        std::fprintf(stderr, "desaparece: nft is not usable here: test skipped\n");
+        return 77;
+    }
+    TestDesaparece t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "desaparece.moc"
