@@ -100,13 +100,16 @@ void Form2::construir()
         check1_[i]->setEnabled(i <= 2);  // the frame shows two rows until a count is chosen
     }
 
-    // Beyond the narrow dialog's right edge: ">>>" widens the dialog to show it.
-    auto* frame2 = new QGroupBox(QStringLiteral("Nivel de la maquina"), this);
-    frame2->setObjectName(QStringLiteral("Frame2"));
-    twips::poner(frame2, 4440, 240, 2760, 2040);
+    // Beyond the narrow dialog's right edge: ">>>" widens the dialog to show
+    // it. Hidden until then, or Tab would reach the levels unseen and the
+    // arrow keys would change the machine's speed behind the player's back.
+    frame2_ = new QGroupBox(QStringLiteral("Nivel de la maquina"), this);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    twips::poner(frame2_, 4440, 240, 2760, 2040);
+    frame2_->hide();
     const char* niveles[] = {nullptr, "Facil", "Moderado", "Dificil", "Muy dificil"};
     for (int n = 1; n <= 4; ++n) {
-        nivel_[n] = new QRadioButton(QLatin1String(niveles[n]), frame2);
+        nivel_[n] = new QRadioButton(QLatin1String(niveles[n]), frame2_);
         nivel_[n]->setObjectName(indexado("Nivel", n));
         twips::poner(nivel_[n], 240, 360 + 420 * (n - 1), 2280, 330);
         connect(nivel_[n], &QRadioButton::toggled, this, [this, n](bool elegido) {
@@ -185,6 +188,7 @@ void Form2::ensanchar()
     command3_->setText(estrecho ? QStringLiteral("<<<") : QStringLiteral(">>>"));
     ancho_ = estrecho ? kAnchoAncho : kAnchoEstrecho;
     setFixedSize(twips::px(ancho_), height());
+    frame2_->setVisible(estrecho);
 }
 
 void Form2::aceptar()

@@ -51,6 +51,7 @@ private:
     std::array<QLabel*, 7> label2_{};
     std::array<QLineEdit*, 7> text1_{};
     std::array<QCheckBox*, 7> check1_{};
+    QGroupBox* frame2_ = nullptr;
     std::array<QRadioButton*, 5> nivel_{};
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
