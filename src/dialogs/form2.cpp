@@ -120,6 +120,8 @@ void Form2::construir()
 
     command1_ = new QPushButton(QStringLiteral("Aceptar"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
+    // Enter in any field accepts, whichever button the Tab order puts first.
+    command1_->setDefault(true);
     connect(command1_, &QPushButton::clicked, this, &Form2::aceptar);
     command2_ = new QPushButton(QStringLiteral("Cancelar"), this);
     command2_->setObjectName(QStringLiteral("Command2"));
@@ -149,7 +151,8 @@ bool Form2::eventFilter(QObject* o, QEvent* ev)
 {
     if ((o == combo1_ || o == combo1_->lineEdit()) && ev->type() == QEvent::KeyPress) {
         const QString t = static_cast<QKeyEvent*>(ev)->text();
-        if (!t.isEmpty()) {
+        // Tab, Enter and Esc carry a text too, but leave the count alone.
+        if (!t.isEmpty() && t[0].isPrint()) {
             // The field only ever shows a count chosen from the list.
             combo1_->clearEditText();
             const char16_t c = t[0].unicode();

@@ -76,6 +76,8 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
         command_[i]->setAutoDefault(i == 1);
         twips::poner(command_[i], 5700, 240 + 540 * (i - 1), 1335, 375);
     }
+    // Enter in any field accepts, whichever button the Tab order puts first.
+    command_[1]->setDefault(true);
     command_[3]->setToolTip(QStringLiteral("Presione este boton para saber su IP y Nombre de equipo"));
     connect(command_[1], &QPushButton::clicked, this, &Form4::aceptar);
     connect(command_[2], &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });

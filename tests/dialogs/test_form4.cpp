@@ -138,7 +138,7 @@ private slots:
             escribir(*f, "txtName", QStringLiteral("Ana"));
             hijo<QRadioButton>(*f, "Option1(2)")->click();
             escribir(*f, "Puerto", QStringLiteral("0"));
-            pulsar(*f, "Command1");
+            QTest::keyClick(hijo(*f, "Puerto"), Qt::Key_Return);  // Enter in a field presses "Aceptar"
         });
         hijo<QAction>(w, "mn_red")->trigger();
         QVERIFY(servidorDe(p.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
