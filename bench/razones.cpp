@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks' main: Google Benchmark's own report, then each benchmark
 // as a ratio to the baseline of its family (the one whose name has "base" in
 // it, measured in the same run), so the figures mean the same on any machine.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing the game the way a desktop expects it. The program lives in
 # bin/, its files in share/zumbarta/; the menu entry, the AppStream metadata
 # and the icon share one application ID.

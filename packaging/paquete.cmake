@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `make package`, or cpack in the build folder.
 
 zumbarta_comprimir(changelog changelog.gz)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The local game setup: how many play, their names, which seats the
 // computer plays and how fast. A view only: the checks and the start of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The local setup dialog as a player meets it: real widgets, offscreen.
 
 #include "dialogs/form2.h"

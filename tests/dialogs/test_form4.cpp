@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The network setup dialog as a player meets it, and the main window during
 // a network game: real widgets offscreen, real sockets on 127.0.0.1.
 

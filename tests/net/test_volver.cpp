@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stations that freeze, leave and come back: the server's referee frees a
 // frozen player's turn, a seat waits for its player, and the player takes it
 // back with the secret its station kept, to the whole table as it stands.
