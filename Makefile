@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # make run  - installs what is missing, builds and starts the game
 # make test - installs what is missing, builds and runs every test
 # make asan - the whole test suite again under AddressSanitizer + UBSan

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The machine player's search: the worst case (no valid path anywhere, the
 // whole board scanned) and the best (the first tile scanned starts a valid
 // path), in both modes. Each is also reported as a ratio to a plain walk over

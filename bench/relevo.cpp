@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a pick takes from one player to another through the game's
 // server on loopback: a client writes "[fichaON]5" and another one has it.
 // The baseline, in the same run, sends the same bytes the same two hops

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long game at many times human speed: the game's server in a process of
 // its own, five scripted players on loopback in this one. Every player
 // chats and reports its score without pause, and the players take turns to

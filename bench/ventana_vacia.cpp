@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The smallest Qt Widgets program that maps a window, for bench/startup.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What any host of the LAN may send to the announcement's port: a datagram
 // is read as a game, a "bye", a query or nothing. What is read is in range
 // and survives being announced again.

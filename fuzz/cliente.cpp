@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A client's receive path: whatever its server sends, once the client knows
 // it sits on seat 2 of three.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What both fuzz targets share: a station whose peer is the fuzzer. The
 // bytes go through a connection's receive path exactly as a socket's reads

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays a fuzz target's corpus without libFuzzer: each file given, or
 // each file of each folder given, goes through the target once. A broken
 // invariant aborts, so the test fails.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The server's receive path: whatever the client on seat 2 sends, with
 // seat 3 taken by another client and the game under way.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing the game the way a desktop expects it. The program lives in
 # bin/, its files in share/zumbarta/; the menu entry, the AppStream metadata
 # and the icon share one application ID.
@@ -5,11 +8,35 @@
 include(GNUInstallDirs)
 
 set(ZUMBARTA_ID io.github.zumbarta.Zumbarta)
-# "2.01 c" as the title bar shows it, without the space that neither Debian
-# nor AppStream versions allow; both compare it below 2.01d and 2.02.
-set(ZUMBARTA_VERSION_PAQUETE 2.01c)
-set(ZUMBARTA_FECHA_VERSION 2026-12-06)
 set(ZUMBARTA_DATOS_INSTALADOS ${CMAKE_INSTALL_DATADIR}/zumbarta)
+
+# A release is written down once, as the newest entry of the package's
+# changelog; the package's version and AppStream's release date come from
+# there. The version is "2.01 c" as the title bar shows it, without the space
+# that neither Debian nor AppStream versions allow; both compare it below
+# 2.01d and 2.02.
+set(ZUMBARTA_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ZUMBARTA_CHANGELOG})
+file(STRINGS ${ZUMBARTA_CHANGELOG} entradas REGEX "^zumbarta \\(")
+file(STRINGS ${ZUMBARTA_CHANGELOG} firmas REGEX "^ -- ")
+list(GET entradas 0 entrada)
+list(GET firmas 0 firma)
+string(REGEX MATCH "^zumbarta \\(([^)]+)\\)" entrada "${entrada}")
+set(ZUMBARTA_VERSION_PAQUETE ${CMAKE_MATCH_1})
+# The signature's date as Debian writes it: "  Sun, 06 Dec 2026 17:30:00 +0000".
+string(REGEX MATCH ">  [A-Z][a-z][a-z], ([0-9]?[0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) " firma "${firma}")
+set(dia ${CMAKE_MATCH_1})
+set(anio ${CMAKE_MATCH_3})
+set(meses Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND meses "${CMAKE_MATCH_2}" mes)
+if(NOT ZUMBARTA_VERSION_PAQUETE OR mes LESS 0)
+  message(FATAL_ERROR "${ZUMBARTA_CHANGELOG}: no version or date in its newest entry")
+endif()
+# Day and month with two digits each, as ISO 8601 wants them.
+math(EXPR mes "${mes} + 101")
+string(SUBSTRING ${mes} 1 2 mes)
+string(REGEX MATCH "..$" dia "0${dia}")
+set(ZUMBARTA_FECHA_VERSION ${anio}-${mes}-${dia})
 
 # The program looks for its installed files relative to its own folder, so
 # the same binary works under any prefix and inside a DESTDIR.

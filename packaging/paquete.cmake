@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `make package`, or cpack in the build folder.
 
 zumbarta_comprimir(changelog changelog.gz)
@@ -25,10 +28,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zumbarta.github.io/)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zumbarta maintainers <maintainers@users.noreply.c-seed-bd417686.example>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see it: Qt's Spanish texts,
-# without which the standard buttons read "OK" and "Cancel".
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
-# The game's geometric typeface, and native windows on a Wayland desktop
-# (without it Qt falls back to X11 through XWayland).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, qt6-wayland")
+# Loaded at run time, so dpkg-shlibdeps cannot see them: Qt's Spanish texts,
+# without which the standard buttons read "OK" and "Cancel", and the game's
+# geometric typeface (URW Gothic). The player table is drawn for its widths:
+# in DejaVu Sans, all a bare system may have, "Partidas" and long names are
+# cut off.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-urw-base35")
+# Native windows on a Wayland desktop (without it Qt falls back to X11
+# through XWayland).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the game's own sounds, Click.wav and Beep.wav, into a folder.
 
 Click.wav, played when a seat claims the turn: a soft wooden tap, a brief

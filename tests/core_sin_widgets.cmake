@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when the core library links Qt Widgets or uses any widget class.
 foreach(enlace IN LISTS ENLACES)
   if(enlace MATCHES "Widgets|Gui|Multimedia")

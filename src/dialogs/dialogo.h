@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the game's own dialogs (the setups and the notice) share: no title
 // text, no close box, modal, and no way out but their own buttons.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/form2.h"
 
 #include "dialogs/twips.h"
@@ -100,13 +103,16 @@ void Form2::construir()
         check1_[i]->setEnabled(i <= 2);  // the frame shows two rows until a count is chosen
     }
 
-    // Beyond the narrow dialog's right edge: ">>>" widens the dialog to show it.
-    auto* frame2 = new QGroupBox(QStringLiteral("Nivel de la maquina"), this);
-    frame2->setObjectName(QStringLiteral("Frame2"));
-    twips::poner(frame2, 4440, 240, 2760, 2040);
+    // Beyond the narrow dialog's right edge: ">>>" widens the dialog to show
+    // it. Hidden until then, or Tab would reach the levels unseen and the
+    // arrow keys would change the machine's speed behind the player's back.
+    frame2_ = new QGroupBox(QStringLiteral("Nivel de la maquina"), this);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    twips::poner(frame2_, 4440, 240, 2760, 2040);
+    frame2_->hide();
     const char* niveles[] = {nullptr, "Facil", "Moderado", "Dificil", "Muy dificil"};
     for (int n = 1; n <= 4; ++n) {
-        nivel_[n] = new QRadioButton(QLatin1String(niveles[n]), frame2);
+        nivel_[n] = new QRadioButton(QLatin1String(niveles[n]), frame2_);
         nivel_[n]->setObjectName(indexado("Nivel", n));
         twips::poner(nivel_[n], 240, 360 + 420 * (n - 1), 2280, 330);
         connect(nivel_[n], &QRadioButton::toggled, this, [this, n](bool elegido) {
@@ -117,6 +123,8 @@ void Form2::construir()
 
     command1_ = new QPushButton(QStringLiteral("Aceptar"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
+    // Enter in any field accepts, whichever button the Tab order puts first.
+    command1_->setDefault(true);
     connect(command1_, &QPushButton::clicked, this, &Form2::aceptar);
     command2_ = new QPushButton(QStringLiteral("Cancelar"), this);
     command2_->setObjectName(QStringLiteral("Command2"));
@@ -146,7 +154,8 @@ bool Form2::eventFilter(QObject* o, QEvent* ev)
 {
     if ((o == combo1_ || o == combo1_->lineEdit()) && ev->type() == QEvent::KeyPress) {
         const QString t = static_cast<QKeyEvent*>(ev)->text();
-        if (!t.isEmpty()) {
+        // Tab, Enter and Esc carry a text too, but leave the count alone.
+        if (!t.isEmpty() && t[0].isPrint()) {
             // The field only ever shows a count chosen from the list.
             combo1_->clearEditText();
             const char16_t c = t[0].unicode();
@@ -185,6 +194,7 @@ void Form2::ensanchar()
     command3_->setText(estrecho ? QStringLiteral("<<<") : QStringLiteral(">>>"));
     ancho_ = estrecho ? kAnchoAncho : kAnchoEstrecho;
     setFixedSize(twips::px(ancho_), height());
+    frame2_->setVisible(estrecho);
 }
 
 void Form2::aceptar()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The local game setup: how many play, their names, which seats the
 // computer plays and how fast. A view only: the checks and the start of the
@@ -51,6 +54,7 @@ private:
     std::array<QLabel*, 7> label2_{};
     std::array<QLineEdit*, 7> text1_{};
     std::array<QCheckBox*, 7> check1_{};
+    QGroupBox* frame2_ = nullptr;
     std::array<QRadioButton*, 5> nivel_{};
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;

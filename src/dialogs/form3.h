@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The notice window: one short text, modal, gone after three seconds or at
 // "Aceptar". There is only ever one: a notice asked for while it is open

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/form4.h"
 
 #include "dialogs/sololinea.h"
@@ -131,6 +134,8 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
         command_[i]->setAutoDefault(i == 1);
         twips::poner(command_[i], 5700, 240 + 540 * (i - 1), 1335, 375);
     }
+    // Enter in any field accepts, whichever button the Tab order puts first.
+    command_[1]->setDefault(true);
     command_[3]->setToolTip(QStringLiteral("Presione este boton para saber su IP y Nombre de equipo"));
     connect(command_[1], &QPushButton::clicked, this, &Form4::aceptar);
     connect(command_[2], &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The network game setup: the player's name, whether to serve or to join,
 // and for a client the server and the port, typed or picked from the games

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/frmabout.h"
 
 #include "dialogs/icono.h"
@@ -58,9 +61,10 @@ frmAbout::frmAbout(CajaMensaje& caja, QWidget* parent, infosistema::Sistema sist
                        "ficha redonda. ¡Gana quien lo vea primero!"));
     auto* lblDisclaimer = texto(
         "lblDisclaimer",
-        QStringLiteral("Advertencia: este programa está protegido por las leyes de derechos de "
-                       "autor. Queda prohibida su copia, distribución o venta con fines "
-                       "comerciales sin la autorización escrita de sus autores."));
+        QStringLiteral("Copyright © 2026 Los desarrolladores de Zumbarta. Zumbarta es software "
+                       "libre: puede redistribuirlo y modificarlo según los términos de la Licencia "
+                       "Pública General de GNU, versión 3 o (a su elección) cualquier versión "
+                       "posterior. Se distribuye SIN NINGUNA GARANTÍA."));
     QFont chica = lblDisclaimer->font();
     chica.setPointSizeF(chica.pointSizeF() * 0.9);
     lblDisclaimer->setFont(chica);

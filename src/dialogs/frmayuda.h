@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's own help window: the pages of the help folder in a small
 // browser with contents, back and forward. A page that is missing is

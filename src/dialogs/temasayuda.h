@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // "Temas de ayuda": on Windows the compiled help in the system's help viewer,
 // when it is installed and the viewer starts; otherwise, and on every other

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Setting up a local game: what the setup dialog decides, as plain values.
 // The dialog only collects the choices; nothing reaches the running game

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // When a round runs out with nobody making the target, the players get to
 // see how it could have been made: one pick on the board, in green with its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Game notices. Every rule that has something to tell the players goes
 // through here, so the text is always in `mensaje` and the screen is up to

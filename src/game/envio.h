@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one door through which the game's procedures send a message: the
 // server sends it to every client (and, with vbSelf, to its own handler as

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one game state. Every shared variable of the game lives here under its
 // own name, together with what the screen shows (captions, highlights, which

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The context of a running program: the game state, the five timers that move
 // play forward, the network link and the platform ports. The procedures of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The player table as the rules change it: tiles won, matches won and the
 // highlight of the seat that holds the turn. The labels always follow the

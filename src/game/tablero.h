@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Board geometry: tile k (1..49) sits at row (k-1)/7+1, column (k-1)%7+1,
 // row 1 at the top. Pure functions of plain values.

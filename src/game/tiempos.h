@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every interval of the game, in milliseconds as a player lives them, and
 // the one time scale they all pass through. The program leaves the scale at

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: the board, the target tile, the player table, the clock,
 // the "Turno" button, the chat and the status bar. It shows the game state

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu bar of the main window: captions, names and start states.
 
 #include "mainwindow/form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the players do on the main window during a game: the menu commands
 // that steer it, the clicks on the board and the keys that claim the turn.
 

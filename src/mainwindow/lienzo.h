@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A canvas laid out in twips, the way the game's window was drawn. Every
 // child keeps its place and its font size as a proportion of the canvas, so

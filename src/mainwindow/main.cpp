@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/cajaqt.h"
 #include "dialogs/form3.h"
 #include "dialogs/icono.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The F2 key for the start gate of a network game. Seen through the
 // program's own windows always; on X11 also while another program has the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The server's side of the LAN announcement: while it runs, the game is told
 // to the LAN every intervaloMs, at once when a client asks or the game

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What one datagram of the LAN announcement says, as pure functions on plain
 // values. A server tells the LAN about its game; a client looking for games

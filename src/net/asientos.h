@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The seats of a network game as the server keeps them: a newcomer seated,
 // a player gone (the seat waits, away), a seat taken back with its secret

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The client's side of the LAN announcement: asks once, then keeps the list
 // of games heard. A game leaves the list with its "bye", or after about

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The UDP side of the LAN announcement, shared by the server's announcer and
 // the client's browser: one socket on the fixed port, shared with every

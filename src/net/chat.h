@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The chat of a network game: the conversation pane and the line the player
 // types. Chat lines and the game's own notices reach the pane the same way.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The secrets of the seats this station has held, kept so that a player can
 // take a seat back after a dropped connection or a restart of the program:

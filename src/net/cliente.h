@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The client's side of the network: one connection to the server. It deals
 // in lines, its seat and its secret, and knows nothing of the game: the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One TCP connection of a network game, on either side: whole messages in,
 // in arrival order and one at a time, and messages out. Nothing here blocks

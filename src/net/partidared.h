@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Setting up, starting and ending a network game: what the network setup
 // dialog decides, the start gate on the server, and "Finalizar partida".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The text protocol of a network game, as pure functions on plain values.
 // A message is a bracketed tag, its payload and CR LF; each character

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A connection's receive buffer: bytes in as they arrive, whole messages out
 // in arrival order. A message split across reads waits for its CR LF; a line

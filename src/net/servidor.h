@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The server's side of the network: the listener, one connection for each
 // seat taken (connection k = 1..5) and the operations that send to one, to

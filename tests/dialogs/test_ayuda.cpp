@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window over the real pages: every link leads somewhere, and a
 // missing folder is explained instead of breaking anything.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The local setup dialog as a player meets it: real widgets, offscreen.
 
 #include "dialogs/form2.h"
@@ -57,14 +60,14 @@ private slots:
         for (char c : {'4', '7', 'a', '1'})  // on the list itself, not its text field
             QTest::keyClick(cantidad(f), c);
         QVERIFY(texto(f, 4)->isVisible() && !texto(f, 5)->isVisible());
-        // A row the frame clips is out of the Tab chain and deaf to Space.
+        // Rows the frame clips and levels past the narrow edge: out of Tab, deaf to Space.
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QSet<QWidget*> enfocados;
         for (int i = 0; i < 30; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             enfocados << QApplication::focusWidget();
         }
-        QVERIFY(enfocados.contains(casilla(f, 4)) && !enfocados.contains(casilla(f, 5)));
+        QVERIFY(enfocados.contains(casilla(f, 4)) && !enfocados.contains(casilla(f, 5)) && !enfocados.contains(hijo(f, "Nivel(1)")));
         QTest::keyClick(casilla(f, 6), Qt::Key_Space);
         QVERIFY(!casilla(f, 6)->isChecked());
 
@@ -72,7 +75,7 @@ private slots:
         for (int vez : {1, 2}) {
             pulsar(f, "Command3");
             anchos << f.width();
-            QCOMPARE(hijo(f, "Command3")->property("text").toString(), vez == 1 ? "<<<" : ">>>");
+            QVERIFY(hijo(f, "Command3")->property("text").toString() == (vez == 1 ? "<<<" : ">>>") && hijo(f, "Nivel(1)")->isVisible() == (vez == 1));
         }
         QCOMPARE(anchos, (QList<int>{twips::px(4305), twips::px(7425), twips::px(4305)}));
         pulsar(f, "Nivel(4)");
@@ -119,8 +122,8 @@ private slots:
 
         casilla(f, 2)->click();
         cantidad(f)->setCurrentIndex(0);  // only machines left: allowed
-        pulsar(f, "Command1");
-        QCOMPARE(f.result(), int(QDialog::Accepted));
+        QTest::keyClick(cantidad(f)->lineEdit(), Qt::Key_Return);  // Enter presses "Aceptar"; the count stays
+        QVERIFY(f.result() == QDialog::Accepted && cantidad(f)->currentText() == QStringLiteral("2"));
         QCOMPARE(p.j.e.maquina, (std::array<int, 7>{0, 1, 1, 0, 0, 0, 0}));
         QCOMPARE(p.j.e.Jugadores[1].texto, QStringLiteral(" 1     Maquina 1"));
     }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The network setup dialog as a player meets it, and the main window during
 // a network game: real widgets offscreen, real sockets on 127.0.0.1.
 
@@ -179,7 +182,7 @@ private slots:
             escribir(*f, "txtName", QStringLiteral("Ana"));
             hijo<QRadioButton>(*f, "Option1(2)")->click();
             escribir(*f, "Puerto", QStringLiteral("0"));
-            pulsar(*f, "Command1");
+            QTest::keyClick(hijo(*f, "Puerto"), Qt::Key_Return);  // Enter in a field presses "Aceptar"
         });
         hijo<QAction>(w, "mn_red")->trigger();
         QVERIFY(servidorDe(p.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // These tests send broadcasts, multicast and firewall rules: they run only in
 // a network namespace that tests/espacio-red made, whose interfaces are

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding a game on the LAN over real UDP, inside network namespaces made by
 // tests/espacio-red, so nothing sent here leaves the machine. With no "a" or
 // "b" last: one namespace, loopback only. With them: the two ends of a veth

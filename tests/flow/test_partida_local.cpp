@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the local setup's "Aceptar" and "Cancelar" decide for the game.
 
 #include "game/marcador.h"

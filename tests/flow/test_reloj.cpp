@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The round clock, the turn timeout and the commands that steer a round.
 
 #include "flow/mandos.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Claiming the turn by key and picking tiles with the mouse, in both game modes.
 
 #include "partida.h"

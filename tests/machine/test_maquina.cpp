@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The machine player: its search of the board, and its turns through the
 // real tick functions (attempt, placer, check).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as a player first sees it, as the game state changes, and
 // during a local game: keys from any control, clicks on the board, the game
 // menu with the real setup dialog, and the "Ayuda" menu.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sounds: real short WAVs beside the program; the beep is one of
 // them, and playing never blocks or fails loudly, whatever the machine's audio.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Network games on this machine: a server and its clients as stations of one
 // test process, joined over real sockets on 127.0.0.1 only.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The server under abuse: connections that never speak, a player that stops
 // reading, peers that vanish mid-message, flood a line or join twice. The
 // honest players lose nothing and every station's state stays valid.

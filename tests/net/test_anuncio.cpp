@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one datagram of the LAN announcement says: whatever a server puts in
 // comes back the same, and anything else from the LAN is ignored.
 

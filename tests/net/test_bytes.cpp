@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The server and a client against a raw socket on the other end: the exact
 // bytes of the handshake, messages cut anywhere, and peers that misbehave.
 

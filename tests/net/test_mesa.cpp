@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of a network table with the real timers connected at 1/50: only
 // the server runs the round clock, and only during its game; a station
 // changes the turn holder only as the server says; every turn has one

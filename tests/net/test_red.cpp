@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole network games over loopback: one server and its clients in this
 // process, each with its own game state, talking through real sockets.
 

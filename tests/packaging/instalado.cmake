@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch DESTDIR exactly as the package does, then
 # looks at it as a desktop would: the menu entry and the AppStream metadata
 # pass their validators, every sound and icon size arrived, and the installed

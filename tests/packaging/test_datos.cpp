@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the program looks for its sound and help pages: beside itself in the
 // build folder, in share/ once installed. Given an installed tree (the prefix
 // in ZUMBARTA_INSTALADO), the help window opened the way the menu opens it

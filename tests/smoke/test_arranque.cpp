@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the real program as a player would (offscreen), lets it run a
 // moment, then asks it to close: it must exit cleanly, and under the
 // sanitizers it must have nothing to report.
