@@ -1,11 +1,7 @@
 #pragma once
 // Finding a window's controls by their game names, as a tester would.
 
-#include <QCoreApplication>
-#include <QObject>
-#include <QWindow>
-#include <QString>
-#include <QWidget>
+#include <QtWidgets>
 
 // The control named so ("Valor", or "Valor(12)" with i = 12); a missing
 // control stops the test at once with its name.

@@ -1,12 +1,10 @@
 // The help window over the real pages: every link leads somewhere, and a
 // missing folder is explained instead of breaking anything.
 
+#include "controles.h"
 #include "dialogs/frmayuda.h"
+#include "prueba.h"
 
-#include <QDir>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QtTest>
 #include <set>
 
 class TestAyuda : public QObject {
@@ -52,5 +50,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAyuda)
+ZUMBARTA_PRUEBA(TestAyuda);
 #include "test_ayuda.moc"

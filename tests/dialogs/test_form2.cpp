@@ -1,18 +1,11 @@
 // The local setup dialog as a player meets it: real widgets, offscreen.
 
+#include "controles.h"
 #include "dialogs/form2.h"
 #include "dialogs/twips.h"
-#include "dobles.h"
 #include "game/marcador.h"
 #include "partida.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QtTest>
-
-#include "controles.h"
+#include "prueba.h"
 
 namespace {
 
@@ -126,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm2)
+ZUMBARTA_PRUEBA(TestForm2);
 #include "test_form2.moc"

@@ -1,6 +1,7 @@
 // The network setup dialog as a player meets it, and the main window during
 // a network game: real widgets offscreen, real sockets on 127.0.0.1.
 
+#include "controles.h"
 #include "dialogs/form4.h"
 #include "dobles.h"
 #include "mainwindow/form1.h"
@@ -8,17 +9,9 @@
 #include "net/partidared.h"
 #include "net/servidor.h"
 #include "partida.h"
+#include "prueba.h"
 
-#include <QAction>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTcpServer>
-#include <QtTest>
-
-#include "controles.h"
 
 namespace {
 
@@ -162,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm4)
+ZUMBARTA_PRUEBA(TestForm4);
 #include "test_form4.moc"

@@ -4,8 +4,7 @@
 #include "controles.h"
 #include "dialogs/frmabout.h"
 #include "dobles.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 class TestFrmAbout : public QObject {
     Q_OBJECT
@@ -71,5 +70,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmAbout)
+ZUMBARTA_PRUEBA(TestFrmAbout);
 #include "test_frmabout.moc"

@@ -2,8 +2,7 @@
 
 #include "game/marcador.h"
 #include "partida.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 class TestPartidaLocal : public QObject {
     Q_OBJECT
@@ -76,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPartidaLocal)
+ZUMBARTA_PRUEBA(TestPartidaLocal);
 #include "test_partida_local.moc"

@@ -4,8 +4,7 @@
 #include "flow/vencimiento.h"
 #include "game/marcador.h"
 #include "partida.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 class TestReloj : public QObject {
     Q_OBJECT
@@ -132,5 +131,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReloj)
+ZUMBARTA_PRUEBA(TestReloj);
 #include "test_reloj.moc"

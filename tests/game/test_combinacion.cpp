@@ -3,8 +3,7 @@
 #include "game/combinacion.h"
 #include "game/marcador.h"
 #include "partida.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 class TestCombinacion : public QObject {
     Q_OBJECT
@@ -87,5 +86,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCombinacion)
+ZUMBARTA_PRUEBA(TestCombinacion);
 #include "test_combinacion.moc"

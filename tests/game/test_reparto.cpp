@@ -3,8 +3,8 @@
 #include "dobles.h"
 #include "game/pozo.h"
 #include "game/reparto.h"
+#include "prueba.h"
 
-#include <QtTest>
 #include <set>
 
 class TestReparto : public QObject {
@@ -138,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReparto)
+ZUMBARTA_PRUEBA(TestReparto);
 #include "test_reparto.moc"

@@ -1,8 +1,7 @@
 // Claiming the turn by key and picking tiles with the mouse, in both game modes.
 
 #include "partida.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 namespace {
 const QString kNoContinua = QStringLiteral("Esta ficha no es continua a la ficha anteriormente elegida");
@@ -75,5 +74,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSeleccion)
+ZUMBARTA_PRUEBA(TestSeleccion);
 #include "test_seleccion.moc"

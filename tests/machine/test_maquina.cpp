@@ -9,8 +9,7 @@
 #include "game/tablero.h"
 #include "machine/busqueda.h"
 #include "machine/maquina.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 namespace {
 
@@ -177,5 +176,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMaquina)
+ZUMBARTA_PRUEBA(TestMaquina);
 #include "test_maquina.moc"

@@ -9,21 +9,11 @@
 #include "dialogs/temasayuda.h"
 #include "game/arranque.h"
 #include "game/reparto.h"
-#include "mainwindow/figuras.h"
 #include "mainwindow/aplicacion.h"
+#include "mainwindow/figuras.h"
 #include "mainwindow/form1.h"
 #include "partida.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QMessageBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QtTest>
+#include "prueba.h"
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -242,5 +232,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm1)
+ZUMBARTA_PRUEBA(TestForm1);
 #include "test_form1.moc"

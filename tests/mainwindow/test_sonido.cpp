@@ -2,12 +2,9 @@
 // them, and playing never blocks or fails loudly, whatever the machine's audio.
 
 #include "mainwindow/sonidoqt.h"
+#include "prueba.h"
 
-#include <QFile>
 #include <QSoundEffect>
-#include <QTemporaryDir>
-#include <QtEndian>
-#include <QtTest>
 
 class TestSonido : public QObject {
     Q_OBJECT
@@ -56,5 +53,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSonido)
+ZUMBARTA_PRUEBA(TestSonido);
 #include "test_sonido.moc"

@@ -7,9 +7,9 @@
 #include "net/partidared.h"
 #include "net/servidor.h"
 #include "partida.h"
+#include "prueba.h"
 
 #include <QSignalSpy>
-#include <QtTest>
 #include <memory>
 #include <vector>
 

@@ -160,5 +160,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAbuso)
+ZUMBARTA_PRUEBA(TestAbuso);
 #include "test_abuso.moc"

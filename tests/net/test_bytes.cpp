@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBytes)
+ZUMBARTA_PRUEBA(TestBytes);
 #include "test_bytes.moc"

@@ -5,8 +5,7 @@
 #include "net/procesardatos.h"
 #include "net/protocolo.h"
 #include "net/recepcion.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 using namespace protocolo;
 
@@ -107,5 +106,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestProtocolo)
+ZUMBARTA_PRUEBA(TestProtocolo);
 #include "test_protocolo.moc"

@@ -131,5 +131,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRed)
+ZUMBARTA_PRUEBA(TestRed);
 #include "test_red.moc"
