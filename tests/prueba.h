@@ -3,6 +3,7 @@
 // Test class and ends with ZUMBARTA_PRUEBA(TheClass); the area's one program
 // (principal.cpp) runs the classes so registered.
 
+#include <QAbstractEventDispatcher>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -20,3 +21,25 @@ inline std::vector<std::pair<const char*, Fabrica>>& clasesDePrueba()
 #define ZUMBARTA_PRUEBA(C) \
     [[maybe_unused]] static const bool registrada##C = \
         (clasesDePrueba().push_back({#C, []() -> std::unique_ptr<QObject> { return std::make_unique<C>(); }}), true)
+
+// Waits for what a test set going (bytes from a peer, a relayed message, a
+// timer) without sleeping between looks: the event loop runs, and the
+// condition is checked whenever the loop has handled what was pending, until
+// it holds or the deadline passes.
+template <class F>
+bool esperar(F&& cond, int ms = 5000)
+{
+    bool hecho = cond();
+    QEventLoop bucle;
+    QTimer tope;
+    QObject::connect(&tope, &QTimer::timeout, &bucle, &QEventLoop::quit);
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &bucle, [&] {
+        if ((hecho = cond()))
+            bucle.quit();
+    });
+    if (!hecho) {
+        tope.start(ms);
+        bucle.exec();
+    }
+    return hecho || cond();
+}

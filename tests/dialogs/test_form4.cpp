@@ -71,7 +71,7 @@ private slots:
         escribir(f, "Puerto", QString::number(cerrado));
         pulsar(f, "Command1");
         QVERIFY(!hijo(f, "Command1")->isEnabled() && !hijo(f, "Command2")->isEnabled());
-        QVERIFY(QTest::qWaitFor([&] { return p.caja.cajas.size() == 4; }, 5000));
+        QVERIFY(esperar([&] { return p.caja.cajas.size() == 4; }));
         QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
         QVERIFY(p.j.e.barra == QStringLiteral("Error") && hijo(f, "Command1")->isEnabled() && f.isVisible());
 

@@ -108,7 +108,7 @@ private slots:
         const int letra = v1->font().pixelSize();
         QVERIFY(v49->geometry().topLeft().x() > antes.right() && v49->geometry().top() > antes.bottom());
         w.resize(1440, 1200);
-        QTRY_VERIFY(v1->width() > antes.width() * 3 / 2);
+        QVERIFY(esperar([&] { return v1->width() > antes.width() * 3 / 2; }));
         QVERIFY(v1->font().pixelSize() > letra * 3 / 2);
         QVERIFY(hijo(w, "fichaRE")->geometry().left() > v49->geometry().right());
     }
@@ -122,12 +122,12 @@ private slots:
         w.show();
         auto salida = [](QWidget* v) {  // what the program ends with, 99 if it goes on
             v->activateWindow();
-            if (!QTest::qWaitFor([v] { return QApplication::activeWindow() == v; }))
+            if (!esperar([v] { return QApplication::activeWindow() == v; }))
                 return -1;
             QTimer::singleShot(0, v, [v] { QTest::keyClick(v, Qt::Key_S, Qt::ControlModifier); });
             QTimer tope;
             tope.callOnTimeout([] { QCoreApplication::exit(99); });
-            tope.start(500);
+            tope.start(100);
             return QCoreApplication::exec();
         };
         p.j.Timer1.start();

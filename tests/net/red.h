@@ -23,7 +23,7 @@ struct Crudo {
         s.connectToHost(QHostAddress::LocalHost, puerto);
         s.waitForConnected(3000);
     }
-    bool espera(const QByteArray& b, int ms = 5000) { return QTest::qWaitFor([&] { return leido.contains(b); }, ms); }
+    bool espera(const QByteArray& b, int ms = 5000) { return esperar([&] { return leido.contains(b); }, ms); }
     void escribir(const QByteArray& b)
     {
         s.write(b);
@@ -53,7 +53,7 @@ struct Mesa {
         if (!conectarA(*c, nombre, puerto))
             return false;
         clientes.push_back(std::move(c));
-        return QTest::qWaitFor([&] { return clientes.back()->j.e.miJugador == asiento; }, 5000);
+        return esperar([&] { return clientes.back()->j.e.miJugador == asiento; });
     }
 
     static bool conectarA(JuegoDePrueba& c, const QString& nombre, quint16 puerto)
@@ -77,7 +77,7 @@ struct Mesa {
     template <class F>
     bool todos(F cond, int ms = 5000)
     {
-        return QTest::qWaitFor([&] {
+        return esperar([&] {
             if (!cond(servidor.j.e))
                 return false;
             for (auto& c : clientes)

@@ -50,7 +50,7 @@ private slots:
             return std::count_if(mudas.begin(), mudas.end(), [](auto& s) { return s->state() == QAbstractSocket::UnconnectedState; });
         };
         Servidor* srv = servidorDe(m.servidor.j);
-        QVERIFY(QTest::qWaitFor([&] { return cerradas() == 50 - Servidor::kMaxEsperando; }, 5000));
+        QVERIFY(esperar([&] { return cerradas() == 50 - Servidor::kMaxEsperando; }));
         QCOMPARE(srv->esperando(), Servidor::kMaxEsperando);
         guionReparto(m.servidor.azar);
         guionObjetivo(m.servidor.azar, pozo::completo(), 19);
@@ -67,7 +67,7 @@ private slots:
         jugar(m[4], 0, {1, 1, 1, 2, 1, 3});
         QVERIFY(m.todos([](const Estado& e) { return e.Fichas[4].texto == QStringLiteral("1") && e.turno == 0 && e.fichaRE != QStringLiteral("19"); }));
         QCOMPARE(srv->esperando(), 0);
-        QVERIFY(QTest::qWaitFor([&] { return cerradas() == 50; }, 5000));
+        QVERIFY(esperar([&] { return cerradas() == 50; }));
         QCOMPARE(m[4].aviso.textos, QStringList{QStringLiteral("Dario, Te has ganado esta ficha")});
         m[4].aviso.textos.clear();
         for (int s = 1; s <= 6; ++s)
@@ -86,7 +86,7 @@ private slots:
         tapon.connectToHost(QHostAddress::LocalHost, m.puerto);
         QVERIFY(tapon.waitForConnected(3000));
         tapon.write("[Joined]Tapon\r\n");
-        QVERIFY(QTest::qWaitFor([&] { return m.servidor.j.e.numConexiones == 2; }, 5000));
+        QVERIFY(esperar([&] { return m.servidor.j.e.numConexiones == 2; }));
         Crudo oyente(m.puerto), charla(m.puerto);
         oyente.escribir("[Joined]Oye\r\n");
         QVERIFY(oyente.espera("[Identificacion]4\r\n"));
@@ -110,7 +110,7 @@ private slots:
             for (int i = 0; i < 50; ++i)
                 tanda += relleno(enviadas++);
             charla.escribir(tanda);
-            QVERIFY(QTest::qWaitFor(leer, 10000));
+            QVERIFY(esperar(leer, 10000));
         }
         QVERIFY(cortado);
         QList<int> todas(enviadas);
@@ -145,7 +145,7 @@ private slots:
         Crudo luis(m.puerto);
         luis.escribir("[Joined]Luis\r\n[TurnoON]4\r\n" + QByteArray(1024 * 1024, 'x'));
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.txtDialog.endsWith(QStringLiteral("Luis  se ha desconectado")); }));
-        QVERIFY(QTest::qWaitFor([&] { return luis.s.state() == QAbstractSocket::UnconnectedState; }, 5000));
+        QVERIFY(esperar([&] { return luis.s.state() == QAbstractSocket::UnconnectedState; }));
 
         Crudo fede(m.puerto);
         fede.escribir("[Joined]Fede\r\n[Joined]Fede\r\n");

@@ -62,7 +62,7 @@ private slots:
             QTest::qWait(1);
         }
         luis->escribir("[Message]a\r\n[Message]b\r\n");
-        QVERIFY(QTest::qWaitFor([&] { return e.txtDialog.endsWith(QStringLiteral("b")); }, 5000));
+        QVERIFY(esperar([&] { return e.txtDialog.endsWith(QStringLiteral("b")); }));
         QCOMPARE(e.txtDialog.split(QStringLiteral("\r\n")), QStringList(msg.size(), QStringLiteral("hola")) << "a" << "b");
         QVERIFY(m.servidor.aviso.textos.isEmpty());
     }
@@ -86,7 +86,7 @@ private slots:
 
         eva.escribir("[fichaON]5\r\n[ficharedonda]\r\n[TurnoON]4\r\n[Puntaje]4,9\r\n[Partidas]2,3\r\n");
         eva.escribir("[TurnoON]3\r\n");
-        QVERIFY(QTest::qWaitFor([&] { return m.servidor.j.e.turno == 3; }, 5000));
+        QVERIFY(esperar([&] { return m.servidor.j.e.turno == 3; }));
         QVERIFY(luis->espera("[TurnoON]3\r\n"));
         const QStringList antes = foto(m.servidor.j.e);
         eva.escribir("[TurnoON]9\r\n[TurnoON]\r\n[fichaON]0\r\n[fichaON]50\r\n[fichaOFF]x\r\n[Puntaje]3\r\n[Puntaje]9,1\r\n"
@@ -122,22 +122,22 @@ private slots:
                 estados << beto.j.e.barra;
         });
         Cliente* cli = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("localhost"), QString::number(falso.serverPort())});
-        QVERIFY(QTest::qWaitFor([&] { return falso.hasPendingConnections(); }, 5000));
+        QVERIFY(esperar([&] { return falso.hasPendingConnections(); }));
         QTcpSocket* s = falso.nextPendingConnection();
-        QVERIFY(QTest::qWaitFor([&] { return s->bytesAvailable() >= 14; }, 5000));
+        QVERIFY(esperar([&] { return s->bytesAvailable() >= 14; }));
         QCOMPARE(s->readAll(), QByteArray("[Joined]Beto\r\n"));
         QVERIFY(cli->conectado());
         QCOMPARE(estados.mid(estados.indexOf(QStringLiteral("Resolviendo host"))), (QStringList{"Resolviendo host", "Host resuelto", "Conectando...", "Conectado"}));
         terminarConexion(beto.j, true);
 
         s->write("[Joined]Ana(1)\r\n[modojuego]Falso\r\n[Joined]Be(to(2)\r\n[Identificacion]2\r\n[Message]listo\r\n");
-        QVERIFY(QTest::qWaitFor([&] { return beto.j.e.txtDialog == QStringLiteral("listo"); }, 5000));
+        QVERIFY(esperar([&] { return beto.j.e.txtDialog == QStringLiteral("listo"); }));
         const Estado& e = beto.j.e;
         QVERIFY(e.modoLineal && e.miJugador == 2 && e.Jugadores[2].texto == QStringLiteral(" 2  Be(to"));
         const QStringList antes = foto(e);
         s->write("[Joined]X(9)\r\n[Joined]X\r\n[fichaValor]50,3\r\n[fichaValor]3,0\r\n[fichaValor]3\r\n[TurnoON]0\r\n[fichaON]99\r\n"
                  "[Puntaje]7,1\r\n[Partidas]2\r\n[ficharedonda]99,*01*\r\n[ficharedonda]7\r\n[Identificacion]8\r\n[Message]fin\r\n");
-        QVERIFY(QTest::qWaitFor([&] { return e.txtDialog.endsWith(QStringLiteral("fin")); }, 5000));
+        QVERIFY(esperar([&] { return e.txtDialog.endsWith(QStringLiteral("fin")); }));
         QStringList despues = foto(e);
         despues[8] = antes[8];
         QCOMPARE(despues, antes);
@@ -146,12 +146,12 @@ private slots:
         // The end of an earlier turn that crosses our claim leaves the claim standing.
         Command1_Click(beto.j);
         s->write("[TurnoOFF]3\r\n[Message]cruce\r\n");
-        QVERIFY(QTest::qWaitFor([&] { return e.txtDialog.endsWith(QStringLiteral("cruce")); }, 5000));
+        QVERIFY(esperar([&] { return e.txtDialog.endsWith(QStringLiteral("cruce")); }));
         QVERIFY(e.turno == 2 && beto.j.Timer2.isActive());
 
         // The server goes away.
         s->close();
-        QVERIFY(QTest::qWaitFor([&] { return e.barra == QStringLiteral("Desconectado"); }, 5000));
+        QVERIFY(esperar([&] { return e.barra == QStringLiteral("Desconectado"); }));
         QVERIFY(!e.Command1.visible && !e.chatHabilitado);
     }
 

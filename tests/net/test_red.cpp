@@ -48,7 +48,7 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return grises(e) == 2; }));
         jugar(beto, 0, {1, 3});
         QCOMPARE(beto.aviso.textos.first(), QStringLiteral("Beto, Te has ganado esta ficha"));
-        QVERIFY(QTest::qWaitFor([&] { return ana.j.e.fichaRE != QStringLiteral("19"); }));
+        QVERIFY(esperar([&] { return ana.j.e.fichaRE != QStringLiteral("19"); }));
         const QString nuevo = ana.j.e.fichaRE;
         QVERIFY(m.todos([&](const Estado& e) { return e.Partidas[2].texto == QStringLiteral("1") && e.Fichas[2].texto == QStringLiteral("0") && e.turno == 0 && !grises(e) && e.fichaRE == nuevo && !resaltados(e) && pozo::cantidad(e.fichasRedondas) == 49; }));
         for (auto* p : {&ana, &beto, &carla})
