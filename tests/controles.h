@@ -1,5 +1,9 @@
 #pragma once
-// Finding a window's controls by their game names, as a tester would.
+// Finding a window's controls by their game names, as a tester would, and
+// the main window over a recorded game.
+
+#include "dobles.h"
+#include "mainwindow/form1.h"
 
 #include <QtWidgets>
 
@@ -14,6 +18,12 @@ T* hijo(QObject& w, const QString& nombre, int i = 0)
     qFatal("no hay %s", qPrintable(n));
 }
 
+// Clicks the button named so.
+inline void pulsar(QObject& w, const QString& boton)
+{
+    hijo<QAbstractButton>(w, boton)->click();
+}
+
 // The title the window system shows: the window's own, or the application's
 // name when that is empty.
 inline QString tituloMostrado(QWidget& w)
@@ -22,3 +32,9 @@ inline QString tituloMostrado(QWidget& w)
     const QString t = w.windowHandle()->title();
     return t.isEmpty() ? QCoreApplication::applicationName() : t;
 }
+
+// The main window of a game whose ports are recorded, shown: both at once,
+// `w.j` is the game and `hijo(w, ...)` finds a control.
+struct VentanaDePrueba : JuegoDePrueba, Form1 {
+    explicit VentanaDePrueba(bool azarDeGuion = true) : JuegoDePrueba(azarDeGuion), Form1(JuegoDePrueba::j) { show(); }
+};

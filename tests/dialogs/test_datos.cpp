@@ -7,7 +7,6 @@
 #include "dialogs/frmayuda.h"
 #include "dialogs/temasayuda.h"
 #include "game/arranque.h"
-#include "game/juego.h"
 #include "prueba.h"
 
 namespace {

@@ -12,7 +12,6 @@ namespace {
 QLineEdit* texto(QWidget& f, int i) { return hijo<QLineEdit>(f, QStringLiteral("Text1(%1)").arg(i)); }
 QCheckBox* casilla(QWidget& f, int i) { return hijo<QCheckBox>(f, QStringLiteral("Check1(%1)").arg(i)); }
 QComboBox* cantidad(QWidget& f) { return hijo<QComboBox>(f, QStringLiteral("Combo1")); }
-void pulsar(QWidget& f, const QString& boton) { hijo<QAbstractButton>(f, boton)->click(); }
 bool libre(QWidget& f, int i)
 {
     return !casilla(f, i)->isChecked() && texto(f, i)->text().isEmpty() && !texto(f, i)->isReadOnly();
@@ -79,8 +78,7 @@ private slots:
     // dialogs share them); the machine ticks and their rules.
     void sobreUnaPartida()
     {
-        JuegoDePrueba p(false);
-        QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 19, {false, false, false, true}));
+        EnJuego p({"Ana", "Beto", "Carla"}, 19, {false, false, false, true}, false);
         marcador::sumarFichas(p.j.e, 1, 2);
         {
             Form2 f(p.j);

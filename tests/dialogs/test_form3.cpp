@@ -2,7 +2,6 @@
 
 #include "controles.h"
 #include "dialogs/form3.h"
-#include "dobles.h"
 #include "prueba.h"
 
 namespace {

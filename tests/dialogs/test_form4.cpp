@@ -3,8 +3,6 @@
 
 #include "controles.h"
 #include "dialogs/form4.h"
-#include "dobles.h"
-#include "mainwindow/form1.h"
 #include "mainwindow/teclaf2.h"
 #include "net/partidared.h"
 #include "net/servidor.h"
@@ -15,7 +13,6 @@
 
 namespace {
 
-void pulsar(QWidget& f, const char* boton) { hijo<QAbstractButton>(f, QLatin1String(boton))->click(); }
 void escribir(QWidget& f, const char* caja, const QString& t) { hijo<QLineEdit>(f, QLatin1String(caja))->setText(t); }
 bool visible(QWidget& f, const char* nombre) { return hijo(f, QLatin1String(nombre))->isVisible(); }
 
@@ -87,8 +84,7 @@ private slots:
     // try starts the server with a clean slate, local game stopped.
     void servidor()
     {
-        JuegoDePrueba p(false);
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19, {false, false, true}));
+        EnJuego p({"Ana", "Beto"}, 19, {false, false, true}, false);
         QTcpServer ocupado;
         QVERIFY(ocupado.listen(QHostAddress::LocalHost, 0));
         Form4 f(p.j);
@@ -121,9 +117,7 @@ private slots:
     // Enter in the chat line sends it and empties it, "Enviar" keeps it.
     void ventanaEnRed()
     {
-        JuegoDePrueba p;
-        Form1 w(p.j);
-        w.show();
+        VentanaDePrueba w;
         QTimer::singleShot(0, [&] {
             auto* f = w.findChild<Form4*>();
             QVERIFY(f);
@@ -134,7 +128,7 @@ private slots:
             pulsar(*f, "Command1");
         });
         hijo<QAction>(w, "mn_red")->trigger();
-        QVERIFY(servidorDe(p.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
+        QVERIFY(servidorDe(w.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
         auto* linea = hijo<QLineEdit>(w, "txtMessage");
         QCOMPARE(linea->maxLength(), 500);
         QTest::keyClicks(linea, QStringLiteral("hola"));
@@ -144,8 +138,8 @@ private slots:
         pulsar(w, "cmdSend");
         QCOMPARE(linea->text(), QStringLiteral("otra"));
         QCOMPARE(hijo<QPlainTextEdit>(w, "txtDialog")->toPlainText(), QStringLiteral("Ana: hola\nAna: otra"));
-        QCOMPARE(p.j.e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
-        QVERIFY(p.j.e.turno == 0 && p.sonido.beeps == 0);
+        QCOMPARE(w.j.e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
+        QVERIFY(w.j.e.turno == 0 && w.sonido.beeps == 0);
 
         // F2 on the window reaches the start gate once per press.
         TeclaF2Qt f2;

@@ -3,7 +3,6 @@
 
 #include "controles.h"
 #include "dialogs/frmabout.h"
-#include "dobles.h"
 #include "prueba.h"
 
 class TestFrmAbout : public QObject {
@@ -28,9 +27,8 @@ private slots:
         QVERIFY(hijo(f, "Line1(1)")->geometry().bottom() < hijo(f, "cmdOK")->y());
 
         QTest::mouseClick(hijo(f, "cmdSysInfo"), Qt::LeftButton);
-        QCOMPARE(caja.cajas.size(), std::size_t(1));
+        QCOMPARE(caja.textos(), QStringList{"La información del sistema no está disponible en este momento"});
         QCOMPARE(caja.cajas[0].icono, CajaMensaje::Icono::Ninguno);
-        QCOMPARE(caja.cajas[0].texto, QStringLiteral("La información del sistema no está disponible en este momento"));
         QVERIFY(f.isVisible());
     }
 

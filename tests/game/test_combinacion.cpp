@@ -33,8 +33,7 @@ private slots:
     // then the last target wins the match, fewer tiles or not.
     void malaYLuegoLaUltima()
     {
-        JuegoDePrueba p;
-        QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 12));
+        EnJuego p({"Ana", "Beto", "Carla"}, 12);
         Estado& e = p.j.e;
         tics(p, 179);
         jugar(p, '2', {1, 1, 1, 2});
@@ -64,8 +63,7 @@ private slots:
     // A network server tells the others in this order; the match is told by "[Partidas]".
     void enRedEnviaEnOrden()
     {
-        JuegoDePrueba s;
-        QVERIFY(empezarLocal(s, {"Ana", "Beto"}, 50));
+        EnJuego s({"Ana", "Beto"}, 50);
         s.enRed(true);
         s.j.e.miJugador = 1;
         s.j.e.fichasRedondas.clear();

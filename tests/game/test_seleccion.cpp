@@ -61,8 +61,7 @@ private slots:
         QFETCH(bool, lineal);
         QFETCH(QList<int>, casillas);
         QFETCH(QString, rechazo);
-        JuegoDePrueba p;
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
+        EnJuego p({"Ana", "Beto"});
         p.j.e.modoLineal = lineal;
         jugar(p, '1', casillas);
         const bool ok = rechazo.isEmpty();

@@ -29,6 +29,12 @@ struct Crudo {
         s.write(b);
         s.flush();
     }
+    // Introduces itself; true once the server has told it its seat.
+    bool sentarse(const QByteArray& nombre, int asiento)
+    {
+        escribir("[Joined]" + nombre + "\r\n");
+        return espera("[Identificacion]" + QByteArray::number(asiento) + "\r\n");
+    }
 };
 
 struct Mesa {

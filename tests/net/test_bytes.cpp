@@ -72,16 +72,9 @@ private slots:
     void clienteQueMiente()
     {
         Crudo eva(m.puerto), otro(m.puerto);
-        eva.escribir("[Joined]Eva\r\n");
-        QVERIFY(eva.espera("[Identificacion]3\r\n"));
-        otro.escribir("[Joined]Otro\r\n");
-        QVERIFY(otro.espera("[Identificacion]4\r\n"));
+        QVERIFY(eva.sentarse("Eva", 3) && otro.sentarse("Otro", 4));
         otro.leido.clear();
-        guionReparto(m.servidor.azar);
-        guionObjetivo(m.servidor.azar, pozo::completo(), 19);
-        m.servidor.f2.pulsadaAhora = true;
-        timer3_Timer(m.servidor.j);
-        QVERIFY(otro.espera("[ficharedonda]19,"));
+        QVERIFY(m.empezar(19) && otro.espera("[ficharedonda]19,"));
         otro.leido.clear();
 
         eva.escribir("[fichaON]5\r\n[ficharedonda]\r\n[TurnoON]4\r\n[Puntaje]4,9\r\n[Partidas]2,3\r\n");
