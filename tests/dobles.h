@@ -46,8 +46,7 @@ struct SonidoGrabado : Sonido {
 struct AzarGuion : Azar {
     std::deque<double> guion;
     double ultimo = 0.0;
-    int resiembras = 0;
-    void resembrar() override { ++resiembras; }
+    void resembrar() override {}
     double rnd() override
     {
         if (!guion.empty()) {

@@ -46,10 +46,8 @@ private slots:
         pulsar(f, "Command1");
         escribir(f, "txtName", QStringLiteral("Beto"));
         pulsar(f, "Command1");
-        QCOMPARE(p.caja.cajas.size(), size_t(3));
-        QCOMPARE(p.caja.cajas[0].texto, QStringLiteral("Seleccione un forma de juego"));
-        QCOMPARE(p.caja.cajas[1].texto, QStringLiteral("Inserte algún nombre"));
-        QCOMPARE(p.caja.cajas[2].texto, QStringLiteral("No se puede dejar en blanco el nombre del\nservidor o puerto"));
+        QCOMPARE(p.caja.textos(), (QStringList{"Seleccione un forma de juego", "Inserte algún nombre",
+                                               "No se puede dejar en blanco el nombre del\nservidor o puerto"}));
         QVERIFY(p.caja.cajas[2].icono == CajaMensaje::Icono::Advertencia && f.isVisible());
 
         escribir(f, "Puerto", QStringLiteral("5001abc"));

@@ -103,13 +103,6 @@ private slots:
         mn_pausar_Click(p.j);  // nobody holds the turn: its tick only stops
         Timer2_Timer(p.j);
         QVERIFY(!p.j.Timer2.isActive() && p.aviso.textos.size() == 1);
-
-        p.enRed(false);
-        e.miJugador = 2;
-        Command1_Click(p.j);
-        Timer2_Timer(p.j);
-        QCOMPARE(p.enlace.textos(), (QStringList{"[TurnoON]2", "[Puntaje]2,-1", "[TurnoOFF]2"}));
-        QVERIFY(e.Command1.habilitado);
     }
 
     void modoDeJuego()

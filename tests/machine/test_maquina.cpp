@@ -13,6 +13,13 @@
 
 namespace {
 
+// The tiles from `desde` on show these digits.
+void cifras(Estado& e, int desde, const char* digitos)
+{
+    for (int i = 0; digitos[i]; ++i)
+        e.Valor[desde + i] = QLatin1Char(digitos[i]);
+}
+
 // Three seats, seat 2 the machine's; only tiles 9, 10, 11 (3, 4, 2) make 14.
 void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 0})
 {
@@ -22,9 +29,7 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
         e.datosJugadores[s].nombre = maquina[s] ? nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
     e.maquina = maquina;
     e.Valor.fill(QStringLiteral("1"));
-    e.Valor[9] = QStringLiteral("3");
-    e.Valor[10] = QStringLiteral("4");
-    e.Valor[11] = QStringLiteral("2");
+    cifras(e, 9, "342");
     e.fichaRE = QStringLiteral("14");
     e.fichasRedondas = QStringLiteral("*20**21*");
     p.j.maquinas.start();
@@ -158,9 +163,7 @@ private slots:
         preparar(p, {0, 1, 0, 0, 1, 0, 1});
         Estado& e = p.j.e;
         e.numJugadores = 6;
-        e.Valor[45] = QStringLiteral("3");
-        e.Valor[46] = QStringLiteral("4");
-        e.Valor[47] = QStringLiteral("2");
+        cifras(e, 45, "342");
         std::array<int, 7> asientos{};
         int adelante = 0, vueltas = 3000;
         for (int i = 0; i < vueltas; ++i) {

@@ -29,8 +29,7 @@ class TestAbuso : public QObject {
 private slots:
     // Fifty connections that never say a word: the server keeps only the
     // newest sixteen waiting, five players still join, the sixth seat starts
-    // the game as F2 would (sending the rest away and refusing anyone
-    // later), and they play a round.
+    // the game as F2 would (sending the rest away), and they play a round.
     void cincuentaMudas()
     {
         Mesa m;
@@ -52,9 +51,6 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return e.Valor[49] == QLatin1Char(kTablero[48]) && e.fichaRE == QStringLiteral("19"); }));
         QVERIFY(m[1].j.e.numJugadores == 6 && m[1].j.Timer1.isActive() && !m[1].j.e.aceptando);
         QCOMPARE(m[6].j.e.Jugadores[1].texto, QStringLiteral(" 1  Ana"));
-        JuegoDePrueba tarde;
-        QVERIFY(!Mesa::conectarA(tarde, QStringLiteral("Gus"), m.puerto) && tarde.j.e.barra == QStringLiteral("Error"));
-        QCOMPARE(tarde.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
         Command1_Click(m[4].j);
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 4; }));
         jugar(m[4], 0, {1, 1, 1, 2, 1, 3});
