@@ -46,12 +46,10 @@ inline bool empezarLocal(JuegoDePrueba& p, const QStringList& nombres, int objet
     return aceptarPartidaLocal(p.j, el);
 }
 
-// A station whose local game has started that way: three players unless
-// told otherwise, the first target 19.
+// A station whose local game has started so: three players and target 19 unless told otherwise.
 struct EnJuego : JuegoDePrueba {
-    explicit EnJuego(const QStringList& nombres = {"Ana", "Beto", "Carla"}, int objetivo = 19,
-                     std::array<bool, 7> maquinas = {}, bool azarDeGuion = true)
-        : JuegoDePrueba(azarDeGuion)
+    explicit EnJuego(const QStringList& nombres = {"Ana", "Beto", "Carla"}, int objetivo = 19, std::array<bool, 7> maquinas = {},
+                     bool azarDeGuion = true) : JuegoDePrueba(azarDeGuion)
     {
         if (!empezarLocal(*this, nombres, objetivo, maquinas))
             qFatal("la partida local no empezó");

@@ -13,13 +13,6 @@
 
 namespace {
 
-// The tiles from `desde` on show these digits.
-void cifras(Estado& e, int desde, const char* digitos)
-{
-    for (int i = 0; digitos[i]; ++i)
-        e.Valor[desde + i] = QLatin1Char(digitos[i]);
-}
-
 // Three seats, seat 2 the machine's; only tiles 9, 10, 11 (3, 4, 2) make 14.
 void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 0})
 {
@@ -29,7 +22,7 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
         e.datosJugadores[s].nombre = maquina[s] ? nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
     e.maquina = maquina;
     e.Valor.fill(QStringLiteral("1"));
-    cifras(e, 9, "342");
+    std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 9);
     e.fichaRE = QStringLiteral("14");
     e.fichasRedondas = QStringLiteral("*20**21*");
     p.j.maquinas.start();
@@ -163,7 +156,7 @@ private slots:
         preparar(p, {0, 1, 0, 0, 1, 0, 1});
         Estado& e = p.j.e;
         e.numJugadores = 6;
-        cifras(e, 45, "342");
+        std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 45);
         std::array<int, 7> asientos{};
         int adelante = 0, vueltas = 3000;
         for (int i = 0; i < vueltas; ++i) {
