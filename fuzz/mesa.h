@@ -32,26 +32,12 @@ inline constexpr qsizetype kLectura = 512;
     std::abort();
 }
 
-// The only reports wire input may bring up: the winner of a match, and (on a
-// client) the winner of the whole game.
+// The invariants of tests/dobles.h; a client may also report the whole
+// game's winner.
 inline void comprobar(const JuegoDePrueba& p, bool cajaPermitida)
 {
-    const Estado& e = p.j.e;
-    if (e.turno < 0 || e.turno > kMaxJugadores)
-        roto("turno", QString::number(e.turno));
-    if (e.fichasElegidas < 0 || e.fichasElegidas > 3)
-        roto("fichasElegidas", QString::number(e.fichasElegidas));
-    for (int k = 1; k <= kFichas; ++k) {
-        const QString& v = e.Valor[k];
-        if (!v.isEmpty() && (v.size() != 1 || v[0] < QLatin1Char('1') || v[0] > QLatin1Char('9')))
-            roto("Valor", v);
-    }
-    for (const QString& t : p.aviso.textos)
-        if (!t.startsWith(QStringLiteral("El ganador de esta partida es ")))
-            roto("notice", t);
-    for (const auto& c : p.caja.cajas)
-        if (!cajaPermitida || !c.texto.startsWith(QStringLiteral("El ganador general del juego es ")))
-            roto("message box", c.texto);
+    if (const QString r = incoherencia(p, cajaPermitida); !r.isEmpty())
+        roto("state", r);
 }
 
 // Feeds the input in reads of kLectura bytes, as Conexion::leer does.

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Finding a window's controls by their game names, as a tester would.
+// Finding a window's controls by their game names, as a tester would, and
+// the main window over a recorded game.
 
-#include <QCoreApplication>
-#include <QObject>
-#include <QWindow>
-#include <QString>
-#include <QWidget>
+#include "dobles.h"
+#include "mainwindow/form1.h"
+
+#include <QtWidgets>
 
 // The control named so ("Valor", or "Valor(12)" with i = 12); a missing
 // control stops the test at once with its name.
@@ -21,6 +21,12 @@ T* hijo(QObject& w, const QString& nombre, int i = 0)
     qFatal("no hay %s", qPrintable(n));
 }
 
+// Clicks the button named so.
+inline void pulsar(QObject& w, const QString& boton)
+{
+    hijo<QAbstractButton>(w, boton)->click();
+}
+
 // The title the window system shows: the window's own, or the application's
 // name when that is empty.
 inline QString tituloMostrado(QWidget& w)
@@ -29,3 +35,9 @@ inline QString tituloMostrado(QWidget& w)
     const QString t = w.windowHandle()->title();
     return t.isEmpty() ? QCoreApplication::applicationName() : t;
 }
+
+// The main window of a game whose ports are recorded, shown: both at once,
+// `w.j` is the game and `hijo(w, ...)` finds a control.
+struct VentanaDePrueba : JuegoDePrueba, Form1 {
+    explicit VentanaDePrueba(bool azarDeGuion = true) : JuegoDePrueba(azarDeGuion), Form1(JuegoDePrueba::j) { show(); }
+};

@@ -30,6 +30,12 @@ struct CajaGrabada : CajaMensaje {
     };
     std::vector<Caja> cajas;
     void mostrar(Icono icono, const QString& texto) override { cajas.push_back({icono, texto}); }
+    QStringList textos() const
+    {
+        QStringList l;
+        for (const auto& c : cajas) l << c.texto;
+        return l;
+    }
 };
 
 struct SonidoGrabado : Sonido {
@@ -43,8 +49,7 @@ struct SonidoGrabado : Sonido {
 struct AzarGuion : Azar {
     std::deque<double> guion;
     double ultimo = 0.0;
-    int resiembras = 0;
-    void resembrar() override { ++resiembras; }
+    void resembrar() override {}
     double rnd() override
     {
         if (!guion.empty()) {
@@ -102,3 +107,40 @@ struct JuegoDePrueba {
         j.enlace = &enlace;
     }
 };
+
+// The game's timers that run, by name: "Timer1 Timer2 maquinas".
+inline QString andando(const Juego& j)
+{
+    const std::pair<const QTimer*, const char*> timers[] = {
+        {&j.Timer1, "Timer1"}, {&j.Timer2, "Timer2"}, {&j.timer3, "timer3"}, {&j.colocador, "colocador"}, {&j.maquinas, "maquinas"}};
+    QStringList l;
+    for (auto [t, nombre] : timers)
+        if (t->isActive())
+            l << QLatin1String(nombre);
+    return l.join(u' ');
+}
+
+// What no input from a peer may bring about, "" when it all holds: a turn or
+// a pick count out of range, a tile caption that is not one digit, a notice
+// other than a match's winner, a message box other than (where allowed) the
+// whole game's winner.
+inline QString incoherencia(const JuegoDePrueba& p, bool cajaPermitida)
+{
+    const Estado& e = p.j.e;
+    if (e.turno < 0 || e.turno > kMaxJugadores)
+        return QStringLiteral("turno %1").arg(e.turno);
+    if (e.fichasElegidas < 0 || e.fichasElegidas > 3)
+        return QStringLiteral("fichasElegidas %1").arg(e.fichasElegidas);
+    for (int k = 1; k <= kFichas; ++k) {
+        const QString& v = e.Valor[k];
+        if (!v.isEmpty() && (v.size() != 1 || v[0] < QLatin1Char('1') || v[0] > QLatin1Char('9')))
+            return QStringLiteral("Valor(%1) %2").arg(k).arg(v);
+    }
+    for (const QString& t : p.aviso.textos)
+        if (!t.startsWith(QStringLiteral("El ganador de esta partida es ")))
+            return QStringLiteral("aviso ") + t;
+    for (const auto& c : p.caja.cajas)
+        if (!cajaPermitida || !c.texto.startsWith(QStringLiteral("El ganador general del juego es ")))
+            return QStringLiteral("caja ") + c.texto;
+    return {};
+}

@@ -4,6 +4,7 @@
 #include "dialogs/frmabout.h"
 
 #include "dialogs/icono.h"
+#include "dialogs/infosistema.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -34,8 +35,7 @@ QFrame* trazo(const char* nombre, QPalette::ColorRole color)
 
 }  // namespace
 
-frmAbout::frmAbout(CajaMensaje& caja, QWidget* parent, infosistema::Sistema sistema)
-    : QDialog(parent), caja_(caja), sistema_(std::move(sistema))
+frmAbout::frmAbout(CajaMensaje& caja, QWidget* parent) : QDialog(parent), caja_(caja)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Acerca de Zumbarta"));
@@ -108,5 +108,5 @@ frmAbout::frmAbout(CajaMensaje& caja, QWidget* parent, infosistema::Sistema sist
 
 void frmAbout::StartSysInfo()
 {
-    ::StartSysInfo(caja_, sistema_);
+    ::StartSysInfo(caja_);
 }

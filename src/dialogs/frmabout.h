@@ -5,8 +5,6 @@
 // The about box: the program's name and version, what the game is, the
 // warning against commercial copying, and a way to the system information.
 
-#include "dialogs/infosistema.h"
-
 #include <QDialog>
 
 class CajaMensaje;
@@ -14,13 +12,11 @@ class CajaMensaje;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Messages go to caja; the system information is sought in sistema.
-    explicit frmAbout(CajaMensaje& caja, QWidget* parent = nullptr,
-                      infosistema::Sistema sistema = infosistema::sistemaReal());
+    // Messages go to caja.
+    explicit frmAbout(CajaMensaje& caja, QWidget* parent = nullptr);
 
     void StartSysInfo();
 
 private:
     CajaMensaje& caja_;
-    infosistema::Sistema sistema_;
 };

@@ -5,20 +5,24 @@
 
 #include "game/puertos.h"
 
-#include <QFileInfo>
-#include <QProcess>
+#include <QString>
 
 #ifdef Q_OS_WIN
+#include <QFileInfo>
+#include <QProcess>
+#include <cstdint>
 #include <qt_windows.h>
 #endif
 
-namespace infosistema {
+namespace {
 
-QString sinInformacion()
-{
-    return QStringLiteral("La información del sistema no está disponible en este momento");
-}
+#ifdef Q_OS_WIN
 
+// The registry root the search reads from, numbered as Windows numbers it.
+constexpr std::uint32_t kRaizMaquina = 0x80000002u;  // HKEY_LOCAL_MACHINE
+
+// The text that a registry query left in its buffer: bytes of UTF-16, whose
+// closing NUL (when the value was stored with one) is not part of the text.
 QString textoDeValor(const char16_t* datos, unsigned bytes)
 {
     qsizetype n = bytes / sizeof(char16_t);
@@ -27,8 +31,7 @@ QString textoDeValor(const char16_t* datos, unsigned bytes)
     return QString::fromUtf16(datos, n);
 }
 
-#ifdef Q_OS_WIN
-
+// Reads a text value of the registry; KeyVal is "" when it could not.
 bool GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal)
 {
     // The predefined roots are sign-extended handles on 64-bit Windows.
@@ -56,48 +59,45 @@ bool GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& S
     return true;
 }
 
+bool iniciar(const QString& programa)
+{
+    return !programa.isEmpty() && QProcess::startDetached(programa, {});
+}
+
+// The PATH the program left in the registry; else MSINFO32.EXE in the folder
+// the shared tools are in, if it is there. False when nothing was started.
+bool buscarEIniciar()
+{
+    QString programa;
+    if (GetKeyValue(kRaizMaquina, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"), QStringLiteral("PATH"),
+                    programa))
+        return iniciar(programa);
+
+    QString carpeta;
+    if (GetKeyValue(kRaizMaquina, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+                    QStringLiteral("MSINFO"), carpeta)) {
+        const QString msinfo = carpeta + QStringLiteral("\\MSINFO32.EXE");
+        if (QFileInfo(msinfo).isFile())
+            return iniciar(msinfo);
+    }
+    return false;
+}
+
 #else
 
-bool GetKeyValue(std::uint32_t, const QString&, const QString&, QString& KeyVal)
+// There is no system-information program to look for.
+bool buscarEIniciar()
 {
-    KeyVal.clear();
     return false;
 }
 
 #endif
 
-Sistema sistemaReal()
+}  // namespace
+
+void StartSysInfo(CajaMensaje& caja)
 {
-    Sistema s;
-    s.GetKeyValue = &GetKeyValue;
-    s.existeArchivo = [](const QString& archivo) { return QFileInfo(archivo).isFile(); };
-    s.iniciar = [](const QString& programa) {
-        return !programa.isEmpty() && QProcess::startDetached(programa, {});
-    };
-    return s;
-}
-
-bool buscarEIniciar(const Sistema& sistema)
-{
-    QString programa;
-    if (sistema.GetKeyValue(kRaizMaquina, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
-                            QStringLiteral("PATH"), programa))
-        return sistema.iniciar(programa);
-
-    QString carpeta;
-    if (sistema.GetKeyValue(kRaizMaquina, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
-                            QStringLiteral("MSINFO"), carpeta)) {
-        const QString msinfo = carpeta + QStringLiteral("\\MSINFO32.EXE");
-        if (sistema.existeArchivo(msinfo))
-            return sistema.iniciar(msinfo);
-    }
-    return false;
-}
-
-}  // namespace infosistema
-
-void StartSysInfo(CajaMensaje& caja, const infosistema::Sistema& sistema)
-{
-    if (!infosistema::buscarEIniciar(sistema))
-        caja.mostrar(CajaMensaje::Icono::Ninguno, infosistema::sinInformacion());
+    if (!buscarEIniciar())
+        caja.mostrar(CajaMensaje::Icono::Ninguno,
+                     QStringLiteral("La información del sistema no está disponible en este momento"));
 }

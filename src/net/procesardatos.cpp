@@ -238,8 +238,10 @@ bool permitido(Juego& j, const Mensaje& m, int k)
         if (!p || p->asiento != s)
             return false;
         // The last target's match comes only from the seat that took it.
-        if (e.intentoAbierto[s] && (m.tag == kPuntaje || e.fichasRedondas.isEmpty()))
-            return true;
+        if (e.intentoAbierto[s])
+            return m.tag == kPuntaje || e.fichasRedondas.isEmpty();
+        // An attempt the server has waived: whatever that station applied
+        // of it is set right (its next attempt's outcome comes after this).
         corregir(j, k);
         return false;
     }

@@ -4,12 +4,10 @@
 // The help window over the real pages: every link leads somewhere, and a
 // missing folder is explained instead of breaking anything.
 
+#include "controles.h"
 #include "dialogs/frmayuda.h"
+#include "prueba.h"
 
-#include <QDir>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QtTest>
 #include <set>
 
 class TestAyuda : public QObject {
@@ -55,5 +53,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAyuda)
+ZUMBARTA_PRUEBA(TestAyuda);
 #include "test_ayuda.moc"

@@ -5,13 +5,7 @@
 
 #include "controles.h"
 #include "dialogs/form3.h"
-#include "dobles.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QSpontaneKeyEvent>
-#include <QtTest>
+#include "prueba.h"
 
 namespace {
 
@@ -79,5 +73,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm3)
+ZUMBARTA_PRUEBA(TestForm3);
 #include "test_form3.moc"

@@ -4,31 +4,19 @@
 // The network setup dialog as a player meets it, and the main window during
 // a network game: real widgets offscreen, real sockets on 127.0.0.1.
 
+#include "controles.h"
 #include "dialogs/form4.h"
-#include "dobles.h"
-#include "mainwindow/form1.h"
 #include "mainwindow/teclaf2.h"
 #include "net/anunciador.h"
 #include "net/partidared.h"
 #include "net/enlaces.h"
 #include "partida.h"
+#include "prueba.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTcpServer>
-#include <QTreeWidget>
-#include <QtTest>
-
-#include "controles.h"
 
 namespace {
 
-void pulsar(QWidget& f, const char* boton) { hijo<QAbstractButton>(f, QLatin1String(boton))->click(); }
 void escribir(QWidget& f, const char* caja, const QString& t) { hijo<QLineEdit>(f, QLatin1String(caja))->setText(t); }
 bool visible(QWidget& f, const char* nombre) { return hijo(f, QLatin1String(nombre))->isVisible(); }
 
@@ -68,10 +56,8 @@ private slots:
         pulsar(f, "Command1");
         escribir(f, "txtName", QStringLiteral("Beto"));
         pulsar(f, "Command1");
-        QCOMPARE(p.caja.cajas.size(), size_t(3));
-        QCOMPARE(p.caja.cajas[0].texto, QStringLiteral("Seleccione un forma de juego"));
-        QCOMPARE(p.caja.cajas[1].texto, QStringLiteral("Inserte algún nombre"));
-        QCOMPARE(p.caja.cajas[2].texto, QStringLiteral("No se puede dejar en blanco el nombre del\nservidor o puerto"));
+        QCOMPARE(p.caja.textos(), (QStringList{"Seleccione un forma de juego", "Inserte algún nombre",
+                                               "No se puede dejar en blanco el nombre del\nservidor o puerto"}));
         QVERIFY(p.caja.cajas[2].icono == CajaMensaje::Icono::Advertencia && f.isVisible());
 
         escribir(f, "Puerto", QStringLiteral("5001abc"));
@@ -90,7 +76,7 @@ private slots:
         escribir(f, "Puerto", QString::number(cerrado));
         pulsar(f, "Command1");
         QVERIFY(!hijo(f, "Command1")->isEnabled() && !hijo(f, "Command2")->isEnabled());
-        QVERIFY(QTest::qWaitFor([&] { return p.caja.cajas.size() == 4; }, 5000));
+        QVERIFY(esperar([&] { return p.caja.cajas.size() == 4; }));
         QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
         QVERIFY(p.j.e.barra == QStringLiteral("Error") && hijo(f, "Command1")->isEnabled() && f.isVisible());
 
@@ -107,8 +93,7 @@ private slots:
     // try starts the server with a clean slate, local game stopped.
     void servidor()
     {
-        JuegoDePrueba p(false);
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19, {false, false, true}));
+        EnJuego p({"Ana", "Beto"}, 19, {false, false, true}, false);
         QTcpServer ocupado;
         QVERIFY(ocupado.listen(QHostAddress::LocalHost, 0));
         Form4 f(p.j);
@@ -158,23 +143,21 @@ private slots:
         auto* lista = hijo<QTreeWidget>(f, "lstPartidas");
         // Only this test's server is one to go back to.
         QList<QTreeWidgetItem*> filas;
-        QVERIFY(QTest::qWaitFor([&] { return !(filas = lista->findItems(QStringLiteral("Puede volver a su lugar"), Qt::MatchExactly, 3)).isEmpty(); }, 3000));
+        QVERIFY(esperar([&] { return !(filas = lista->findItems(QStringLiteral("Puede volver a su lugar"), Qt::MatchExactly, 3)).isEmpty(); }, 3000));
         QCOMPARE((QStringList{filas[0]->text(0), filas[0]->text(1), filas[0]->text(2)}), (QStringList{QStringLiteral("Ana"), QStringLiteral("127.0.0.1"), QStringLiteral("1 de 6")}));
         const QPoint fila = lista->visualItemRect(filas[0]).center();
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, fila);
         const auto texto = [&](const char* caja) { return hijo<QLineEdit>(f, QLatin1String(caja))->text(); };
         QCOMPARE((QStringList{texto("txtName"), texto("textServer"), texto("Puerto")}), (QStringList{QStringLiteral("Beto"), QStringLiteral("127.0.0.1"), QString::number(puerto)}));
         QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, fila);
-        QVERIFY(QTest::qWaitFor([&] { return ana.j.e.numConexiones == 1 && f.result() == QDialog::Accepted; }, 5000));
+        QVERIFY(esperar([&] { return ana.j.e.numConexiones == 1 && f.result() == QDialog::Accepted; }, 5000));
     }
 
     // The main window of a network game: "Partida en red" opens the dialog;
     // Enter in the chat line sends it and empties it, "Enviar" keeps it.
     void ventanaEnRed()
     {
-        JuegoDePrueba p;
-        Form1 w(p.j);
-        w.show();
+        VentanaDePrueba w;
         QTimer::singleShot(0, [&] {
             auto* f = w.findChild<Form4*>();
             QVERIFY(f);
@@ -185,8 +168,8 @@ private slots:
             QTest::keyClick(hijo(*f, "Puerto"), Qt::Key_Return);  // Enter in a field presses "Aceptar"
         });
         hijo<QAction>(w, "mn_red")->trigger();
-        QVERIFY(servidorDe(p.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
-        QVERIFY(anunciadorDe(p.j) && anunciadorDe(p.j)->anunciando());
+        QVERIFY(servidorDe(w.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
+        QVERIFY(anunciadorDe(w.j) && anunciadorDe(w.j)->anunciando());
         auto* linea = hijo<QLineEdit>(w, "txtMessage");
         QCOMPARE(linea->maxLength(), 500);
         QTest::keyClicks(linea, QStringLiteral("hola"));
@@ -196,8 +179,8 @@ private slots:
         pulsar(w, "cmdSend");
         QCOMPARE(linea->text(), QStringLiteral("otra"));
         QCOMPARE(hijo<QPlainTextEdit>(w, "txtDialog")->toPlainText(), QStringLiteral("Ana: hola\nAna: otra"));
-        QCOMPARE(p.j.e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
-        QVERIFY(p.j.e.turno == 0 && p.sonido.beeps == 0);
+        QCOMPARE(w.j.e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
+        QVERIFY(w.j.e.turno == 0 && w.sonido.beeps == 0);
 
         // F2 on the window reaches the start gate once per press.
         TeclaF2Qt f2;
@@ -207,5 +190,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm4)
+ZUMBARTA_PRUEBA(TestForm4);
 #include "test_form4.moc"

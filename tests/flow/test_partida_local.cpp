@@ -5,8 +5,7 @@
 
 #include "game/marcador.h"
 #include "partida.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 class TestPartidaLocal : public QObject {
     Q_OBJECT
@@ -15,8 +14,7 @@ private slots:
     // accepted one starts afresh.
     void aceptar()
     {
-        JuegoDePrueba p;
-        QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 19, {false, false, false, true}));
+        EnJuego p({"Ana", "Beto", "Carla"}, 19, {false, false, false, true});
         Estado& e = p.j.e;
         QCOMPARE(e.barra, QStringLiteral("Presione en el tecla la tecla correspondiente a su numero "));
         QCOMPARE(e.Jugadores[2].texto, QStringLiteral(" 2     Beto"));
@@ -39,8 +37,7 @@ private slots:
         const auto& c = p.caja.cajas;  // the blank is told before RETIRADO
         QVERIFY(c.size() == 3 && c[0].icono == I::Advertencia && c[1].icono == I::Advertencia && c[2].icono == I::Informacion);
         const QString todos = QStringLiteral("TODOS LOS USUARIOS DEBEN TENER ALGUN NOMBRE");
-        QCOMPARE((QStringList{c[0].texto, c[1].texto, c[2].texto}),
-                 (QStringList{todos, todos, "NINGUN NOMBRE PUEDE CONTENER LA PALABRA RETIRADO"}));
+        QCOMPARE(p.caja.textos(), (QStringList{todos, todos, "NINGUN NOMBRE PUEDE CONTENER LA PALABRA RETIRADO"}));
         QCOMPARE((QStringList{e.datosJugadores[2].nombre, e.Fichas[2].texto, e.barra}), (QStringList{"Beto", "3", "Conectado"}));
         QVERIFY(e.Command1.visible && e.chatHabilitado && p.j.Timer1.isActive() && e.turno == 1);
 
@@ -60,15 +57,14 @@ private slots:
     void cancelarYNivel()
     {
         JuegoDePrueba p;
-        auto andando = [&] { return QList<bool>{p.j.Timer1.isActive(), p.j.Timer2.isActive(), p.j.maquinas.isActive()}; };
         abrirPartidaLocal(p.j);
         cancelarPartidaLocal(p.j);
-        QCOMPARE(andando(), (QList<bool>{false, false, false}));
+        QCOMPARE(andando(p.j), QString());
         QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
         abrirPartidaLocal(p.j);
-        QCOMPARE(andando(), (QList<bool>{false, false, false}));
+        QCOMPARE(andando(p.j), QString());
         cancelarPartidaLocal(p.j);
-        QCOMPARE(andando(), (QList<bool>{true, true, true}));
+        QCOMPARE(andando(p.j), QStringLiteral("Timer1 Timer2 maquinas"));
         QCOMPARE(p.sonido.archivos.size(), 3);  // a click for each button
         QList<int> ms;
         for (int n : {2, 4, 1, 3, 0}) {  // no level changes nothing
@@ -79,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPartidaLocal)
+ZUMBARTA_PRUEBA(TestPartidaLocal);
 #include "test_partida_local.moc"

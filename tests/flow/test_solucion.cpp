@@ -6,8 +6,8 @@
 #include "flow/mandos.h"
 #include "game/reparto.h"
 #include "partida.h"
+#include "prueba.h"
 
-#include <QtTest>
 #include <optional>
 
 namespace {
@@ -81,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSolucion)
+ZUMBARTA_PRUEBA(TestSolucion);
 #include "test_solucion.moc"

@@ -6,8 +6,7 @@
 #include "game/combinacion.h"
 #include "game/marcador.h"
 #include "partida.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 class TestCombinacion : public QObject {
     Q_OBJECT
@@ -37,8 +36,7 @@ private slots:
     // then the last target wins the match, fewer tiles or not.
     void malaYLuegoLaUltima()
     {
-        JuegoDePrueba p;
-        QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 12));
+        EnJuego p({"Ana", "Beto", "Carla"}, 12);
         Estado& e = p.j.e;
         tics(p, 179);
         jugar(p, '2', {1, 1, 1, 2});
@@ -68,8 +66,7 @@ private slots:
     // A network server tells the others in this order; the match is told by "[Partidas]".
     void enRedEnviaEnOrden()
     {
-        JuegoDePrueba s;
-        QVERIFY(empezarLocal(s, {"Ana", "Beto"}, 50));
+        EnJuego s({"Ana", "Beto"}, 50);
         s.enRed(true);
         s.j.e.miJugador = 1;
         s.j.e.fichasRedondas.clear();
@@ -90,5 +87,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCombinacion)
+ZUMBARTA_PRUEBA(TestCombinacion);
 #include "test_combinacion.moc"

@@ -6,8 +6,8 @@
 #include "dobles.h"
 #include "game/pozo.h"
 #include "game/reparto.h"
+#include "prueba.h"
 
-#include <QtTest>
 #include <set>
 
 class TestReparto : public QObject {
@@ -36,18 +36,6 @@ private slots:
         }
         QCOMPARE(tableros.size(), std::size_t(500));
         QCOMPARE(vistos, bordes);
-    }
-
-    // Colour then value per tile, one re-seed per tile, selection untouched.
-    void repartoSigueLosSorteos()
-    {
-        JuegoDePrueba p;
-        Estado& e = p.j.e;
-        e.fichaCU[5].fondo = color::gris;
-        p.azar.guion = {0.0, 0.99, 0.5, 0.0};
-        repartirFichas(p.j);
-        QVERIFY(e.fichaCU[1].borde == 0xC0u && e.fichaCU[2].borde == 0xC000u && e.Valor[1] + e.Valor[2] == "91");
-        QVERIFY(e.fichaCU[5].fondo == color::gris && p.azar.resiembras == 49);
     }
 
     // The last number of the pool is drawn only when it is alone.
@@ -142,5 +130,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReparto)
+ZUMBARTA_PRUEBA(TestReparto);
 #include "test_reparto.moc"

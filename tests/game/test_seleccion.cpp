@@ -4,8 +4,7 @@
 // Claiming the turn by key and picking tiles with the mouse, in both game modes.
 
 #include "partida.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 namespace {
 const QString kNoContinua = QStringLiteral("Esta ficha no es continua a la ficha anteriormente elegida");
@@ -65,8 +64,7 @@ private slots:
         QFETCH(bool, lineal);
         QFETCH(QList<int>, casillas);
         QFETCH(QString, rechazo);
-        JuegoDePrueba p;
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
+        EnJuego p({"Ana", "Beto"});
         p.j.e.modoLineal = lineal;
         jugar(p, '1', casillas);
         const bool ok = rechazo.isEmpty();
@@ -78,5 +76,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSeleccion)
+ZUMBARTA_PRUEBA(TestSeleccion);
 #include "test_seleccion.moc"

@@ -12,8 +12,7 @@
 #include "game/tablero.h"
 #include "machine/busqueda.h"
 #include "machine/maquina.h"
-
-#include <QtTest>
+#include "prueba.h"
 
 namespace {
 
@@ -26,9 +25,7 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
         e.datosJugadores[s].nombre = maquina[s] ? nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
     e.maquina = maquina;
     e.Valor.fill(QStringLiteral("1"));
-    e.Valor[9] = QStringLiteral("3");
-    e.Valor[10] = QStringLiteral("4");
-    e.Valor[11] = QStringLiteral("2");
+    std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 9);
     e.fichaRE = QStringLiteral("14");
     e.fichasRedondas = QStringLiteral("*20**21*");
     p.j.maquinas.start();
@@ -162,9 +159,7 @@ private slots:
         preparar(p, {0, 1, 0, 0, 1, 0, 1});
         Estado& e = p.j.e;
         e.numJugadores = 6;
-        e.Valor[45] = QStringLiteral("3");
-        e.Valor[46] = QStringLiteral("4");
-        e.Valor[47] = QStringLiteral("2");
+        std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 45);
         std::array<int, 7> asientos{};
         int adelante = 0, vueltas = 3000;
         for (int i = 0; i < vueltas; ++i) {
@@ -180,5 +175,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMaquina)
+ZUMBARTA_PRUEBA(TestMaquina);
 #include "test_maquina.moc"

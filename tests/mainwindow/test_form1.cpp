@@ -12,21 +12,10 @@
 #include "dialogs/temasayuda.h"
 #include "game/arranque.h"
 #include "game/reparto.h"
-#include "mainwindow/figuras.h"
 #include "mainwindow/aplicacion.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/figuras.h"
 #include "partida.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QMessageBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QtTest>
+#include "prueba.h"
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -34,25 +23,22 @@ class TestForm1 : public QObject {
     static QString texto(QWidget& w, const char* nombre, int i = 0) { return hijo<QLabel>(w, QLatin1String(nombre), i)->text(); }
 
 private slots:
-    // Qt's own buttons speak Spanish, and the labels' font is a geometric sans.
+    // Qt's own buttons speak Spanish.
     void aplicacionEnEspanol()
     {
         prepararAplicacion(*qApp);
         QMessageBox caja(QMessageBox::Warning, QStringLiteral("Zumbarta"), QString(), QMessageBox::Ok);
         QCOMPARE(caja.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("Aceptar"));
-        QVERIFY(QFont::substitutes(QStringLiteral("Century Gothic")).contains(QStringLiteral("URW Gothic"), Qt::CaseInsensitive));
     }
 
     // A fresh window: empty board, no rows, clock or "Turno", a greyed chat,
     // every timer stopped, the menus' entries. Then what the state says is what it shows.
     void muestraElEstado()
     {
-        JuegoDePrueba p(false);
-        Form1 w(p.j);
-        Form_Load(p.j, QStringLiteral("/opt/zumbarta/"));
-        w.show();
+        VentanaDePrueba w(false);
+        Form_Load(w.j, QStringLiteral("/opt/zumbarta/"));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        Estado& e = p.j.e;
+        Estado& e = w.j.e;
         QCOMPARE(w.windowTitle(), QStringLiteral("Zumbarta 2.01 c"));
         QVERIFY(e.ruta == QStringLiteral("/opt/zumbarta") && e.juegoLocal && !e.modoLineal);
         for (int k = 1; k <= 49; ++k)
@@ -64,9 +50,8 @@ private slots:
             QVERIFY2(!hijo(w, QLatin1String(oculto))->isVisible(), oculto);
         for (const char* gris : {"Command1", "txtDialog", "txtMessage", "cmdSend"})
             QVERIFY2(!hijo(w, QLatin1String(gris))->isEnabled(), gris);
-        for (QTimer* t : {&p.j.Timer1, &p.j.Timer2, &p.j.timer3, &p.j.colocador, &p.j.maquinas})
-            QVERIFY(!t->isActive());
-        QCOMPARE(p.j.maquinas.interval(), 15000);
+        QCOMPARE(andando(w.j), QString());
+        QCOMPARE(w.j.maquinas.interval(), 15000);
         const struct {
             const char *nombre, *texto;
             bool habilitada, marcada;
@@ -88,13 +73,13 @@ private slots:
         QCOMPARE(w.menuBar()->actions().size(), 2);
 
         e.fichasRedondas = QStringLiteral("*07*");
-        nuevaFichaRedonda(p.j);
-        repartirFichas(p.j);
+        nuevaFichaRedonda(w.j);
+        repartirFichas(w.j);
         e.fichaCU[12].fondo = color::gris;
         e.Jugadores[2] = {QStringLiteral(" 2     Ana"), true, true};
         e.Fichas[2] = {QStringLiteral("-1"), true, false};
         e.relog = {QStringLiteral("2 : 05"), true, false};
-        p.j.cambio();
+        w.j.cambio();
         for (int k = 1; k <= 49; ++k)
             QCOMPARE(texto(w, "Valor", k), e.Valor[k]);
         auto* f12 = hijo<FiguraFicha>(w, "fichaCU", 12);
@@ -104,24 +89,22 @@ private slots:
                  (QStringList{"7", " 2     Ana", "-1", "2 : 05"}));
         QVERIFY(ana->isVisible() && ana->palette().color(QPalette::Window).alpha() == 255);
         e.Jugadores[2].opaca = false;
-        p.j.cambio();
+        w.j.cambio();
         QCOMPARE(ana->palette().color(QPalette::Window).alpha(), 0);
     }
 
     // The table keeps its arrangement and grows with the window, fonts too.
     void escalaConLaVentana()
     {
-        JuegoDePrueba p;
-        Form1 w(p.j);
+        VentanaDePrueba w;
         w.resize(720, 600);
-        w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto *v1 = hijo<QLabel>(w, "Valor", 1), *v49 = hijo<QLabel>(w, "Valor", 49);
         const QRect antes = v1->geometry();
         const int letra = v1->font().pixelSize();
         QVERIFY(v49->geometry().topLeft().x() > antes.right() && v49->geometry().top() > antes.bottom());
         w.resize(1440, 1200);
-        QTRY_VERIFY(v1->width() > antes.width() * 3 / 2);
+        QVERIFY(esperar([&] { return v1->width() > antes.width() * 3 / 2; }));
         QVERIFY(v1->font().pixelSize() > letra * 3 / 2);
         QVERIFY(hijo(w, "fichaRE")->geometry().left() > v49->geometry().right());
     }
@@ -130,40 +113,36 @@ private slots:
     // but only from the main window, not from the help window over it.
     void cerrarYSalir()
     {
-        JuegoDePrueba p;
-        Form1 w(p.j);
-        w.show();
+        VentanaDePrueba w;
         auto salida = [](QWidget* v) {  // what the program ends with, 99 if it goes on
             v->activateWindow();
-            if (!QTest::qWaitFor([v] { return QApplication::activeWindow() == v; }))
+            if (!esperar([v] { return QApplication::activeWindow() == v; }))
                 return -1;
             QTimer::singleShot(0, v, [v] { QTest::keyClick(v, Qt::Key_S, Qt::ControlModifier); });
             QTimer tope;
             tope.callOnTimeout([] { QCoreApplication::exit(99); });
-            tope.start(500);
+            tope.start(100);
             return QCoreApplication::exec();
         };
-        p.j.Timer1.start();
+        w.j.Timer1.start();
         QCOMPARE(salida(&w), 0);
-        QCOMPARE(salida(abrirTemasDeAyuda(p.j.e.ruta, &w)), 99);
-        QVERIFY(p.j.Timer1.isActive() && w.isVisible());
+        QCOMPARE(salida(abrirTemasDeAyuda(w.j.e.ruta, &w)), 99);
+        QVERIFY(w.j.Timer1.isActive() && w.isVisible());
 
-        p.j.e.Command1.visible = p.j.e.chatHabilitado = true;
+        w.j.e.Command1.visible = w.j.e.chatHabilitado = true;
         QVERIFY(w.close());
-        QVERIFY(!p.j.Timer1.isActive() && !p.j.e.Command1.visible && !p.j.e.chatHabilitado);
+        QVERIFY(!w.j.Timer1.isActive() && !w.j.e.Command1.visible && !w.j.e.chatHabilitado);
     }
 
     // A digit claims from whichever control has the focus, but not from the
     // enabled chat line nor with Ctrl; board clicks reach the game.
     void teclasYClics()
     {
-        JuegoDePrueba p;
-        Form1 w(p.j);
-        w.show();
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
-        p.j.e.chatHabilitado = true;
-        p.j.cambio();
-        auto pulsar = [&](int k) { QTest::mouseClick(hijo(w, QStringLiteral("Valor(%1)").arg(k)), Qt::LeftButton); };
+        VentanaDePrueba w;
+        QVERIFY(empezarLocal(w, {"Ana", "Beto"}, 19));
+        w.j.e.chatHabilitado = true;
+        w.j.cambio();
+        auto clic = [&](int k) { QTest::mouseClick(hijo(w, QStringLiteral("Valor(%1)").arg(k)), Qt::LeftButton); };
         QTest::keyClick(hijo(w, "txtMessage"), '2');
         QCOMPARE(hijo<QLineEdit>(w, "txtMessage")->text(), QStringLiteral("2"));
         QTest::keyClick(&w, '1', Qt::ControlModifier);
@@ -171,43 +150,41 @@ private slots:
         hijo(w, "txtMessage")->setFocus();
         QTest::keyClick(hijo(w, "txtMessage"), Qt::Key_Return);  // the chat's own Enter
         hijo(w, "txtMessage")->clearFocus();
-        QCOMPARE(p.sonido.beeps, 0);
+        QCOMPARE(w.sonido.beeps, 0);
         for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace})
             QTest::keyClick(&w, k);  // characters, but no seat's
-        QVERIFY(p.sonido.beeps == 4 && p.j.e.turno == 0);
+        QVERIFY(w.sonido.beeps == 4 && w.j.e.turno == 0);
         QTest::keyClick(hijo(w, "txtDialog"), '1');
-        QCOMPARE(p.j.e.turno, 1);
+        QCOMPARE(w.j.e.turno, 1);
         for (int c = 1; c <= 3; ++c)
-            pulsar(ficha(1, c));
+            clic(ficha(1, c));
         QCOMPARE(texto(w, "Fichas", 1), QStringLiteral("1"));  // the pick was judged and shown
     }
 
     // The game menu reaches the game; "Partida local" stops it while its dialog is open.
     void menuDeJuego()
     {
-        JuegoDePrueba p(false);
-        Form1 w(p.j);
-        w.show();
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
+        VentanaDePrueba w(false);
+        QVERIFY(empezarLocal(w, {"Ana", "Beto"}, 19));
         auto* pausar = hijo<QAction>(w, "mn_pausar");
         pausar->trigger();
-        QVERIFY(pausar->text() == QStringLiteral("Reanudar") && !p.j.Timer1.isActive());
+        QVERIFY(pausar->text() == QStringLiteral("Reanudar") && !w.j.Timer1.isActive());
         auto* lineal = hijo<QAction>(w, "mn_mod(2)");
         lineal->trigger();
         lineal->trigger();  // a checked entry stays checked
-        QVERIFY(lineal->isChecked() && p.j.e.modoLineal);
-        p.j.e.Valor[1].clear();
+        QVERIFY(lineal->isChecked() && w.j.e.modoLineal);
+        w.j.e.Valor[1].clear();
         hijo<QAction>(w, "mn_repar")->trigger();
-        QVERIFY(!p.j.e.Valor[1].isEmpty());
+        QVERIFY(!w.j.e.Valor[1].isEmpty());
 
         bool parado = false;
         pausar->trigger();
         QTimer::singleShot(0, this, [&] {
-            parado = !p.j.Timer1.isActive() && !p.j.Timer2.isActive() && !p.j.maquinas.isActive();
+            parado = andando(w.j).isEmpty();
             QTest::mouseClick(hijo(*hijo<Form2>(w, {}), "Command2"), Qt::LeftButton);
         });
         hijo<QAction>(w, "mn_local")->trigger();
-        QVERIFY(parado && p.j.Timer1.isActive() && pausar->text() == QStringLiteral("Pausar"));
+        QVERIFY(parado && w.j.Timer1.isActive() && pausar->text() == QStringLiteral("Pausar"));
     }
 
     // "Acerca de ..." opens the box over the window, its message through the
@@ -215,16 +192,15 @@ private slots:
     // only, whose rules quote the game and which names every menu entry.
     void menuAyuda()
     {
-        JuegoDePrueba p;
-        p.j.e.ruta = QFileInfo(QFINDTESTDATA("../../assets/ayuda")).path();
-        Form1 w(p.j);
+        VentanaDePrueba w;
+        w.j.e.ruta = QFileInfo(QFINDTESTDATA("../../assets/ayuda")).path();
         QTimer::singleShot(0, this, [&] {
             QWidget& f = *hijo<frmAbout>(w, {});
             QTest::mouseClick(hijo(f, "cmdSysInfo"), Qt::LeftButton);
             QTest::mouseClick(hijo(f, "cmdOK"), Qt::LeftButton);
         });
         hijo<QAction>(w, "mn_acerca")->trigger();
-        QCOMPARE(p.caja.cajas.size(), std::size_t(1));
+        QCOMPARE(w.caja.cajas.size(), std::size_t(1));
 
         hijo<QAction>(w, "mn_ayuda2")->trigger();
         hijo<frmAyuda>(w, {})->close();
@@ -245,5 +221,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm1)
+ZUMBARTA_PRUEBA(TestForm1);
 #include "test_form1.moc"

@@ -5,12 +5,9 @@
 // them, and playing never blocks or fails loudly, whatever the machine's audio.
 
 #include "mainwindow/sonidoqt.h"
+#include "prueba.h"
 
-#include <QFile>
 #include <QSoundEffect>
-#include <QTemporaryDir>
-#include <QtEndian>
-#include <QtTest>
 
 class TestSonido : public QObject {
     Q_OBJECT
@@ -31,33 +28,35 @@ private slots:
         }
     }
 
-    // The beep is the game's own file, found through the program folder alone.
-    void beepEsElDelJuego()
-    {
-        Estado e;
-        e.ruta = ruta;
-        SonidoQt s(e);
-        s.beep();
-        const auto efectos = s.findChildren<QSoundEffect*>();
-        QCOMPARE(efectos.size(), 1);
-        QCOMPARE(efectos[0]->source(), QUrl::fromLocalFile(ruta + QStringLiteral("/Beep.wav")));
-    }
-
-    void reproducirNuncaFalla()
+    // What the player hears: the click at once and every time, whatever
+    // broken or missing sound came before it (skipped without a word), and
+    // the beep, the game's own file found through the program folder alone.
+    void loQueSeOye()
     {
         QTemporaryDir dir;
         QFile basura(dir.filePath(QStringLiteral("roto.wav")));
         QVERIFY(basura.open(QIODevice::WriteOnly) && basura.write("esto no es un sonido") > 0);
         basura.close();
         Estado e;
-        e.ruta = dir.path();
+        e.ruta = ruta;
         SonidoQt s(e);
-        for (const QString& f : {dir.filePath("no-existe.wav"), basura.fileName(), ruta + "/Click.wav", QString()})
+        auto efecto = [&](const QString& archivo) {
+            const auto l = s.findChildren<QSoundEffect*>();
+            const auto x = std::find_if(l.begin(), l.end(), [&](auto* x) { return x->source() == QUrl::fromLocalFile(archivo); });
+            return x == l.end() ? nullptr : *x;
+        };
+        const QString click = ruta + QStringLiteral("/Click.wav"), beep = ruta + QStringLiteral("/Beep.wav");
+        for (const QString& f : {dir.filePath("no-existe.wav"), basura.fileName(), QString(), click})
             s.reproducir(f);
-        s.beep();  // no Beep.wav in that folder
-        QTest::qWait(200);  // let any asynchronous loading finish or fail
+        s.beep();
+        QVERIFY(efecto(click) && efecto(click)->isPlaying() && efecto(beep) && efecto(beep)->isPlaying());
+        QVERIFY(esperar([&] { return efecto(basura.fileName())->status() == QSoundEffect::Error; }));
+        efecto(click)->stop();
+        s.reproducir(click);
+        QVERIFY(efecto(click)->isPlaying() && efecto(click)->status() != QSoundEffect::Error);
+        QCOMPARE(s.findChildren<QSoundEffect*>().size(), 3);  // one per file found, made once
     }
 };
 
-QTEST_MAIN(TestSonido)
+ZUMBARTA_PRUEBA(TestSonido);
 #include "test_sonido.moc"

@@ -10,9 +10,9 @@
 #include "net/partidared.h"
 #include "net/enlaces.h"
 #include "partida.h"
+#include "prueba.h"
 
 #include <QSignalSpy>
-#include <QtTest>
 #include <memory>
 #include <vector>
 
@@ -26,11 +26,17 @@ struct Crudo {
         s.connectToHost(QHostAddress::LocalHost, puerto);
         s.waitForConnected(3000);
     }
-    bool espera(const QByteArray& b, int ms = 5000) { return QTest::qWaitFor([&] { return leido.contains(b); }, ms); }
+    bool espera(const QByteArray& b, int ms = 5000) { return esperar([&] { return leido.contains(b); }, ms); }
     void escribir(const QByteArray& b)
     {
         s.write(b);
         s.flush();
+    }
+    // Introduces itself; true once the server has told it its seat.
+    bool sentarse(const QByteArray& nombre, int asiento)
+    {
+        escribir("[Joined]" + nombre + "\r\n");
+        return espera("[Identificacion]" + QByteArray::number(asiento) + "\r\n");
     }
 };
 
@@ -56,7 +62,7 @@ struct Mesa {
         if (!conectarA(*c, nombre, puerto))
             return false;
         clientes.push_back(std::move(c));
-        return QTest::qWaitFor([&] { return clientes.back()->j.e.miJugador == asiento; }, 5000);
+        return esperar([&] { return clientes.back()->j.e.miJugador == asiento; });
     }
 
     static bool conectarA(JuegoDePrueba& c, const QString& nombre, quint16 puerto)
@@ -65,7 +71,7 @@ struct Mesa {
         // As the dialog does: the table is set before the server's first message is handled.
         auto resultado = std::make_shared<int>(-1);
         QObject::connect(cli, &Cliente::terminado, cli, [&c, cli, resultado](bool ok) { *resultado = terminarConexion(c.j, cli, ok); });
-        return QTest::qWaitFor([&] { return *resultado >= 0; }, 5000) && *resultado == 1;
+        return esperar([&] { return *resultado >= 0; }) && *resultado == 1;
     }
 
     // F2 on the server, with the board of partida.h and the first target given.
@@ -82,7 +88,7 @@ struct Mesa {
     template <class F>
     bool todos(F cond, int ms = 5000)
     {
-        return QTest::qWaitFor([&] {
+        return esperar([&] {
             if (!cond(servidor.j.e))
                 return false;
             for (auto& c : clientes)

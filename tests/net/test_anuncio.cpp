@@ -6,7 +6,7 @@
 
 #include "net/anuncio.h"
 
-#include <QtTest>
+#include "prueba.h"
 
 using namespace anuncio;
 
@@ -86,5 +86,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAnuncio)
+ZUMBARTA_PRUEBA(TestAnuncio);
 #include "test_anuncio.moc"

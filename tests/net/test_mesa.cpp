@@ -56,6 +56,7 @@ class TestMesa : public QObject {
 
 private slots:
     void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
+    void cleanupTestCase() { tiempos::fijarEscala(1); }
 
     // A client's clock never ticks, not even after its own correct pick; the
     // server's stops for good with the game, and F2 then starts nothing.
@@ -78,7 +79,7 @@ private slots:
         // The game ends while a notice is open on the server; its "Aceptar" comes after.
         alPrimerAviso(ana, [&] {
             mn_finpartida_Click(ana.j);
-            QVERIFY(QTest::qWaitFor([&] { return !ana.caja.cajas.empty(); }, 3000));
+            QVERIFY(esperar([&] { return !ana.caja.cajas.empty(); }, 3000));
             aceptarAviso(ana.j);
         });
         Valor_Click(ana.j, 1);
@@ -124,7 +125,7 @@ private slots:
             m.ultimoSegundo();
             QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }));
             Command1_Click(beto.j);
-            QVERIFY(QTest::qWaitFor([&] { return ana.j.e.turno == 2; }, 2000));
+            QVERIFY(esperar([&] { return ana.j.e.turno == 2; }, 2000));
         });
         jugar(ana, 0, {1, 2, 1, 3, 1, 4});
         QCOMPARE(ana.aviso.textos.first(), QStringLiteral("Ana La combinacion elegida no es correcta, perdera un punto"));
@@ -168,7 +169,7 @@ private slots:
             m[s].j.e.fichasRedondas.clear();
         Command1_Click(carla.j);
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
-        alPrimerAviso(carla, [&] { QVERIFY(QTest::qWaitFor([&] { return !carla.j.Timer2.isActive(); }, 2000)); });
+        alPrimerAviso(carla, [&] { QVERIFY(esperar([&] { return !carla.j.Timer2.isActive(); }, 2000)); });
         guionReparto(ana.azar);
         m.ultimoSegundo();
         QVERIFY(m.enTodas("una partida, a Beto", [](const Estado& e) {
@@ -200,7 +201,7 @@ private slots:
         mn_finpartida_Click(m[1].j);
         QVERIFY(pepe.espera("[Finalizarpartidas]\r\n"));
         pepe.s.disconnectFromHost();
-        QVERIFY(QTest::qWaitFor([&] { return !m[1].caja.cajas.empty(); }, 3000));
+        QVERIFY(esperar([&] { return !m[1].caja.cajas.empty(); }, 3000));
         QCOMPARE(m[1].caja.cajas[0].texto, QStringLiteral("El ganador general del juego es Pepe"));
         using namespace protocolo;
         const QStringList quince{kJoined, kIdentificacion, kModoJuego, kMessage, kFichaRedonda, kFichaValor, kFichaON, kFichaOFF,
@@ -223,12 +224,12 @@ private slots:
         ocupado.close();
         QPointer<Cliente> cli = iniciarCliente(p.j, {EleccionRed::Conectarse, QStringLiteral("Ana"), QStringLiteral("127.0.0.1"), QString::number(libre)});
         QObject::connect(cli, &Cliente::terminado, cli, [&](bool ok) { terminarConexion(p.j, cli, ok); });
-        QVERIFY(QTest::qWaitFor([&] { return cli.isNull(); }, 3000));
+        QVERIFY(esperar([&] { return cli.isNull(); }, 3000));
         const Estado& e = p.j.e;
         QVERIFY(p.j.Timer1.isActive() && p.j.maquinas.isActive() && e.maquina[2] == 1 && e.numJugadores == 2 && e.juegoLocal);
         QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
     }
 };
 
-QTEST_GUILESS_MAIN(TestMesa)
+ZUMBARTA_PRUEBA(TestMesa);
 #include "test_mesa.moc"

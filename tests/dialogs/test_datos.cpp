@@ -6,14 +6,11 @@
 // in ZUMBARTA_INSTALADO), the help window opened the way the menu opens it
 // must find its pages there.
 
+#include "controles.h"
 #include "dialogs/frmayuda.h"
 #include "dialogs/temasayuda.h"
 #include "game/arranque.h"
-#include "game/juego.h"
-
-#include <QTemporaryDir>
-#include <QTextBrowser>
-#include <QtTest>
+#include "prueba.h"
 
 namespace {
 
@@ -62,5 +59,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDatos)
+ZUMBARTA_PRUEBA(TestDatos);
 #include "test_datos.moc"

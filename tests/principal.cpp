@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program of one test area: every registered class in name order, or
+// only the class named first on the command line, the rest of which goes to
+// Qt Test (functions, -v2, ...): pruebas_net TestBytes cliente
+// It fails when any class failed.
+
+#include "prueba.h"
+
+#include <algorithm>
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+#endif
+
+int main(int argc, char* argv[])
+{
+#ifdef QT_WIDGETS_LIB
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);  // as QTEST_MAIN: sizes do not follow the screen
+#else
+    QCoreApplication app(argc, argv);
+#endif
+    auto clases = clasesDePrueba();
+    std::sort(clases.begin(), clases.end(), [](auto& a, auto& b) { return qstrcmp(a.first, b.first) < 0; });
+    QStringList argumentos = QCoreApplication::arguments();
+    const QString sola = argumentos.size() > 1 && !argumentos[1].startsWith(u'-') ? argumentos.takeAt(1) : QString();
+    if (!sola.isEmpty())
+        std::erase_if(clases, [&](auto& c) { return sola != QLatin1String(c.first); });
+    if (clases.empty())
+        qFatal("No hay clase %s", qPrintable(sola));
+    int fallidas = 0;
+    for (const auto& clase : clases) {
+        fallidas += QTest::qExec(clase.second().get(), argumentos) != 0;
+        // What one class let go of is gone before the next one starts.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return fallidas ? 1 : 0;
+}

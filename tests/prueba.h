@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// What every test file includes. Each tests/<area>/test_*.cpp holds one Qt
+// Test class and ends with ZUMBARTA_PRUEBA(TheClass); the area's one program
+// (principal.cpp) runs the classes so registered.
+
+#include <QAbstractEventDispatcher>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+using Fabrica = std::unique_ptr<QObject> (*)();
+
+inline std::vector<std::pair<const char*, Fabrica>>& clasesDePrueba()
+{
+    static std::vector<std::pair<const char*, Fabrica>> todas;
+    return todas;
+}
+
+// The object is made only when its turn comes: a class's servers and windows
+// never live while another class runs.
+#define ZUMBARTA_PRUEBA(C) \
+    [[maybe_unused]] static const bool registrada##C = \
+        (clasesDePrueba().push_back({#C, []() -> std::unique_ptr<QObject> { return std::make_unique<C>(); }}), true)
+
+// Waits for what a test set going (bytes from a peer, a relayed message, a
+// timer) without sleeping between looks: the event loop runs, and the
+// condition is checked whenever the loop has handled what was pending, until
+// it holds or the deadline passes.
+template <class F>
+bool esperar(F&& cond, int ms = 5000)
+{
+    bool hecho = cond();
+    QEventLoop bucle;
+    QTimer tope;
+    QObject::connect(&tope, &QTimer::timeout, &bucle, &QEventLoop::quit);
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &bucle, [&] {
+        if ((hecho = cond()))
+            bucle.quit();
+    });
+    if (!hecho) {
+        tope.start(ms);
+        bucle.exec();
+    }
+    return hecho || cond();
+}
