@@ -54,7 +54,9 @@ private slots:
         QVERIFY(visible(f, "Label4") && visible(f, "textServer") && visible(f, "Puerto"));
         QVERIFY(visible(f, "lstPartidas") && !visible(f, "chkAnunciar") && f.height() > alto);
         pulsar(f, "Command1");
-        escribir(f, "txtName", QStringLiteral("Beto"));
+        for (QChar c : QStringLiteral("Be\u0142to"))  // typed as they come; only what the wire carries stays
+            hijo<QLineEdit>(f, "txtName")->insert(c);
+        QCOMPARE(hijo<QLineEdit>(f, "txtName")->text(), QStringLiteral("Beto"));
         pulsar(f, "Command1");
         QCOMPARE(p.caja.textos(), (QStringList{"Seleccione un forma de juego", "Inserte algún nombre",
                                                "No se puede dejar en blanco el nombre del\nservidor o puerto"}));
@@ -172,7 +174,8 @@ private slots:
         QVERIFY(anunciadorDe(w.j) && anunciadorDe(w.j)->anunciando());
         auto* linea = hijo<QLineEdit>(w, "txtMessage");
         QCOMPARE(linea->maxLength(), 500);
-        QTest::keyClicks(linea, QStringLiteral("hola"));
+        for (QChar c : QStringLiteral("ho\u0142la"))
+            linea->insert(c);
         QTest::keyClick(linea, Qt::Key_Return);
         QVERIFY(linea->text().isEmpty());
         QTest::keyClicks(linea, QStringLiteral("otra"));

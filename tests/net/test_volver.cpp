@@ -142,7 +142,10 @@ private slots:
         QVERIFY(!servidorDe(ana.j) && ana.j.e.barra == QStringLiteral("Partida finalizada"));
 
         JuegoDePrueba nueva;
+        nueva.f2.pulsadaAhora = true;  // before the lobby opened: it does not count
         QVERIFY(iniciarServidor(nueva.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(m.puerto)}, QHostAddress::LocalHost));
+        timer3_Timer(nueva.j);
+        QVERIFY(nueva.caja.cajas.empty());
         Crudo tarde(m.puerto);
         tarde.escribir("[Version]2\r\n[Volver]" + viejo.toLatin1() + "\r\n[Joined]Beto\r\n");
         QVERIFY(tarde.espera("[Identificacion]2\r\n"));
