@@ -111,8 +111,11 @@ bool Cliente::conectado() const
 
 void Cliente::enviaraservidor(const QString& vsData)
 {
-    if (conectado())
+    if (conectado()) {
+        if (j_.traza)
+            j_.traza(true, -1, vsData);
         tcpClient_->enviar(vsData);
+    }
 }
 
 void Cliente::cerrar()

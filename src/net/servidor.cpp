@@ -125,8 +125,11 @@ bool Servidor::conectada(int k) const
 
 void Servidor::enviarpersona(const QString& vsData, int viconnection)
 {
-    if (viconnection >= 1 && viconnection < static_cast<int>(sckServer_.size()) && sckServer_[viconnection])
+    if (viconnection >= 1 && viconnection < static_cast<int>(sckServer_.size()) && sckServer_[viconnection]) {
+        if (j_.traza && sckServer_[viconnection]->conectada())
+            j_.traza(true, viconnection, vsData);
         sckServer_[viconnection]->enviar(vsData);
+    }
 }
 
 void Servidor::enviaratodos(const QString& vsData, bool vbSelf)
