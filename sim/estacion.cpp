@@ -254,7 +254,8 @@ private:
         if (enviado) {
             // The server took the turn back from that seat itself: no tile is lost for it.
             if (m.startsWith(protocolo::kTurnoOFF) && protocolo::asiento(m.mid(protocolo::kTurnoOFF.size())) == conexion + 1)
-                puede_[conexion + 1] = false;
+                if (turnoDe_[conexion + 1] == Turno::Dado)
+                    turnoDe_[conexion + 1] = Turno::Quitado;
             return;
         }
         verificar();
@@ -267,9 +268,10 @@ private:
             vigilado_ = s;
             vigiladoPuntaje_ = t.tag == protocolo::kPuntaje;
             antes_ = {j.e.datosJugadores[s].fichas, j.e.partidasGanadas[s]};
-            valido_ = vigiladoPuntaje_ ? puede_[s] : j.e.turno == s && j.e.fichasRedondas.isEmpty();
+            antesTurno_ = turnoDe_[s];
+            valido_ = vigiladoPuntaje_ ? antesTurno_ == Turno::Dado : j.e.turno == s && j.e.fichasRedondas.isEmpty();
             if (vigiladoPuntaje_)
-                puede_[s] = false;
+                turnoDe_[s] = Turno::Ninguno;
         }
     }
 
@@ -282,7 +284,7 @@ private:
             escribir(u"T %1 %2"_s.arg(ahora()).arg(e.turno));
             anotar(u"turno %1"_s.arg(e.turno));
             if (marcador::esAsiento(e.turno))
-                puede_[e.turno] = true;
+                turnoDe_[e.turno] = Turno::Dado;
         }
         if (!servidor_ && j.Timer1.isActive())
             romper(u"Timer1 en marcha en un cliente"_s);
@@ -311,7 +313,8 @@ private:
         pozoVacio_ = vacio;
         if (const int s = std::exchange(vigilado_, 0); s && !valido_) {
             if (vigiladoPuntaje_ && e.datosJugadores[s].fichas != antes_.first)
-                romper(u"el servidor movio las fichas del asiento %1 fuera de su turno"_s.arg(s));
+                romper(antesTurno_ == Turno::Quitado ? u"el servidor movio las fichas del asiento %1 despues de quitarle el turno"_s.arg(s)
+                                                     : u"el servidor movio las fichas del asiento %1 sin haberle dado el turno"_s.arg(s));
             if (!vigiladoPuntaje_ && e.partidasGanadas[s] != antes_.second)
                 romper(u"el servidor acredito una partida al asiento %1 sin que tomara la ultima ficha"_s.arg(s));
         }
@@ -357,7 +360,10 @@ private:
     int turnoVisto_ = 0, rondas_ = 0, finales_ = 0;
     QString ultimoObjetivo_;
     // The server's watch as referee.
-    std::array<bool, kMaxJugadores + 1> puede_{};  // the seat was given a turn it has not scored for
+    // Per seat: the turn it was last given, unscored, or taken back by the server.
+    enum class Turno { Ninguno, Dado, Quitado };
+    std::array<Turno, kMaxJugadores + 1> turnoDe_{};
+    Turno antesTurno_ = Turno::Ninguno;
     int vigilado_ = 0;
     std::pair<int, int> antes_;
     bool vigiladoPuntaje_ = false, valido_ = false, pozoVacio_ = false, repartiendo_ = false;

@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <deque>
@@ -78,11 +79,7 @@ struct Puesto {
     QString s(const char* k) const { return foto[QLatin1String(k)].toString(); }
     int cuenta(const char* k, int c) const { return foto[QLatin1String(k)].toArray().at(c).toInt(); }
     int yo() const { return i("yo"); }
-    void orden(const QByteArray& c)
-    {
-        if (vivo)
-            p->write(c + '\n');
-    }
+    void orden(const QByteArray& c) { if (vivo) p->write(c + '\n'); }
 };
 
 class Simulacion {
@@ -162,10 +159,8 @@ private:
     template <class F>
     bool todos(F f) const
     {
-        for (Puesto* x : vivos())
-            if (!f(*x))
-                return false;
-        return true;
+        const auto v = vivos();
+        return std::all_of(v.begin(), v.end(), [&](Puesto* x) { return f(*x); });
     }
     Puesto& servidor() const { return *puestos_.front(); }
     int clientes() const { return static_cast<int>(vivos().size()) - (servidor().vivo ? 1 : 0); }
@@ -237,6 +232,7 @@ private:
     // ---- the players
 
     std::mt19937_64 rng_;
+    double pAcierto_ = 0.7;
     int azar(int n) { return n <= 1 ? 0 : static_cast<int>(rng_() % static_cast<quint64>(n)); }
     double uniforme() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
     bool prob(double p) { return uniforme() < p; }
@@ -291,20 +287,20 @@ private:
         QByteArray c = "turno";
         // Quick hands: the pick goes out with the claim, before any answer.
         if (prob(0.15)) {
-            for (int k : acierto(x))
+            for (int k : prob(pAcierto_) ? acierto(x) : errado(x))
                 c += "\nficha " + QByteArray::number(k);
             x.jugando = true;
         }
         x.orden(c);
     }
 
-    // The holder's attempt: right, wrong, a tile taken back first, or none at all.
+    // The holder's attempt: right or wrong, maybe a tile taken back first, or none at all.
     void planear(Puesto& x)
     {
         const double r = uniforme();
         if (r < 0.15)
             return;  // the turn runs out
-        std::vector<int> clics = r < 0.65 || r >= 0.85 ? acierto(x) : errado(x);
+        std::vector<int> clics = prob(pAcierto_) ? acierto(x) : errado(x);
         if (clics.empty())
             clics = errado(x);
         if (r >= 0.85 && !clics.empty())
@@ -365,8 +361,11 @@ private:
 
     void jugar(int duracion)
     {
-        static constexpr double kRitmos[] = {0.002, 0.02, 0.08};
+        // Idle, calm or eager players, who find the target easily, now and
+        // then, or hardly ever: rounds then also run out while claims fly.
+        static constexpr double kRitmos[] = {0.002, 0.02, 0.08}, kAciertos[] = {0.7, 0.25, 0.03};
         const double pPedir = kRitmos[azar(3)];
+        pAcierto_ = kAciertos[azar(3)];
         for (const qint64 fin = ahora() + duracion; !roto_ && ahora() < fin && clientes() > 0; esperar(1 + azar(turnoMs_ / 10))) {
             if (!fotos())
                 return;
@@ -488,6 +487,8 @@ private:
             return -1;
         };
         hasta(turnoMs_ + margenMs_, [&] { return todos([&](Puesto& y) { return visto(y) >= 0; }); });
+        if (visto(x) < 0)
+            return;  // a notice opened on the claimant's station first (its round ran out): the click never landed
         for (Puesto* y : vivos())
             if (visto(*y) < 0)
                 return fallo(true, u"a claim by seat %1 at a quiet table never reached station %2"_s.arg(s).arg(y->n));
