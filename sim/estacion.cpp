@@ -253,9 +253,9 @@ private:
         anotar(flecha + quien + u' ' + m, clave, ultimaClave_ == clave ? flecha + u"* "_s + m : QString());
         if (enviado) {
             // The server took the turn back from that seat itself: no tile is lost for it.
-            if (m.startsWith(protocolo::kTurnoOFF) && protocolo::asiento(m.mid(protocolo::kTurnoOFF.size())) == conexion + 1)
-                if (turnoDe_[conexion + 1] == Turno::Dado)
-                    turnoDe_[conexion + 1] = Turno::Quitado;
+            if (m.startsWith(protocolo::kTurnoOFF) && protocolo::asiento(m.mid(protocolo::kTurnoOFF.size())) == conexion + 1
+                && turnoDe_[conexion + 1] == Turno::Dado)
+                turnoDe_[conexion + 1] = Turno::Quitado;
             return;
         }
         verificar();

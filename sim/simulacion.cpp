@@ -363,17 +363,20 @@ private:
     {
         // Idle, calm or eager players, who find the target easily, now and
         // then, or hardly ever: rounds then also run out while claims fly.
-        static constexpr double kRitmos[] = {0.002, 0.02, 0.08}, kAciertos[] = {0.7, 0.25, 0.03};
-        const double pPedir = kRitmos[azar(3)];
-        pAcierto_ = kAciertos[azar(3)];
+        // The last target of a match makes everyone eager and clumsy: the
+        // match then often ends as its last round runs out, claims in flight.
+        static constexpr double kRitmos[] = {0.002, 0.02, 0.08}, kAciertos[] = {0.9, 0.8, 0.25, 0.03};
+        const double ritmo = kRitmos[azar(3)], acierto = kAciertos[azar(4)];
         for (const qint64 fin = ahora() + duracion; !roto_ && ahora() < fin && clientes() > 0; esperar(1 + azar(turnoMs_ / 10))) {
             if (!fotos())
                 return;
             vigilar();
+            const bool ultima = servidor().s("pozo").isEmpty();
+            pAcierto_ = ultima ? 0.05 : acierto;
             const auto v = vivos();
             const size_t primero = static_cast<size_t>(azar(static_cast<int>(v.size())));
             for (size_t i = 0; i < v.size(); ++i)
-                actuar(*v[(primero + i) % v.size()], pPedir);
+                actuar(*v[(primero + i) % v.size()], ultima ? 0.08 : ritmo);
             for (Puesto* x : vivos())
                 for (; !x->plan.empty() && x->plan.front().first <= ahora(); x->plan.pop_front())
                     x->orden(x->plan.front().second);
@@ -519,9 +522,9 @@ private:
         if (!roto_)
             calibrar();
 
-        // 200 to 1200 seconds of the game's time.
-        for (const qint64 fin = std::min(finCorrida, ahora() + tiempos::ms(1000 * (200 + azar(1000)))); !roto_ && ahora() < fin && clientes() > 0;) {
-            jugar(turnoMs_ * (3 + azar(15)));
+        // 5 to 40 minutes of the game's time: long enough for a few matches.
+        for (const qint64 fin = std::min(finCorrida, ahora() + tiempos::ms(60000 * (5 + azar(35)))); !roto_ && ahora() < fin && clientes() > 0;) {
+            jugar(turnoMs_ * (6 + azar(35)));
             if (!roto_ && clientes() > 0)
                 calma();
             if (!roto_ && clientes() > 0)
