@@ -359,7 +359,7 @@ private:
         }
     }
 
-    void jugar(int duracion)
+    void jugar(qint64 duracion)
     {
         // Idle, calm or eager players, who find the target easily, now and
         // then, or hardly ever: rounds then also run out while claims fly.
@@ -524,7 +524,7 @@ private:
 
         // 5 to 40 minutes of the game's time: long enough for a few matches.
         for (const qint64 fin = std::min(finCorrida, ahora() + tiempos::ms(60000 * (5 + azar(35)))); !roto_ && ahora() < fin && clientes() > 0;) {
-            jugar(turnoMs_ * (6 + azar(35)));
+            jugar(std::min<qint64>(turnoMs_ * (6 + azar(35)), fin - ahora()));
             if (!roto_ && clientes() > 0)
                 calma();
             if (!roto_ && clientes() > 0)
