@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 class Juego : public QObject {
     Q_OBJECT
@@ -43,6 +44,12 @@ public:
     Azar* azar;
     TeclaF2* f2;
     Enlace* enlace = nullptr;  // set only while a network game is up
+
+    // Each network message as it leaves for a peer (enviado) or as its
+    // handling starts, with the server's connection 1..5, or -1 for a
+    // client's server and the server's own messages. Null in the program; the
+    // simulation of whole network games counts and records them through it.
+    std::function<void(bool enviado, int conexion, const QString& mensaje)> traza;
 
     void usarAviso(Aviso* p);
     void usarCaja(CajaMensaje* p);

@@ -149,8 +149,11 @@ bool Cliente::conectado() const
 
 void Cliente::enviaraservidor(const QString& vsData)
 {
-    if (sentado_ && conectado())
+    if (sentado_ && conectado()) {
+        if (alEnviar)
+            alEnviar(vsData);
         tcpClient_->enviar(vsData);
+    }
 }
 
 void Cliente::cerrar()

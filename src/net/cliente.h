@@ -35,6 +35,7 @@ public:
     std::function<void(Paso)> alPaso;
     std::function<void(const QString&)> alRecibir;
     std::function<void()> alPerderse;
+    std::function<void(const QString&)> alEnviar;  // a line goes out to the server (tools that watch)
 
     // Connects; once connected says which protocol this station speaks,
     // presents the secret it keeps for that server and player, if any, and

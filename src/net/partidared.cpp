@@ -151,6 +151,10 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     srv->alPresentarse = [&j](int k, const QString& nombre) { presentarJugador(j, k, nombre); };
     srv->alPerder = [&j](int k) { perderAsiento(j, k); };
     srv->alVolver = [&j](int k) { volverAsiento(j, k); };
+    srv->alEnviar = [&j](int k, const QString& m) {
+        if (j.traza)
+            j.traza(true, k, m);
+    };
     j.enlace = srv;
     e.esServidor = true;
     e.aceptando = true;
@@ -185,6 +189,10 @@ Cliente* iniciarCliente(Juego& j, const EleccionRed& el)
         j.cambio();
     };
     cli->alRecibir = [&j](const QString& m) { procesarMensaje(j, m, -1); };
+    cli->alEnviar = [&j](const QString& m) {
+        if (j.traza)
+            j.traza(true, -1, m);
+    };
     cli->alPerderse = [&j] {
         // The server went away, or this station lost the network.
         desactivarRed(j);

@@ -282,6 +282,8 @@ void Procesardatos(Juego& j, const QString& vsData, int viconnection)
 
 void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
 {
+    if (j.traza)
+        j.traza(false, viconnection, mensaje);
     Estado& e = j.e;
     const Mensaje m = separar(mensaje);
     const bool deCliente = e.esServidor && viconnection >= 1;

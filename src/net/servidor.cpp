@@ -186,8 +186,11 @@ bool Servidor::conectada(int k) const
 
 void Servidor::enviarpersona(const QString& vsData, int viconnection)
 {
-    if (valido(viconnection) && asiento_[viconnection].c)
+    if (valido(viconnection) && asiento_[viconnection].c) {
+        if (alEnviar && asiento_[viconnection].c->conectada())
+            alEnviar(viconnection, vsData);
         asiento_[viconnection].c->enviar(vsData);
+    }
 }
 
 void Servidor::enviaratodos(const QString& vsData, bool vbSelf)

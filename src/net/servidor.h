@@ -49,6 +49,7 @@ public:
     std::function<void(int k, const QString& nombre)> alPresentarse;  // a newcomer took connection k
     std::function<void(int k)> alPerder;                   // connection k is gone; its seat waits
     std::function<void(int k)> alVolver;                   // its secret brought connection k's seat back
+    std::function<void(int k, const QString&)> alEnviar;   // a line goes out to connection k (tools that watch)
 
     // Whether a newcomer may still take a seat (the lobby). Seats taken can
     // be taken back with their secret until everything is closed.

@@ -1,0 +1,422 @@
+// One station of a simulated network game, in a process of its own as each
+// player's program is: the real game core with its real timers and sockets,
+// and no window. The notice and the message box each run a nested event
+// loop as the program's dialogs do, so messages wait behind a notice opened
+// by a message as at a real table, and while either is open the board and
+// the menus take no clicks.
+//
+//   zumbarta_estacion (--servir NOMBRE [--local] | --unirse NOMBRE PUERTO)
+//                     [--escala E] [--semilla N] [--origen MS] [--claves ARCHIVO]
+//
+// stdin, one command a line, also while a notice or a box is open: turno,
+// ficha K, aceptar, ok, chat TEXTO, repartir, modo 1|2, finalizar, f2,
+// salir, estado, traza. End of input ends the station. stdout:
+//   P puerto        the server listens
+//   E {...}         the snapshot "estado" asks for
+//   T ms asiento    the turn holder changed (steady clock, ms after --origen)
+//   I texto         an invariant broke (each once)
+//   R texto ... R.  the last 50 messages and ticks, oldest first
+
+#include "flow/mandos.h"
+#include "flow/partidalocal.h"
+#include "flow/temporizadores.h"
+#include "game/avisos.h"
+#include "game/juego.h"
+#include "game/marcador.h"
+#include "game/reparto.h"
+#include "game/seleccion.h"
+#include "game/tiempos.h"
+#include "game/turno.h"
+#include "net/chat.h"
+#include "net/cierre.h"
+#include "net/claves.h"
+#include "net/enlaces.h"
+#include "net/partidared.h"
+#include "net/protocolo.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QScopedValueRollback>
+#include <QSocketNotifier>
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <set>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool saliendo = false;
+qint64 origen = 0;
+
+qint64 ahora()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() - origen;
+}
+
+void escribir(QString s)
+{
+    const QByteArray b = s.replace(u'\n', u' ').replace(u'\r', u' ').toUtf8() + '\n';
+    std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout);
+    std::fflush(stdout);
+}
+
+void terminar()
+{
+    saliendo = true;
+    // Every loop returns, nested ones included; later notices and boxes return at once.
+    QCoreApplication::exit(0);
+}
+
+// The notice window as dialogs/form3 makes it: gone after its time or at
+// "Aceptar"; asked again while open, it takes the newer text, starts its
+// time again and returns at once.
+class AvisoSim final : public Aviso {
+public:
+    std::function<void(const QString&)> anotar;
+    AvisoSim()
+    {
+        reloj_.setSingleShot(true);
+        QObject::connect(&reloj_, &QTimer::timeout, [this] { cerrar(); });
+    }
+    void mostrar(const QString& texto) override
+    {
+        anotar(u"aviso "_s + texto);
+        reloj_.start(tiempos::ms(tiempos::kAviso));
+        if (bucle_ || saliendo)
+            return;
+        QEventLoop bucle;
+        bucle_ = &bucle;
+        bucle.exec();
+        bucle_ = nullptr;
+        anotar(u"aviso cerrado"_s);
+    }
+    bool abierto() const { return bucle_ != nullptr; }
+    void cerrar()
+    {
+        reloj_.stop();
+        if (bucle_)
+            bucle_->quit();
+    }
+
+private:
+    QTimer reloj_;
+    QEventLoop* bucle_ = nullptr;
+};
+
+// A message box stays until the player presses OK; the newest is on top.
+class CajaSim final : public CajaMensaje {
+public:
+    std::function<void(const QString&)> anotar;
+    QString ultima;
+    std::vector<QEventLoop*> abiertas;
+    void mostrar(Icono, const QString& texto) override
+    {
+        anotar(u"caja "_s + (ultima = texto));
+        if (saliendo)
+            return;
+        QEventLoop bucle;
+        abiertas.push_back(&bucle);
+        bucle.exec();
+        abiertas.pop_back();
+    }
+};
+
+struct F2Sim final : TeclaF2 {
+    bool ahora = false;
+    bool pulsada() override { return std::exchange(ahora, false); }
+};
+
+class Estacion {
+public:
+    Estacion(bool servidor, quint64 semilla) : servidor_(servidor), azar_(semilla)
+    {
+        aviso_.anotar = caja_.anotar = [this](const QString& t) { anotar(t); };
+        j.usarAviso(&aviso_);
+        j.usarCaja(&caja_);
+        j.usarF2(&f2_);
+        j.usarAzar(&azar_);
+        j.traza = [this](bool enviado, int conexion, const QString& m) { mensaje(enviado, conexion, m); };
+        // Each tick is recorded before the game's own handler, connected as
+        // the program connects it, and checked after it.
+        const std::pair<QTimer*, QString> timers[] = {
+            {&j.Timer1, u"Timer1"_s}, {&j.Timer2, u"Timer2"_s}, {&j.timer3, u"timer3"_s}, {&j.colocador, u"colocador"_s}, {&j.maquinas, u"maquinas"_s}};
+        for (const auto& [t, nombre] : timers)
+            QObject::connect(t, &QTimer::timeout, &j, [this, n = nombre] { anotar(u"tic "_s + n, n == u"Timer1" ? u"reloj"_s : n); });
+        conectarTemporizadores(j);
+        for (const auto& tn : timers)
+            QObject::connect(tn.first, &QTimer::timeout, &j, [this] { verificar(); });
+        QObject::connect(&j, &Juego::cambiado, &j, [this] { verificar(); });
+    }
+
+    void leer(QSocketNotifier* nota)
+    {
+        char buf[4096];
+        const ssize_t n = ::read(0, buf, sizeof buf);
+        if (n <= 0) {
+            nota->setEnabled(false);
+            return terminar();
+        }
+        entrada_.append(buf, n);
+        // A command may open a notice whose loop reads the next ones: each
+        // line is taken off before it runs, so they still run in order.
+        for (qsizetype i; !saliendo && (i = entrada_.indexOf('\n')) >= 0;) {
+            const QString l = QString::fromUtf8(entrada_.left(i)).trimmed();
+            entrada_.remove(0, i + 1);
+            orden(l.section(u' ', 0, 0), l.section(u' ', 1));
+        }
+    }
+
+private:
+    void orden(const QString& cmd, const QString& arg)
+    {
+        Estado& e = j.e;
+        if (cmd == u"estado")
+            return escribir(u"E "_s + foto());
+        if (cmd == u"traza") {
+            for (const QString& t : traza_)
+                escribir(u"R "_s + t);
+            return escribir(u"R."_s);
+        }
+        // A notice or a box is modal: the main window takes no clicks meanwhile.
+        const bool modal = (aviso_.abierto() || !caja_.abiertas.empty()) && cmd != u"aceptar" && cmd != u"ok" && cmd != u"f2" && cmd != u"salir";
+        anotar(u"orden %1 %2%3"_s.arg(cmd, arg, modal ? u" (modal)"_s : QString()));
+        if (modal)
+            return;
+        if (cmd == u"turno" && e.Command1.visible && e.Command1.habilitado)
+            Command1_Click(j);
+        else if (cmd == u"ficha")
+            Valor_Click(j, arg.toInt());
+        else if (cmd == u"aceptar" && aviso_.abierto()) {
+            aceptarAviso(j);
+            aviso_.cerrar();
+        } else if (cmd == u"ok" && !caja_.abiertas.empty())
+            caja_.abiertas.back()->quit();
+        else if (cmd == u"chat" && e.chatHabilitado)
+            cmdSend_Click(j, arg);
+        else if (cmd == u"repartir" && e.mn_repar.habilitado) {
+            QScopedValueRollback<bool> r(repartiendo_, true);
+            mn_repar_Click(j);
+        } else if (cmd == u"modo")
+            mn_mod_Click(j, arg.toInt());
+        else if (cmd == u"finalizar" && e.mn_finpartida.habilitado)
+            mn_finpartida_Click(j);
+        else if (cmd == u"f2")
+            f2_.ahora = true;
+        else if (cmd == u"salir") {
+            cerrarConexiones(j);
+            return terminar();
+        }
+        verificar();
+    }
+
+    // Repeated entries (the clock, the deal, the start gate, one message to
+    // every client) share one line with a count.
+    void anotar(const QString& texto, const QString& clave = {}, const QString& repetido = {})
+    {
+        const QString l = u"%1 %2"_s.arg(ahora(), 7).arg(repetido.isEmpty() ? texto : repetido);
+        if (!clave.isEmpty() && clave == ultimaClave_ && !traza_.empty()) {
+            traza_.back() = l + u" (x%1)"_s.arg(++repeticiones_);
+            return;
+        }
+        ultimaClave_ = clave;
+        repeticiones_ = 1;
+        traza_.push_back(l);
+        if (traza_.size() > 50)
+            traza_.pop_front();
+    }
+
+    void romper(const QString& que)
+    {
+        if (!rotas_.insert(que).second)
+            return;
+        anotar(u"ROTO "_s + que);
+        escribir(u"I "_s + que);
+    }
+
+    void mensaje(bool enviado, int conexion, const QString& m)
+    {
+        const bool relog = m.startsWith(protocolo::kRelog);
+        // "[Relog]" moves only the clock's text and flows all the time: not counted.
+        if (!relog)
+            ++(enviado ? env_ : rec_)[std::max(conexion, 0)];
+        const QString flecha = enviado ? u"-> "_s : u"<- "_s;
+        const QString quien = conexion >= 1 ? QString::number(conexion) : servidor_ ? u"yo"_s : QString();
+        const QString clave = relog ? u"reloj"_s : m.startsWith(protocolo::kFichaValor) ? u"reparto"_s : flecha + m;
+        // Repeated, a message the server sends goes to several clients: "*".
+        anotar(flecha + quien + u' ' + m, clave, ultimaClave_ == clave ? flecha + u"* "_s + m : QString());
+        if (enviado) {
+            // The server took the turn back from that seat itself: no tile is lost for it.
+            if (m.startsWith(protocolo::kTurnoOFF) && protocolo::asiento(m.mid(protocolo::kTurnoOFF.size())) == conexion + 1
+                && turnoDe_[conexion + 1] == Turno::Dado)
+                turnoDe_[conexion + 1] = Turno::Quitado;
+            return;
+        }
+        verificar();
+        // The server as referee credits a client's tile only for a turn it
+        // gave that seat, once, and a match only for the last target taken
+        // with the turn held.
+        const auto t = protocolo::separar(m);
+        const int s = conexion + 1;
+        if (servidor_ && conexion >= 1 && (t.tag == protocolo::kPuntaje || t.tag == protocolo::kPartidas)) {
+            vigilado_ = s;
+            vigiladoPuntaje_ = t.tag == protocolo::kPuntaje;
+            antes_ = {j.e.datosJugadores[s].fichas, j.e.partidasGanadas[s]};
+            antesTurno_ = turnoDe_[s];
+            valido_ = vigiladoPuntaje_ ? antesTurno_ == Turno::Dado : j.e.turno == s && j.e.fichasRedondas.isEmpty();
+            if (vigiladoPuntaje_)
+                turnoDe_[s] = Turno::Ninguno;
+        }
+    }
+
+    // What holds after every handled message and timer tick.
+    void verificar()
+    {
+        const Estado& e = j.e;
+        if (e.turno != turnoVisto_) {
+            turnoVisto_ = e.turno;
+            escribir(u"T %1 %2"_s.arg(ahora()).arg(e.turno));
+            anotar(u"turno %1"_s.arg(e.turno));
+            if (marcador::esAsiento(e.turno))
+                turnoDe_[e.turno] = Turno::Dado;
+        }
+        if (!servidor_ && j.Timer1.isActive())
+            romper(u"Timer1 en marcha en un cliente"_s);
+        int resaltados = 0;
+        for (int s = 1; s <= kMaxJugadores; ++s)
+            resaltados += e.Jugadores[s].opaca ? (s == e.turno ? 1 : 2) : 0;
+        if (servidor_ && resaltados > 1)
+            romper(u"el servidor muestra el turno en dos asientos, o en uno que no lo tiene"_s);
+        for (int k = 1; k <= kFichas; ++k)
+            if (const QString& v = e.Valor[k]; !v.isEmpty() && (v.size() != 1 || v[0] < u'1' || v[0] > u'9'))
+                romper(u"ficha fuera de 1..9"_s);
+        if (!protocolo::poolValido(e.fichasRedondas))
+            romper(u"pozo no valido"_s);
+        if (e.juegoLocal)
+            return;  // a local game played before the network one counts for nothing
+        if (e.fichaRE != ultimoObjetivo_) {
+            ultimoObjetivo_ = e.fichaRE;
+            ++rondas_;
+        }
+        if (!servidor_)
+            return;
+        // A match ends where the server's empty pool is filled again, Repartir aside.
+        const bool vacio = e.fichasRedondas.isEmpty();
+        if (pozoVacio_ && !vacio && e.numJugadores > 0 && !repartiendo_)
+            ++finales_;
+        pozoVacio_ = vacio;
+        if (const int s = std::exchange(vigilado_, 0); s && !valido_) {
+            if (vigiladoPuntaje_ && e.datosJugadores[s].fichas != antes_.first)
+                romper(antesTurno_ == Turno::Quitado ? u"el servidor movio las fichas del asiento %1 despues de quitarle el turno"_s.arg(s)
+                                                     : u"el servidor movio las fichas del asiento %1 sin haberle dado el turno"_s.arg(s));
+            if (!vigiladoPuntaje_ && e.partidasGanadas[s] != antes_.second)
+                romper(u"el servidor acredito una partida al asiento %1 sin que tomara la ultima ficha"_s.arg(s));
+        }
+    }
+
+    QString foto() const
+    {
+        const Estado& e = j.e;
+        QString tablero, elegidas;
+        QJsonArray asientos, env, rec;
+        int partidas = 0;
+        for (int k = 1; k <= kFichas; ++k) {
+            tablero += e.Valor[k].isEmpty() ? u"0"_s : e.Valor[k];
+            elegidas += e.fichaCU[k].fondo == color::gris ? u'1' : u'0';
+        }
+        for (int s = 1; s <= kMaxJugadores; ++s) {
+            asientos.append(u"%1|%2|%3|fichas %4 (%5)|partidas %6 (%7)"_s.arg(e.Jugadores[s].texto).arg(e.Jugadores[s].visible).arg(e.Jugadores[s].opaca)
+                                .arg(e.Fichas[s].texto).arg(e.datosJugadores[s].fichas).arg(e.Partidas[s].texto).arg(e.partidasGanadas[s]));
+            partidas += e.partidasGanadas[s];
+            env.append(env_[s - 1]);
+            rec.append(rec_[s - 1]);
+        }
+        const QJsonObject o{{u"yo"_s, e.miJugador}, {u"turno"_s, e.turno}, {u"modo"_s, e.modoLineal ? u"Lineal"_s : u"Continuo"_s},
+                            {u"objetivo"_s, e.fichaRE}, {u"pozo"_s, e.fichasRedondas}, {u"tablero"_s, tablero}, {u"elegidas"_s, elegidas},
+                            {u"asientos"_s, asientos}, {u"partidas"_s, partidas}, {u"finales"_s, finales_}, {u"rondas"_s, rondas_},
+                            {u"aviso"_s, aviso_.abierto()}, {u"cajas"_s, int(caja_.abiertas.size())}, {u"caja"_s, caja_.ultima},
+                            {u"turnoLibre"_s, e.Command1.visible && e.Command1.habilitado}, {u"repartir"_s, e.mn_repar.habilitado},
+                            {u"conexiones"_s, e.numConexiones}, {u"env"_s, env}, {u"rec"_s, rec}};
+        return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    }
+
+    bool servidor_;
+    AvisoSim aviso_;
+    CajaSim caja_;
+    F2Sim f2_;
+    AzarReloj azar_;
+    QByteArray entrada_;
+    std::deque<QString> traza_;
+    QString ultimaClave_;
+    int repeticiones_ = 0;
+    std::set<QString> rotas_;
+    std::array<int, kMaxJugadores> env_{}, rec_{};  // by connection; 0 is a client's server
+    int turnoVisto_ = 0, rondas_ = 0, finales_ = 0;
+    QString ultimoObjetivo_;
+    // The server's watch as referee.
+    // Per seat: the turn it was last given, unscored, or taken back by the server.
+    enum class Turno { Ninguno, Dado, Quitado };
+    std::array<Turno, kMaxJugadores + 1> turnoDe_{};
+    Turno antesTurno_ = Turno::Ninguno;
+    int vigilado_ = 0;
+    std::pair<int, int> antes_;
+    bool vigiladoPuntaje_ = false, valido_ = false, pozoVacio_ = false, repartiendo_ = false;
+
+public:
+    // Last, so that it goes first: its link must not outlive the ports.
+    Juego j;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    auto valor = [&](QStringView op, int d = 1) {
+        const qsizetype i = a.indexOf(op);
+        return i >= 0 && i + d < a.size() ? a[i + d] : QString();
+    };
+    const bool servidor = a.contains(u"--servir"_s);
+    const QString nombre = valor(servidor ? u"--servir" : u"--unirse");
+    if (nombre.isEmpty()) {
+        std::fputs("zumbarta_estacion (--servir NOMBRE [--local] | --unirse NOMBRE PUERTO) [--escala E] [--semilla N] [--origen MS]\n", stderr);
+        return 2;
+    }
+    if (const QString e = valor(u"--escala"); !e.isEmpty())
+        tiempos::fijarEscala(e.toDouble());
+    origen = valor(u"--origen").toLongLong();
+    // Each player keeps its seat secrets apart, as on a computer of its own.
+    if (const QString c = valor(u"--claves"); !c.isEmpty())
+        claves::fijarArchivo(c);
+
+    // The game is built only now, with the time scale set.
+    Estacion est(servidor, valor(u"--semilla").toULongLong());
+    Juego& j = est.j;
+    QSocketNotifier nota(0, QSocketNotifier::Read);
+    QObject::connect(&nota, &QSocketNotifier::activated, &j, [&] { est.leer(&nota); });
+    if (servidor) {
+        // A local game played first leaves "Repartir" enabled, as it does in the program.
+        if (a.contains(u"--local"_s)) {
+            EleccionLocal local;
+            local.nombres = {QString(), nombre, u"Rival"_s};
+            aceptarPartidaLocal(j, local);
+        }
+        if (!iniciarServidor(j, {EleccionRed::Servir, nombre, {}, u"0"_s}, QHostAddress::LocalHost))
+            return 1;
+        escribir(u"P %1"_s.arg(servidorDe(j)->puertoEscucha()));
+    } else {
+        Cliente* c = iniciarCliente(j, {EleccionRed::Conectarse, nombre, u"127.0.0.1"_s, valor(u"--unirse", 2)});
+        QObject::connect(c, &Cliente::terminado, &j, [&j, c](bool conectado) {
+            if (!terminarConexion(j, c, conectado))
+                terminar();
+        });
+    }
+    return app.exec();
+}

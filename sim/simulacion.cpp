@@ -1,0 +1,618 @@
+// Whole network games at many times the game's speed: a server and its
+// clients, each a station program of its own (zumbarta_estacion) on
+// 127.0.0.1, played by scripted players at random, seeded moments. Each
+// station checks its invariants after every handled message and timer tick;
+// this driver checks at every quiet point that the stations agree and that
+// a claim still goes through. Divergences and stalls must both be 0.
+//
+//   zumbarta_sim [--segundos N] [--semilla S] [--estaciones K] [--escala E]
+//
+// K counts every station, the server included (2..6; 6 is a server and
+// five clients). The game's time runs at E (0.02 = 1/50). Game g of a run
+// plays with seed S + g; "--semilla S+g" replays its players' script, though
+// what the stations make of it depends on timing and may differ.
+
+#include "game/combinacion.h"
+#include "game/estado.h"
+#include "game/tablero.h"
+#include "game/tiempos.h"
+#include "machine/busqueda.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QRegularExpression>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <random>
+#include <set>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+qint64 reloj()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+const qint64 origen = reloj();
+qint64 ahora() { return reloj() - origen; }
+
+void esperar(int ms)
+{
+    QEventLoop l;
+    QTimer::singleShot(std::max(ms, 0), &l, &QEventLoop::quit);
+    l.exec();
+}
+
+void decir(const QString& s)
+{
+    std::fputs(s.toUtf8().append('\n').constData(), stdout);
+    std::fflush(stdout);
+}
+
+// A station as the driver sees it: its process, its last snapshot, the turn
+// changes it reported and the clicks its player has planned.
+struct Puesto {
+    int n = 0;  // 1 is the server
+    std::unique_ptr<QProcess> p;
+    bool vivo = true;  // running and at the table
+    QJsonObject foto;
+    bool fotoNueva = false, trazaLista = false, jugando = false;  // jugando: its turn has a pick planned
+    QStringList traza;
+    int puerto = 0, turno = 0;
+    qint64 desde = 0, okEn = -1;
+    std::vector<std::pair<qint64, int>> turnos;
+    std::deque<std::pair<qint64, QByteArray>> plan;
+    int desRec = 0, desEnv = 0;  // the handshake's lines, which only one end counts
+
+    int i(const char* k) const { return foto[QLatin1String(k)].toInt(); }
+    bool b(const char* k) const { return foto[QLatin1String(k)].toBool(); }
+    QString s(const char* k) const { return foto[QLatin1String(k)].toString(); }
+    int cuenta(const char* k, int c) const { return foto[QLatin1String(k)].toArray().at(c).toInt(); }
+    int yo() const { return i("yo"); }
+    void orden(const QByteArray& c) { if (vivo) p->write(c + '\n'); }
+};
+
+class Simulacion {
+public:
+    Simulacion(double escala, int estaciones, quint64 semilla, int segundos)
+        : escala_(escala), estaciones_(estaciones), semilla_(semilla), segundos_(segundos) {}
+
+    int correr()
+    {
+        const qint64 fin = ahora() + qint64(segundos_) * 1000;
+        for (int g = 0; g < 100000 && ahora() < fin; ++g)
+            jugarJuego(semilla_ + g, fin);
+        decir(u"\ngames %1  matches %2  rounds %3  claims %4  races %5"_s.arg(juegos_).arg(partidas_).arg(rondas_).arg(pedidos_).arg(carreras_));
+        decir(u"divergences %1\nstalls %2"_s.arg(divergencias_).arg(estancamientos_));
+        decir(u"(script: Repartir wanted %1 times, its menu entry disabled %2 of them; %3 mode changes; %4 clients left mid-game)"_s
+                  .arg(repartirPedido_).arg(repartirNegado_).arg(cambiosDeModo_).arg(abandonos_));
+        return divergencias_ || estancamientos_ ? 1 : 0;
+    }
+
+private:
+    const int turnoMs_ = tiempos::ms(tiempos::kTurno);
+    const int avisoMs_ = tiempos::ms(tiempos::kAviso);
+    // What a turn may take beyond its own time: its notices and the wire.
+    const int margenMs_ = 4 * avisoMs_ + 500;
+
+    // ---- stations
+
+    Puesto& lanzar(QStringList args)
+    {
+        auto& x = *puestos_.emplace_back(std::make_unique<Puesto>());
+        x.n = static_cast<int>(puestos_.size());
+        x.p = std::make_unique<QProcess>();
+        x.p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QObject::connect(x.p.get(), &QProcess::readyReadStandardOutput, [this, &x] { leer(x); });
+        QObject::connect(x.p.get(), &QProcess::finished, [this, &x](int codigo, QProcess::ExitStatus st) {
+            if (std::exchange(x.vivo, false))
+                rotas_.push_back({u"station %1 ended by itself (%2)"_s.arg(x.n).arg(st == QProcess::CrashExit ? u"crash"_s : QString::number(codigo)), true});
+        });
+        // Each player keeps its seat secrets in a file of its own, as on a computer of its own.
+        args << u"--claves"_s << claves_.filePath(args[1]);
+        args << u"--escala"_s << QString::number(escala_) << u"--origen"_s << QString::number(origen) << u"--semilla"_s << QString::number(semillaJuego_ * 8 + x.n);
+        x.p->start(QCoreApplication::applicationDirPath() + u"/zumbarta_estacion"_s, args);
+        return x;
+    }
+
+    void leer(Puesto& x)
+    {
+        while (x.p->canReadLine()) {
+            const QString l = QString::fromUtf8(x.p->readLine()).chopped(1);
+            const QString resto = l.mid(2);
+            if (l.startsWith(u"E ")) {
+                x.foto = QJsonDocument::fromJson(resto.toUtf8()).object();
+                x.fotoNueva = true;
+            } else if (l.startsWith(u"T ")) {
+                x.desde = resto.section(u' ', 0, 0).toLongLong();
+                x.turno = resto.section(u' ', 1, 1).toInt();
+                if (x.turnos.size() < 1000)
+                    x.turnos.push_back({x.desde, x.turno});
+            } else if (l.startsWith(u"I ")) {
+                rotas_.push_back({u"station %1: %2"_s.arg(x.n).arg(resto), false});
+            } else if (l == u"R.") {
+                x.trazaLista = true;
+            } else if (l.startsWith(u"R ")) {
+                x.traza << resto;
+            } else if (l.startsWith(u"P ")) {
+                x.puerto = resto.toInt();
+            }
+        }
+    }
+
+    std::vector<Puesto*> vivos() const
+    {
+        std::vector<Puesto*> v;
+        for (const auto& x : puestos_)
+            if (x->vivo)
+                v.push_back(x.get());
+        return v;
+    }
+    template <class F>
+    bool todos(F f) const
+    {
+        const auto v = vivos();
+        return std::all_of(v.begin(), v.end(), [&](Puesto* x) { return f(*x); });
+    }
+    Puesto& servidor() const { return *puestos_.front(); }
+    int clientes() const { return static_cast<int>(vivos().size()) - (servidor().vivo ? 1 : 0); }
+
+    template <class F>
+    bool hasta(int ms, F cond)
+    {
+        for (const qint64 fin = ahora() + ms; !roto_; esperar(2))
+            if (cond())
+                return true;
+            else if (ahora() >= fin)
+                return false;
+        return false;
+    }
+
+    bool fotos()
+    {
+        for (Puesto* x : vivos()) {
+            x->fotoNueva = false;
+            x->orden("estado");
+        }
+        if (hasta(3000, [&] { return todos([](Puesto& x) { return x.fotoNueva; }); }))
+            return true;
+        for (Puesto* x : vivos())
+            if (!x->fotoNueva)
+                fallo(true, u"station %1 does not answer"_s.arg(x->n));
+        return false;
+    }
+
+    // ---- faults
+
+    void fallo(bool estancamiento, const QString& que, bool terminaJuego = true)
+    {
+        ++(estancamiento ? estancamientos_ : divergencias_);
+        decir(u"\n%1 seed %2 (game %3, %4 s): %5"_s.arg(estancamiento ? u"STALL"_s : u"DIVERGENCE"_s).arg(semillaJuego_).arg(juegos_).arg(ahora() / 1000.0, 0, 'f', 1).arg(que));
+        // Every station's last 50 messages and ticks, on one clock, for the first fault of each kind.
+        QString tipo = que.section(u'\n', 0, 0);
+        if (tipos_.insert(tipo.remove(QRegularExpression(u"[0-9]"_s))).second && tipos_.size() <= 20) {
+            for (Puesto* x : vivos()) {
+                x->traza.clear();
+                x->trazaLista = false;
+                x->orden("traza");
+            }
+            const bool antes = std::exchange(roto_, false);
+            hasta(3000, [&] { return todos([](Puesto& x) { return x.trazaLista; }); });
+            roto_ = antes;
+            for (Puesto* x : vivos())
+                decir(u"--- station %1 (%2, seat %3)\n"_s.arg(x->n).arg(x->n == 1 ? u"server"_s : u"client"_s).arg(x->yo()) + x->traza.join(u'\n'));
+        }
+        roto_ = roto_ || terminaJuego;
+    }
+
+    // Broken invariants the stations reported, and turns held too long.
+    void vigilar()
+    {
+        for (const auto& [que, terminal] : std::exchange(rotas_, {}))
+            fallo(false, que, terminal);
+        const Puesto& s = servidor();
+        for (Puesto* x : vivos()) {
+            const qint64 t = ahora() - x->desde;
+            if (x->turno == 0 || t <= turnoMs_ + margenMs_)
+                continue;
+            if (x->n != 1 && s.vivo && s.turno != x->turno)
+                return fallo(false, u"station %1 shows seat %2 holding the turn for %3 ms, the server seat %4"_s.arg(x->n).arg(x->turno).arg(t).arg(s.turno));
+            return fallo(true, u"station %1 shows seat %2 holding the turn for %3 ms (a turn is %4 ms)"_s.arg(x->n).arg(x->turno).arg(t).arg(turnoMs_));
+        }
+    }
+
+    // ---- the players
+
+    std::mt19937_64 rng_;
+    double pAcierto_ = 0.7;
+    int azar(int n) { return n <= 1 ? 0 : static_cast<int>(rng_() % static_cast<quint64>(n)); }
+    double uniforme() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
+    bool prob(double p) { return uniforme() < p; }
+
+    static std::array<int, 50> valores(const Puesto& x)
+    {
+        std::array<int, 50> v{};
+        const QString t = x.s("tablero");
+        for (int k = 1; k <= kFichas && k <= t.size(); ++k)
+            v[k] = t[k - 1].digitValue();
+        return v;
+    }
+    static int objetivo(const Puesto& x) { return x.s("objetivo").toInt(); }
+    static bool lineal(const Puesto& x) { return x.s("modo") == u"Lineal"; }
+
+    // A pick that makes the target, as the machine player finds it.
+    std::vector<int> acierto(const Puesto& x)
+    {
+        const auto r = busqueda::buscar(valores(x), objetivo(x), lineal(x), azar(2) == 1);
+        return r.encontrada ? std::vector<int>{r.jugada[1], r.jugada[2], r.jugada[3]} : std::vector<int>{};
+    }
+
+    // Three touching tiles (in a line in "Lineal") that do not make it.
+    std::vector<int> errado(const Puesto& x)
+    {
+        const auto v = valores(x);
+        for (int intento = 0; intento < 50; ++intento) {
+            const int a = 1 + azar(kFichas);
+            int dr = azar(3) - 1, dc = azar(3) - 1;
+            const int fb = tablero::fila(a) + dr, cb = tablero::columna(a) + dc;
+            if (!lineal(x)) {
+                dr = azar(3) - 1;
+                dc = azar(3) - 1;
+            }
+            const int fc = fb + dr, cc = cb + dc;
+            if ((dr == 0 && dc == 0) || !tablero::dentro(fb, cb) || !tablero::dentro(fc, cc) || tablero::indice(fc, cc) == a || (fb == tablero::fila(a) && cb == tablero::columna(a)))
+                continue;
+            const int b = tablero::indice(fb, cb), c = tablero::indice(fc, cc);
+            if (!combinacionValida(v[a], v[b], v[c], objetivo(x)))
+                return {a, b, c};
+        }
+        return {};
+    }
+
+    void pedir(Puesto& x)
+    {
+        ++pedidos_;
+        if (ahora() - ultimoPedido_ < turnoMs_ / 4 && ultimoPedidor_ != x.n)
+            ++carreras_;
+        ultimoPedido_ = ahora();
+        ultimoPedidor_ = x.n;
+        QByteArray c = "turno";
+        // Quick hands: the pick goes out with the claim, before any answer.
+        if (prob(0.15)) {
+            for (int k : prob(pAcierto_) ? acierto(x) : errado(x))
+                c += "\nficha " + QByteArray::number(k);
+            x.jugando = true;
+        }
+        x.orden(c);
+    }
+
+    // The holder's attempt: right or wrong, maybe a tile taken back first, or none at all.
+    void planear(Puesto& x)
+    {
+        const double r = uniforme();
+        if (r < 0.15)
+            return;  // the turn runs out
+        std::vector<int> clics = prob(pAcierto_) ? acierto(x) : errado(x);
+        if (clics.empty())
+            clics = errado(x);
+        if (r >= 0.85 && !clics.empty())
+            clics.insert(clics.begin(), {clics[0], clics[0]});
+        qint64 t = ahora();
+        for (int k : clics)
+            x.plan.push_back({t += azar(turnoMs_ / 4), "ficha " + QByteArray::number(k)});
+    }
+
+    void pulsarOk(Puesto& x)
+    {
+        if (x.okEn < 0)
+            x.okEn = ahora() + azar(2 * avisoMs_);
+        else if (ahora() >= x.okEn) {
+            x.orden("ok");
+            x.okEn = -1;
+        }
+    }
+
+    void actuar(Puesto& x, double pPedir)
+    {
+        if (x.i("cajas") > 0)
+            return pulsarOk(x);
+        if (x.b("aviso")) {
+            if (prob(0.1))
+                x.orden("aceptar");
+            return;  // the notice is modal
+        }
+        const int yo = x.yo(), turno = x.i("turno");
+        auto libre = [](const Puesto& y) { return y.i("turno") == 0 && y.b("turnoLibre") && !y.b("aviso"); };
+        x.jugando = x.jugando && turno == yo;
+        if (yo != 0 && turno == yo && !std::exchange(x.jugando, true)) {
+            planear(x);
+        } else if (libre(x) && prob(pPedir)) {
+            pedir(x);
+            for (Puesto* y : vivos())
+                if (y != &x && libre(*y) && prob(0.3))
+                    pedir(*y);
+        }
+        if (prob(0.003))
+            x.orden(prob(0.5) ? "chat hola" : "chat \xc2\xa1qu\xc3\xa9 suerte!");
+        if (x.n == 1 && prob(0.002)) {
+            ++repartirPedido_;
+            if (x.b("repartir"))
+                x.orden("repartir");
+            else
+                ++repartirNegado_;
+        } else if (x.n == 1 && prob(0.002)) {
+            ++cambiosDeModo_;
+            x.orden(prob(0.5) ? "modo 1" : "modo 2");
+        } else if (x.n != 1 && prob(1e-4)) {
+            // Leaves in the middle of whatever it was doing.
+            ++abandonos_;
+            x.orden("salir");
+            x.vivo = false;
+        }
+    }
+
+    void jugar(qint64 duracion)
+    {
+        // Idle, calm or eager players, who find the target easily, now and
+        // then, or hardly ever: rounds then also run out while claims fly.
+        // The last target of a match makes everyone eager and clumsy: the
+        // match then often ends as its last round runs out, claims in flight.
+        static constexpr double kRitmos[] = {0.002, 0.02, 0.08}, kAciertos[] = {0.9, 0.8, 0.25, 0.03};
+        const double ritmo = kRitmos[azar(3)], acierto = kAciertos[azar(4)];
+        for (const qint64 fin = ahora() + duracion; !roto_ && ahora() < fin && clientes() > 0; esperar(1 + azar(turnoMs_ / 10))) {
+            if (!fotos())
+                return;
+            vigilar();
+            const bool ultima = servidor().s("pozo").isEmpty();
+            pAcierto_ = ultima ? 0.05 : acierto;
+            const auto v = vivos();
+            const size_t primero = static_cast<size_t>(azar(static_cast<int>(v.size())));
+            for (size_t i = 0; i < v.size(); ++i)
+                actuar(*v[(primero + i) % v.size()], ultima ? 0.08 : ritmo);
+            for (Puesto* x : vivos())
+                for (; !x->plan.empty() && x->plan.front().first <= ahora(); x->plan.pop_front())
+                    x->orden(x->plan.front().second);
+        }
+    }
+
+    // ---- quiet points
+
+    // The lines sent one way and handled at the other end of each connection match.
+    bool equilibrada(const Puesto& c) const
+    {
+        const Puesto& s = servidor();
+        const int k = c.yo() - 1;
+        return c.n == 1 || (k >= 1 && c.cuenta("rec", 0) - s.cuenta("env", k) == c.desRec && c.cuenta("env", 0) - s.cuenta("rec", k) == c.desEnv);
+    }
+    bool tranquila() const
+    {
+        return todos([this](Puesto& x) { return !x.b("aviso") && !x.i("cajas") && !x.i("turno") && equilibrada(x); });
+    }
+    QString contadores() const
+    {
+        QString s;
+        for (Puesto* x : vivos())
+            s += QString::fromUtf8(QJsonDocument(QJsonArray{x->foto[u"env"_s], x->foto[u"rec"_s]}).toJson(QJsonDocument::Compact));
+        return s;
+    }
+
+    // After the deal nothing moves until the players do: what one end counts
+    // and the other does not (the greeting before a seat is given) is fixed then.
+    void calibrar()
+    {
+        QString antes;
+        if (!hasta(3000, [&] { return fotos() && std::exchange(antes, contadores()) == antes; }))
+            return fallo(true, u"the table never settled after the deal"_s);
+        const Puesto& s = servidor();
+        for (Puesto* c : vivos()) {
+            c->desRec = c->cuenta("rec", 0) - s.cuenta("env", c->yo() - 1);
+            c->desEnv = c->cuenta("env", 0) - s.cuenta("rec", c->yo() - 1);
+        }
+    }
+
+    // The players pause, notices and boxes close, nothing is in flight: every station must agree.
+    void calma()
+    {
+        for (const auto& x : puestos_)
+            x->plan.clear();
+        bool quieta = false;
+        for (const qint64 limite = ahora() + 2 * (turnoMs_ + 4 * avisoMs_) + 1500; !roto_ && !quieta && ahora() < limite; esperar(3)) {
+            if (!fotos())
+                return;
+            vigilar();
+            for (Puesto* x : vivos())
+                if (x->i("cajas") > 0)
+                    pulsarOk(*x);
+            if (tranquila()) {
+                const QString antes = contadores();
+                esperar(turnoMs_ / 4);
+                quieta = fotos() && tranquila() && contadores() == antes;
+            }
+        }
+        if (!roto_)
+            comparar(quieta);
+    }
+
+    static QString texto(const QJsonValue& v) { return v.isString() ? v.toString() : QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)); }
+
+    void comparar(bool quieta)
+    {
+        const Puesto& s = servidor();
+        for (Puesto* c : vivos())
+            for (const char* campo : {"tablero", "objetivo", "pozo", "turno", "modo", "asientos", "elegidas"}) {
+                QJsonValue a = s.foto[QLatin1String(campo)], b = c->foto[QLatin1String(campo)];
+                if (a == b)
+                    continue;
+                for (qsizetype i = 0; a.isArray() && i < a.toArray().size(); ++i)
+                    if (a.toArray()[i] != b.toArray()[i]) {
+                        std::tie(a, b) = std::pair(a.toArray()[i], b.toArray()[i]);
+                        break;
+                    }
+                return fallo(false, u"station %1 (seat %2) and the server differ in %3:\n  server:  %4\n  station: %5"_s.arg(c->n).arg(c->yo()).arg(QLatin1String(campo), texto(a), texto(b)));
+            }
+        for (Puesto* x : vivos())
+            if (!quieta && (x->b("aviso") || x->i("cajas")))
+                return fallo(true, u"station %1 keeps a notice or a box open"_s.arg(x->n));
+            else if (!quieta && !equilibrada(*x))
+                return fallo(false, u"messages between station %1 and the server are never handled (sent %2, handled %3; sent %4, handled %5; the handshake's %6 and %7 aside)"_s.arg(x->n)
+                                        .arg(x->cuenta("env", 0)).arg(s.cuenta("rec", x->yo() - 1)).arg(s.cuenta("env", x->yo() - 1)).arg(x->cuenta("rec", 0)).arg(x->desEnv).arg(x->desRec));
+        if (!quieta)
+            return fallo(true, u"seat %1 holds the turn on every station and never lets it go"_s.arg(s.i("turno")));
+        if (s.i("partidas") != s.i("finales"))
+            return fallo(false, u"the server credits %1 matches won, but %2 matches ended"_s.arg(s.i("partidas")).arg(s.i("finales")));
+        for (Puesto* x : vivos())
+            if (!x->b("turnoLibre"))
+                return fallo(true, u"station %1 (seat %2) cannot claim the turn at a quiet table"_s.arg(x->n).arg(x->yo()));
+    }
+
+    // A claim made now reaches every station within one turn time.
+    void sondeo()
+    {
+        const auto v = vivos();
+        Puesto& x = *v[static_cast<size_t>(azar(static_cast<int>(v.size())))];
+        const int s = x.yo();
+        for (Puesto* y : v)
+            y->turnos.clear();
+        ++pedidos_;
+        x.orden("turno");
+        auto visto = [s](const Puesto& y) -> qint64 {
+            for (const auto& [t, a] : y.turnos)
+                if (a == s)
+                    return t;
+            return -1;
+        };
+        hasta(turnoMs_ + margenMs_, [&] { return todos([&](Puesto& y) { return visto(y) >= 0; }); });
+        if (visto(x) < 0)
+            return;  // a notice opened on the claimant's station first (its round ran out): the click never landed
+        for (Puesto* y : vivos())
+            if (visto(*y) < 0)
+                return fallo(true, u"a claim by seat %1 at a quiet table never reached station %2"_s.arg(s).arg(y->n));
+            else if (visto(*y) - visto(x) > turnoMs_)
+                return fallo(true, u"a claim by seat %1 reached station %2 after %3 ms, more than a turn"_s.arg(s).arg(y->n).arg(visto(*y) - visto(x)));
+    }
+
+    // ---- one game
+
+    void jugarJuego(quint64 semilla, qint64 finCorrida)
+    {
+        static const QString kNombres[] = {u"Ana"_s, u"Beto"_s, u"Carla"_s, u"D\u00e1maso"_s, u"Eva"_s, u"Ferm\u00edn"_s};
+        semillaJuego_ = semilla;
+        rng_.seed(semilla);
+        roto_ = false;
+        ++juegos_;
+        Puesto& srv = lanzar(prob(0.5) ? QStringList{u"--servir"_s, kNombres[0], u"--local"_s} : QStringList{u"--servir"_s, kNombres[0]});
+        if (!hasta(5000, [&] { return srv.puerto != 0 || !srv.vivo; }) || !srv.puerto)
+            fallo(true, u"the server did not start"_s);
+        for (int c = 2; c <= estaciones_ && !roto_; ++c)
+            lanzar({u"--unirse"_s, kNombres[c - 1], QString::number(srv.puerto)});
+        if (!roto_ && !hasta(10000, [&] { return fotos() && srv.i("conexiones") == estaciones_ - 1 && todos([](Puesto& x) { return x.yo() != 0; }); }))
+            fallo(true, u"the clients did not all get a seat"_s);
+        if (!roto_ && estaciones_ < 6)
+            srv.orden("f2");
+        if (!roto_ && !hasta(5000, [&] { return fotos() && todos([](Puesto& x) { return !x.s("tablero").contains(u'0') && x.b("turnoLibre"); }); }))
+            fallo(true, u"the game did not start on every station"_s);
+        if (!roto_)
+            calibrar();
+
+        // 5 to 40 minutes of the game's time: long enough for a few matches.
+        for (const qint64 fin = std::min(finCorrida, ahora() + tiempos::ms(60000 * (5 + azar(35)))); !roto_ && ahora() < fin && clientes() > 0;) {
+            jugar(std::min<qint64>(turnoMs_ * (6 + azar(35)), fin - ahora()));
+            if (!roto_ && clientes() > 0)
+                calma();
+            if (!roto_ && clientes() > 0)
+                sondeo();
+        }
+        if (!roto_)
+            terminarJuego();
+        partidas_ += servidor().i("finales");
+        rondas_ += servidor().i("rondas");
+        cerrar();
+    }
+
+    // "Finalizar partida" (or the last client gone): every station names the same winner.
+    void terminarJuego()
+    {
+        Puesto& s = servidor();
+        for (const auto& x : puestos_)
+            x->plan.clear();
+        if (s.i("cajas") == 0)
+            s.orden("finalizar");
+        if (!hasta(3000 + 10 * avisoMs_, [&] { return fotos() && (vigilar(), todos([](Puesto& x) { return x.i("cajas") > 0; })); }))
+            return roto_ ? void() : fallo(true, u"after \"Finalizar partida\" not every station shows the winner"_s);
+        for (Puesto* x : vivos()) {
+            if (x->s("caja") != s.s("caja"))
+                return fallo(false, u"station %1 ends with \"%2\", the server with \"%3\""_s.arg(x->n).arg(x->s("caja"), s.s("caja")));
+            x->orden("ok");
+        }
+    }
+
+    void cerrar()
+    {
+        for (const auto& x : puestos_) {
+            x->vivo = false;
+            x->p->closeWriteChannel();
+        }
+        for (const auto& x : puestos_) {
+            if (x->p->state() != QProcess::NotRunning && !x->p->waitForFinished(5000)) {
+                x->p->kill();
+                x->p->waitForFinished(1000);
+                fallo(true, u"station %1 did not end when told to"_s.arg(x->n), false);
+            } else if (x->p->exitStatus() != QProcess::NormalExit || x->p->exitCode() != 0) {
+                // A sanitizer's report ends the station with a failure code.
+                fallo(false, u"station %1 ended with code %2"_s.arg(x->n).arg(x->p->exitCode()), false);
+            }
+            x->p->disconnect();
+        }
+        puestos_.clear();
+        rotas_.clear();
+    }
+
+    const double escala_;
+    const int estaciones_;
+    const quint64 semilla_;
+    const int segundos_;
+    quint64 semillaJuego_ = 0;
+    std::vector<std::unique_ptr<Puesto>> puestos_;
+    QTemporaryDir claves_;
+    std::vector<std::pair<QString, bool>> rotas_;  // reported, and whether the game cannot go on
+    bool roto_ = false;  // the game cannot go on
+    std::set<QString> tipos_;
+    qint64 ultimoPedido_ = -1000000;
+    int ultimoPedidor_ = 0;
+    int juegos_ = 0, partidas_ = 0, rondas_ = 0, pedidos_ = 0, carreras_ = 0, divergencias_ = 0, estancamientos_ = 0;
+    int repartirPedido_ = 0, repartirNegado_ = 0, cambiosDeModo_ = 0, abandonos_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    auto valor = [&](QStringView op, const QString& siNo) {
+        const qsizetype i = a.indexOf(op);
+        return i >= 0 && i + 1 < a.size() ? a[i + 1] : siNo;
+    };
+    const double escala = valor(u"--escala", u"0.02"_s).toDouble();
+    const int estaciones = valor(u"--estaciones", u"6"_s).toInt();
+    const quint64 semilla = valor(u"--semilla", QString::number(reloj() % 100000)).toULongLong();
+    const int segundos = valor(u"--segundos", u"60"_s).toInt();
+    if (escala <= 0 || escala > 0.02 || estaciones < 2 || estaciones > 6 || segundos < 1) {
+        std::fputs("zumbarta_sim [--segundos N] [--semilla S] [--estaciones 2..6] [--escala E <= 0.02]\n", stderr);
+        return 2;
+    }
+    tiempos::fijarEscala(escala);
+    decir(u"zumbarta_sim --segundos %1 --semilla %2 --estaciones %3 --escala %4"_s.arg(segundos).arg(semilla).arg(estaciones).arg(escala));
+    return Simulacion(escala, estaciones, semilla, segundos).correr();
+}
