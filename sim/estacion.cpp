@@ -147,8 +147,12 @@ public:
         // the program connects it, and checked after it.
         const std::pair<QTimer*, QString> timers[] = {
             {&j.Timer1, u"Timer1"_s}, {&j.Timer2, u"Timer2"_s}, {&j.timer3, u"timer3"_s}, {&j.colocador, u"colocador"_s}, {&j.maquinas, u"maquinas"_s}};
+        // A message's outcome is judged before anything else moves the scores.
         for (const auto& [t, nombre] : timers)
-            QObject::connect(t, &QTimer::timeout, &j, [this, n = nombre] { anotar(u"tic "_s + n, n == u"Timer1" ? u"reloj"_s : n); });
+            QObject::connect(t, &QTimer::timeout, &j, [this, n = nombre] {
+                verificar();
+                anotar(u"tic "_s + n, n == u"Timer1" ? u"reloj"_s : n);
+            });
         conectarTemporizadores(j);
         for (const auto& tn : timers)
             QObject::connect(tn.first, &QTimer::timeout, &j, [this] { verificar(); });
@@ -186,6 +190,7 @@ private:
         }
         // A notice or a box is modal: the main window takes no clicks meanwhile.
         const bool modal = (aviso_.abierto() || !caja_.abiertas.empty()) && cmd != u"aceptar" && cmd != u"ok" && cmd != u"f2" && cmd != u"salir";
+        verificar();
         anotar(u"orden %1 %2%3"_s.arg(cmd, arg, modal ? u" (modal)"_s : QString()));
         if (modal)
             return;
@@ -402,7 +407,7 @@ int main(int argc, char** argv)
     QSocketNotifier nota(0, QSocketNotifier::Read);
     QObject::connect(&nota, &QSocketNotifier::activated, &j, [&] { est.leer(&nota); });
     if (servidor) {
-        // A local game played first leaves "Repartir" enabled, as it does in the program.
+        // A player may have played a local game before: nothing of it may leak into the network game.
         if (a.contains(u"--local"_s)) {
             EleccionLocal local;
             local.nombres = {QString(), nombre, u"Rival"_s};

@@ -25,6 +25,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
@@ -74,6 +75,10 @@ struct Puesto {
     std::vector<std::pair<qint64, int>> turnos;
     std::deque<std::pair<qint64, QByteArray>> plan;
     int desRec = 0, desEnv = 0;  // the handshake's lines, which only one end counts
+    bool recalibrar = false;     // back at its seat: its counts start again
+    bool matado = false;         // killed by the driver, as a machine that dies
+    qint64 despierta = -1;       // frozen (SIGSTOP) until then
+    QString nombre;
 
     int i(const char* k) const { return foto[QLatin1String(k)].toInt(); }
     bool b(const char* k) const { return foto[QLatin1String(k)].toBool(); }
@@ -95,8 +100,8 @@ public:
             jugarJuego(semilla_ + g, fin);
         decir(u"\ngames %1  matches %2  rounds %3  claims %4  races %5"_s.arg(juegos_).arg(partidas_).arg(rondas_).arg(pedidos_).arg(carreras_));
         decir(u"divergences %1\nstalls %2"_s.arg(divergencias_).arg(estancamientos_));
-        decir(u"(script: Repartir wanted %1 times, its menu entry disabled %2 of them; %3 mode changes; %4 clients left mid-game)"_s
-                  .arg(repartirPedido_).arg(repartirNegado_).arg(cambiosDeModo_).arg(abandonos_));
+        decir(u"(script: Repartir wanted %1 times, its menu entry disabled %2 of them; %3 mode changes; %4 stations froze; %5 clients left mid-game, %6 came back)"_s
+                  .arg(repartirPedido_).arg(repartirNegado_).arg(cambiosDeModo_).arg(congelados_).arg(abandonos_).arg(regresos_));
         return divergencias_ || estancamientos_ ? 1 : 0;
     }
 
@@ -112,6 +117,7 @@ private:
     {
         auto& x = *puestos_.emplace_back(std::make_unique<Puesto>());
         x.n = static_cast<int>(puestos_.size());
+        x.nombre = args[1];
         x.p = std::make_unique<QProcess>();
         x.p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QObject::connect(x.p.get(), &QProcess::readyReadStandardOutput, [this, &x] { leer(x); });
@@ -151,13 +157,51 @@ private:
         }
     }
 
+    // At the table and awake.
     std::vector<Puesto*> vivos() const
     {
         std::vector<Puesto*> v;
         for (const auto& x : puestos_)
-            if (x->vivo)
+            if (x->vivo && x->despierta < 0)
                 v.push_back(x.get());
         return v;
+    }
+
+    // A station that hangs for a while (a lid closed, a program stuck), then
+    // wakes; one that drops (it quits, or dies) and whose player comes back
+    // later in a new program with the secret it kept.
+    void congelar(Puesto& x, int ms)
+    {
+        ++congelados_;
+        ::kill(static_cast<pid_t>(x.p->processId()), SIGSTOP);
+        x.despierta = ahora() + ms;
+    }
+    void despertar(bool todos)
+    {
+        for (const auto& x : puestos_)
+            if (x->vivo && x->despierta >= 0 && (todos || ahora() >= x->despierta)) {
+                ::kill(static_cast<pid_t>(x->p->processId()), SIGCONT);
+                x->despierta = -1;
+            }
+        for (auto it = vuelven_.begin(); !todos && it != vuelven_.end();)
+            if (ahora() >= it->first) {
+                ++regresos_;
+                lanzar({u"--unirse"_s, it->second, QString::number(servidor().puerto)}).recalibrar = true;
+                it = vuelven_.erase(it);
+            } else {
+                ++it;
+            }
+    }
+    void caer(Puesto& x)
+    {
+        ++abandonos_;
+        x.vivo = false;
+        if (prob(0.5))
+            x.p->write("salir\n");
+        else
+            x.p->kill(), x.matado = true;
+        if (prob(0.8))
+            vuelven_.push_back({ahora() + turnoMs_ * (1 + azar(20)), x.nombre});
     }
     template <class F>
     bool todos(F f) const
@@ -354,11 +398,10 @@ private:
         } else if (x.n == 1 && prob(0.002)) {
             ++cambiosDeModo_;
             x.orden(prob(0.5) ? "modo 1" : "modo 2");
-        } else if (x.n != 1 && prob(1e-4)) {
-            // Leaves in the middle of whatever it was doing.
-            ++abandonos_;
-            x.orden("salir");
-            x.vivo = false;
+        } else if (x.n != 1 && prob(3e-4)) {
+            congelar(x, turnoMs_ * (1 + azar(6)));
+        } else if (x.n != 1 && prob(2e-4)) {
+            caer(x);  // in the middle of whatever it was doing
         }
     }
 
@@ -371,6 +414,7 @@ private:
         static constexpr double kRitmos[] = {0.002, 0.02, 0.08}, kAciertos[] = {0.9, 0.8, 0.25, 0.03};
         const double ritmo = kRitmos[azar(3)], acierto = kAciertos[azar(4)];
         for (const qint64 fin = ahora() + duracion; !roto_ && ahora() < fin && clientes() > 0; esperar(1 + azar(turnoMs_ / 10))) {
+            despertar(false);
             if (!fotos())
                 return;
             vigilar();
@@ -393,7 +437,7 @@ private:
     {
         const Puesto& s = servidor();
         const int k = c.yo() - 1;
-        return c.n == 1 || (k >= 1 && c.cuenta("rec", 0) - s.cuenta("env", k) == c.desRec && c.cuenta("env", 0) - s.cuenta("rec", k) == c.desEnv);
+        return c.n == 1 || c.recalibrar || (k >= 1 && c.cuenta("rec", 0) - s.cuenta("env", k) == c.desRec && c.cuenta("env", 0) - s.cuenta("rec", k) == c.desEnv);
     }
     bool tranquila() const
     {
@@ -424,6 +468,7 @@ private:
     // The players pause, notices and boxes close, nothing is in flight: every station must agree.
     void calma()
     {
+        despertar(true);
         for (const auto& x : puestos_)
             x->plan.clear();
         bool quieta = false;
@@ -442,6 +487,13 @@ private:
         }
         if (!roto_)
             comparar(quieta);
+        // A player back at its seat: its counts are taken as they stand at the first quiet point.
+        const Puesto& s = servidor();
+        for (Puesto* c : vivos())
+            if (!roto_ && quieta && std::exchange(c->recalibrar, false)) {
+                c->desRec = c->cuenta("rec", 0) - s.cuenta("env", c->yo() - 1);
+                c->desEnv = c->cuenta("env", 0) - s.cuenta("rec", c->yo() - 1);
+            }
     }
 
     static QString texto(const QJsonValue& v) { return v.isString() ? v.toString() : QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)); }
@@ -559,6 +611,8 @@ private:
 
     void cerrar()
     {
+        despertar(true);
+        vuelven_.clear();
         for (const auto& x : puestos_) {
             x->vivo = false;
             x->p->closeWriteChannel();
@@ -568,7 +622,7 @@ private:
                 x->p->kill();
                 x->p->waitForFinished(1000);
                 fallo(true, u"station %1 did not end when told to"_s.arg(x->n), false);
-            } else if (x->p->exitStatus() != QProcess::NormalExit || x->p->exitCode() != 0) {
+            } else if (!x->matado && (x->p->exitStatus() != QProcess::NormalExit || x->p->exitCode() != 0)) {
                 // A sanitizer's report ends the station with a failure code.
                 fallo(false, u"station %1 ended with code %2"_s.arg(x->n).arg(x->p->exitCode()), false);
             }
@@ -591,7 +645,8 @@ private:
     qint64 ultimoPedido_ = -1000000;
     int ultimoPedidor_ = 0;
     int juegos_ = 0, partidas_ = 0, rondas_ = 0, pedidos_ = 0, carreras_ = 0, divergencias_ = 0, estancamientos_ = 0;
-    int repartirPedido_ = 0, repartirNegado_ = 0, cambiosDeModo_ = 0, abandonos_ = 0;
+    int repartirPedido_ = 0, repartirNegado_ = 0, cambiosDeModo_ = 0, abandonos_ = 0, congelados_ = 0, regresos_ = 0;
+    std::vector<std::pair<qint64, QString>> vuelven_;  // when, and who
 };
 
 }  // namespace
