@@ -389,7 +389,8 @@ private:
         }
         if (prob(0.003))
             x.orden(prob(0.5) ? "chat hola" : "chat \xc2\xa1qu\xc3\xa9 suerte!");
-        if (x.n == 1 && prob(0.002)) {
+        // Rare: each "Repartir" starts the match again, and matches must also end.
+        if (x.n == 1 && prob(2e-4)) {
             ++repartirPedido_;
             if (x.b("repartir"))
                 x.orden("repartir");
