@@ -35,17 +35,12 @@ void aLosNuestros(Servidor& srv, const QString& mensaje, int salvo = 0)
             srv.enviarpersona(mensaje, k);
 }
 
-QString par(const QString& tag, int a, int b)
-{
-    return tag + QString::number(a) + QLatin1Char(',') + QString::number(b);
-}
-
 void marcarAusente(Juego& j, Servidor& srv, int s, bool ausente)
 {
     Estado& e = j.e;
     e.ausente[s] = ausente;
     e.desconectados = srv.asientos() - clientesPresentes(j);
-    aLosNuestros(srv, par(kAusente, s, ausente ? 1 : 0), s - 1);
+    aLosNuestros(srv, conDosNumeros(kAusente, s, ausente ? 1 : 0), s - 1);
 }
 
 // Every client away: the clock stops and the table waits for them, or, once
@@ -77,15 +72,15 @@ void restaurar(Juego& j, Servidor& srv, int k)
     a(kModoJuego + textoModoJuego(e.modoLineal));
     for (int s = 2; s <= srv.asientos() + 1; ++s)
         if (e.ausente[s])
-            a(par(kAusente, s, 1));
+            a(conDosNumeros(kAusente, s, 1));
     if (!e.enPartida)
         return;
     for (int t = 1; t <= kFichas; ++t)
         a(kFichaValor + QString::number(t) + QLatin1Char(',') + e.Valor[t]);
     a(kFichaRedonda + e.fichaRE + QLatin1Char(',') + e.fichasRedondas);
     for (int s = 1; s <= srv.asientos() + 1; ++s) {
-        a(par(kPuntaje, s, e.datosJugadores[s].fichas));
-        a(par(kGanadas, s, e.partidasGanadas[s]));
+        a(conDosNumeros(kPuntaje, s, e.datosJugadores[s].fichas));
+        a(conDosNumeros(kGanadas, s, e.partidasGanadas[s]));
     }
     if (e.turno != 0) {
         a(kTurnoON + QString::number(e.turno));

@@ -71,19 +71,7 @@ void Cliente::fallar()
 {
     if (sentado_)
         return;
-    espera_.stop();
-    if (intento_) {
-        intento_->disconnect(this);
-        intento_->abort();
-        intento_->deleteLater();
-        intento_ = nullptr;
-    }
-    if (tcpClient_) {
-        tcpClient_->alPerderse = nullptr;
-        tcpClient_->cerrar();
-        tcpClient_->deleteLater();
-        tcpClient_ = nullptr;
-    }
+    cerrar();
     paso(Paso::Error);
     emit terminado(false);
 }

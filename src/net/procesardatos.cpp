@@ -213,9 +213,9 @@ void corregir(Juego& j, int k)
     for (int s = 1; s <= kMaxJugadores; ++s) {
         if (!e.Jugadores[s].visible)
             continue;
-        srv->enviarpersona(kPuntaje + QString::number(s) + QLatin1Char(',') + QString::number(e.datosJugadores[s].fichas), k);
+        srv->enviarpersona(conDosNumeros(kPuntaje, s, e.datosJugadores[s].fichas), k);
         if (srv->version(k) >= kVersionPropia)
-            srv->enviarpersona(kGanadas + QString::number(s) + QLatin1Char(',') + QString::number(e.partidasGanadas[s]), k);
+            srv->enviarpersona(conDosNumeros(kGanadas, s, e.partidasGanadas[s]), k);
     }
 }
 

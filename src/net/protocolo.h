@@ -70,6 +70,12 @@ double numeroInicial(const QString& texto);
 // the range of int.
 int enteroInicial(const QString& texto);
 
+// A message of a tag and two numbers, "[Puntaje]3,-1".
+inline QString conDosNumeros(const QString& tag, int a, int b)
+{
+    return tag + QString::number(a) + QLatin1Char(',') + QString::number(b);
+}
+
 // A two-field payload: the text before and after the first ",".
 struct DosCampos {
     QString primero;
