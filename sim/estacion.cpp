@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One station of a simulated network game, in a process of its own as each
 // player's program is: the real game core with its real timers and sockets,
 // and no window. The notice and the message box each run a nested event

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole network games at many times the game's speed: a server and its
 // clients, each a station program of its own (zumbarta_estacion) on
 // 127.0.0.1, played by scripted players at random, seeded moments. Each
