@@ -37,12 +37,13 @@ void terminarTurnoPropio(Juego& j)
     j.e.Command1.habilitado = true;
 }
 
-void terminarTurnoDesdeServidor(Juego& j, int s)
+void terminarTurnoDesdeServidor(Juego& j, int s, bool anular)
 {
     Estado& e = j.e;
     if (!marcador::esAsiento(s))
         return;
-    e.intentoAbierto[s] = false;
+    if (anular)
+        e.intentoAbierto[s] = false;
     if (e.turno != s)
         return;
     marcador::resaltar(e, s, false);

@@ -19,10 +19,11 @@ void Form_KeyPress(Juego& j, QChar tecla);
 void terminarTurnoPropio(Juego& j);
 
 // The server ends seat s's turn itself (a round that ran out, "Repartir", a
-// player gone or too slow): nobody loses a tile, every station is told with
-// "[TurnoOFF]", and whatever that seat's station still sends of the attempt
-// is dropped.
-void terminarTurnoDesdeServidor(Juego& j, int s);
+// player gone or too slow): nobody loses a tile here and every station is
+// told with "[TurnoOFF]". Whatever that seat's station still sends of the
+// attempt is dropped, unless the turn only took too long (`anular` false):
+// then its outcome, late behind a notice or a frozen program, still counts.
+void terminarTurnoDesdeServidor(Juego& j, int s, bool anular = true);
 
 // The "Turno" button of a network station: claims the turn for this
 // station's own player and tells the others.

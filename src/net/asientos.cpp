@@ -222,5 +222,5 @@ void arbitro_Timer(Juego& j)
     Estado& e = j.e;
     j.arbitro.stop();
     if (e.esServidor && e.turno != 0 && e.turno == e.turnoArbitrado && e.turno != e.miJugador)
-        terminarTurnoDesdeServidor(j, e.turno);
+        terminarTurnoDesdeServidor(j, e.turno, false);
 }

@@ -18,6 +18,7 @@
 #include "net/protocolo.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 using namespace protocolo;
 
@@ -136,6 +137,7 @@ void partidas(Juego& j, const AsientoValor& p, int origen)
         // one match.
         marcador::sumarPartida(e, p.asiento);
         marcador::fichasACero(e);
+        e.intentoAbierto[p.asiento] = true;  // its tiles, now 0, still come
         e.fichasRedondas = pozo::completo();
         if (Servidor* s = servidorDe(j))
             s->enviaratodos(kPartidas + QString::number(p.asiento) + QLatin1Char(',') + e.Partidas[p.asiento].texto, false);
@@ -237,11 +239,15 @@ bool permitido(Juego& j, const Mensaje& m, int k)
         const auto p = asientoYValor(m.carga);
         if (!p || p->asiento != s)
             return false;
-        // The last target's match comes only from the seat that took it.
-        if (e.intentoAbierto[s])
-            return m.tag == kPuntaje || e.fichasRedondas.isEmpty();
-        // An attempt the server has waived: whatever that station applied
-        // of it is set right (its next attempt's outcome comes after this).
+        // The last target's match comes only from the seat that took it
+        // (anything else is no outcome at all), and an attempt moves its
+        // tiles by one at most.
+        if (e.intentoAbierto[s] && m.tag == kPartidas)
+            return e.fichasRedondas.isEmpty();
+        if (e.intentoAbierto[s] && std::abs(p->valor - e.datosJugadores[s].fichas) <= 1)
+            return true;
+        // An attempt the server has waived, or a count that went astray:
+        // that station is set right (its next outcome comes after this).
         corregir(j, k);
         return false;
     }

@@ -105,6 +105,7 @@ private slots:
         jugar(carla, 0, {1, 2, 1, 3, 1, 4});  // 4 x 7 - 1: wrong for 19
         QVERIFY(m.enTodas("Carla pierde una", [](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("-1") && e.turno == 0; }));
 
+        carla.aviso.dura = true;  // her timeout's notice stays its time: the tile is lost all the same
         for (JuegoDePrueba* quien : {&beto, &ana}) {
             Command1_Click(quien->j);
             const int s = quien->j.e.miJugador;
