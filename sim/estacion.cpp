@@ -149,16 +149,21 @@ public:
         // Each tick is recorded before the game's own handler, connected as
         // the program connects it, and checked after it.
         const std::pair<QTimer*, QString> timers[] = {
-            {&j.Timer1, u"Timer1"_s}, {&j.Timer2, u"Timer2"_s}, {&j.timer3, u"timer3"_s}, {&j.colocador, u"colocador"_s}, {&j.maquinas, u"maquinas"_s}};
+            {&j.Timer1, u"Timer1"_s}, {&j.Timer2, u"Timer2"_s}, {&j.timer3, u"timer3"_s}, {&j.colocador, u"colocador"_s}, {&j.maquinas, u"maquinas"_s},
+            {&j.arbitro, u"arbitro"_s}};
         // A message's outcome is judged before anything else moves the scores.
         for (const auto& [t, nombre] : timers)
             QObject::connect(t, &QTimer::timeout, &j, [this, n = nombre] {
                 verificar();
                 anotar(u"tic "_s + n, n == u"Timer1" ? u"reloj"_s : n);
+                arbitrando_ = n == u"arbitro";
             });
         conectarTemporizadores(j);
         for (const auto& tn : timers)
-            QObject::connect(tn.first, &QTimer::timeout, &j, [this] { verificar(); });
+            QObject::connect(tn.first, &QTimer::timeout, &j, [this] {
+                arbitrando_ = false;
+                verificar();
+            });
         QObject::connect(&j, &Juego::cambiado, &j, [this] { verificar(); });
     }
 
@@ -260,9 +265,10 @@ private:
         // Repeated, a message the server sends goes to several clients: "*".
         anotar(flecha + quien + u' ' + m, clave, ultimaClave_ == clave ? flecha + u"* "_s + m : QString());
         if (enviado) {
-            // The server took the turn back from that seat itself: no tile is lost for it.
+            // The server took the turn back from that seat itself: no tile is
+            // lost for it. A turn that only took too long still has its outcome to come.
             if (m.startsWith(protocolo::kTurnoOFF) && protocolo::asiento(m.mid(protocolo::kTurnoOFF.size())) == conexion + 1
-                && turnoDe_[conexion + 1] == Turno::Dado)
+                && turnoDe_[conexion + 1] == Turno::Dado && !arbitrando_)
                 turnoDe_[conexion + 1] = Turno::Quitado;
             return;
         }
@@ -374,7 +380,7 @@ private:
     Turno antesTurno_ = Turno::Ninguno;
     int vigilado_ = 0;
     std::pair<int, int> antes_;
-    bool vigiladoPuntaje_ = false, valido_ = false, pozoVacio_ = false, repartiendo_ = false;
+    bool vigiladoPuntaje_ = false, valido_ = false, pozoVacio_ = false, repartiendo_ = false, arbitrando_ = false;
 
 public:
     // Last, so that it goes first: its link must not outlive the ports.
