@@ -188,7 +188,9 @@ void finalizar(Juego& j)
 {
     Estado& e = j.e;
     e.ganador = ganadorGeneral(e);
+    // The clock stops with the game, not when the winner's box is closed.
     e.enPartida = false;
+    j.Timer1.stop();
     e.barra = QStringLiteral("Partida finalizada");
     if (Cliente* c = clienteDe(j))
         c->cerrar();
