@@ -6,6 +6,7 @@
 // test process, joined over real sockets on 127.0.0.1 only.
 
 #include "dobles.h"
+#include "flow/temporizadores.h"
 #include "net/cliente.h"
 #include "net/partidared.h"
 #include "net/enlaces.h"
@@ -84,6 +85,13 @@ struct Mesa {
         return todos([&](const Estado& e) { return e.Valor[49] == QLatin1Char(kTablero[48]) && e.fichaRE == QString::number(objetivo); });
     }
 
+    // The server's round clock one tick from running out.
+    void ultimoSegundo()
+    {
+        Estado& e = servidor.j.e;
+        e.minutos = 0, e.segundos = 1, e.minutosPasados = 3;
+    }
+
     // Waits until every station satisfies the condition.
     template <class F>
     bool todos(F cond, int ms = 5000)
@@ -98,3 +106,26 @@ struct Mesa {
         }, ms);
     }
 };
+
+// A table of three (Ana serves, Beto and Carla join) whose timers run as the
+// program's do.
+struct MesaViva : Mesa {
+    MesaViva()
+    {
+        conectarTemporizadores(servidor.j);
+        for (const char* n : {"Beto", "Carla"})
+            if (unir(QLatin1String(n)))
+                conectarTemporizadores(clientes.back()->j);
+    }
+};
+
+// Runs `f` once, the first time a notice opens on that station, as a player
+// who has not yet pressed "Aceptar".
+inline void alPrimerAviso(JuegoDePrueba& p, std::function<void()> f)
+{
+    p.aviso.mientrasAbierto = [&p, f] {
+        const auto una = f;  // clearing the slot destroys this very lambda
+        p.aviso.mientrasAbierto = nullptr;
+        una();
+    };
+}

@@ -5,11 +5,14 @@
 // bytes of the handshake, messages cut anywhere, and peers that misbehave.
 
 #include "game/tiempos.h"
+#include "net/claves.h"
 #include "net/protocolo.h"
 #include "red.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -110,6 +113,9 @@ private slots:
             if (estados.isEmpty() || estados.last() != beto.j.e.barra)
                 estados << beto.j.e.barra;
         });
+        QTemporaryDir sinClaves;  // no secret of another test's server on a reused port
+        claves::fijarArchivo(sinClaves.filePath(QStringLiteral("asientos")));
+        const auto luego = qScopeGuard([] { claves::fijarArchivo({}); });
         Cliente* cli = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("localhost"), QString::number(falso.serverPort())});
         QObject::connect(cli, &Cliente::terminado, cli, [&](bool ok) { terminarConexion(beto.j, cli, ok); });
         QVERIFY(esperar([&] { return falso.hasPendingConnections(); }));

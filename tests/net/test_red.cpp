@@ -3,11 +3,13 @@
 
 // What every station of a network game shows, word for word, and once: the
 // start, a match won by a client, a round that runs out, a chat line and the
-// end. That the stations agree on the game itself, move after move, is the
-// simulation's to check (sim/).
+// end; and a peer that speaks only the original fifteen messages plays along
+// and hears nothing else. That the stations agree on the game itself, move
+// after move, is the simulation's to check (sim/).
 
 #include "flow/reloj.h"
 #include "net/chat.h"
+#include "net/protocolo.h"
 #include "red.h"
 
 class TestRed : public QObject {
@@ -16,30 +18,37 @@ class TestRed : public QObject {
 private slots:
     void textos()
     {
+        using namespace protocolo;
         Mesa m;
         m.servidor.f2.pulsadaAhora = true;  // nobody has joined yet: a warning, and the gate waits
         timer3_Timer(m.servidor.j);
         QCOMPARE(m.servidor.caja.textos(), QStringList{"Para inicar la partida de haber al menos dos jugadores"});
-        QVERIFY(m.unir(QStringLiteral("Beto")) && m.unir(QStringLiteral("Carla")));
-        JuegoDePrueba &ana = m[1], &beto = m[2], &carla = m[3];
-        QVERIFY(m.todos([](const Estado& e) { return e.Jugadores[3].texto == QStringLiteral(" 3  Carla"); }));
+        QVERIFY(m.unir(QStringLiteral("Beto")));
+        Crudo pepe(m.puerto);
+        QVERIFY(pepe.sentarse("Pepe", 3));
+        JuegoDePrueba &ana = m[1], &beto = m[2];
+        QVERIFY(m.todos([](const Estado& e) { return e.Jugadores[3].texto == QStringLiteral(" 3  Pepe"); }));
         QVERIFY(m.empezar(19) && ana.j.e.numJugadores == 3 && !ana.j.timer3.isActive() && !ana.j.e.aceptando);
         QVERIFY(m.todos([](const Estado& e) { return e.Command1.habilitado && e.barra == QStringLiteral("Presione el boton turno para elegir la combinacion"); }));
 
-        // Beto takes the last target of the pool: every station announces him once.
-        for (auto* p : {&ana, &beto, &carla})
+        // Pepe scores as the original messages say; then Beto takes the last
+        // target of the pool and every station announces him once.
+        guionObjetivo(ana.azar, pozo::quitar(pozo::completo(), QStringLiteral("19")), 5);  // 3 x 4 - 7 next
+        pepe.escribir("[TurnoON]3\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[ficharedonda]\r\n[TurnoOFF]3\r\n[Puntaje]3,1\r\n");
+        QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("1") && e.turno == 0 && e.fichaRE == QStringLiteral("5"); }));
+        for (auto* p : {&ana, &beto})
             p->j.e.fichasRedondas.clear();
         guionReparto(ana.azar);
         Command1_Click(beto.j);
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 2; }));
         jugar(beto, 0, {1, 1, 1, 2, 1, 3});
         QVERIFY(m.todos([](const Estado& e) { return e.Partidas[2].texto == QStringLiteral("1") && pozo::cantidad(e.fichasRedondas) == 49; }));
-        for (auto* p : {&ana, &beto, &carla})
+        for (auto* p : {&ana, &beto})
             QCOMPARE(p->aviso.textos.count(QStringLiteral("El ganador de esta partida es Beto")), 1);
 
         // The round runs out on the server: every pane says so once, with a
         // pick that would have made it; a chat line reaches every pane once.
-        ana.j.e.minutos = 0, ana.j.e.segundos = 1, ana.j.e.minutosPasados = 3;
+        m.ultimoSegundo();
         Timer1_Timer(ana.j);
         cmdSend_Click(beto.j, QStringLiteral("hola"));
         QVERIFY(m.todos([](const Estado& e) {
@@ -52,12 +61,18 @@ private slots:
         // "Finalizar partida": the clients are told the winner and leave,
         // which ends the server's game as well.
         mn_finpartida_Click(ana.j);
+        QVERIFY(pepe.espera("[Finalizarpartidas]\r\n"));
+        pepe.s.disconnectFromHost();
         QVERIFY(esperar([&] { return !ana.caja.cajas.empty() && ana.caja.cajas.back().texto.startsWith(QStringLiteral("El ganador general")); }));
-        for (JuegoDePrueba* p : {&ana, &beto, &carla}) {
+        for (JuegoDePrueba* p : {&ana, &beto}) {
             QCOMPARE(p->caja.textos().last(), QStringLiteral("El ganador general del juego es Beto"));
             QVERIFY(p->j.e.barra == QStringLiteral("Partida finalizada") && !p->j.e.Command1.visible && !p->j.e.chatHabilitado);
         }
         QVERIFY(!ana.j.Timer1.isActive() && ana.j.enlace == nullptr);
+        const QStringList quince{kJoined, kIdentificacion, kModoJuego, kMessage, kFichaRedonda, kFichaValor, kFichaON, kFichaOFF,
+                                 kTurnoON, kTurnoOFF, kPuntaje, kPartidas, kRelog, kFinalizarpartidas, kDisconnected};
+        for (const QByteArray& l : pepe.leido.split('\n'))
+            QVERIFY2(l.isEmpty() || quince.contains(separar(QString::fromLatin1(l)).tag), l.constData());
     }
 };
 
