@@ -53,8 +53,10 @@ private slots:
         dora.escribir("[TurnoON]3\r\n");
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3000));
+        // A coarse timer may fire up to 5% early; a referee on the bare turn
+        // time would free it at three quarters of the limit.
         const int limite = tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro);
-        QVERIFY2(t.elapsed() >= limite * 95 / 100 && t.elapsed() < limite + 500, qPrintable(QString::number(t.elapsed())));
+        QVERIFY2(t.elapsed() >= limite * 9 / 10 && t.elapsed() < limite + 500, qPrintable(QString::number(t.elapsed())));
         dora.leido.clear();
         dora.escribir("[Puntaje]3,-1\r\n[TurnoOFF]3\r\n[Puntaje]3,-2\r\n");
         QVERIFY(dora.espera("[Puntaje]3,-1\r\n"));  // a second outcome is set right
