@@ -7,8 +7,9 @@
 #include "dobles.h"
 #include "flow/colocador.h"
 #include "flow/partidalocal.h"
+#include "flow/reloj.h"
 #include "flow/vencimiento.h"
-#include "game/reparto.h"
+#include "game/seleccion.h"
 #include "game/tablero.h"
 #include "machine/busqueda.h"
 #include "machine/maquina.h"
@@ -120,7 +121,8 @@ private slots:
         QString alComprobar;
         p.aviso.mientrasAbierto = [&] { alComprobar = e.combinacion; };
         for (int paso = 1; paso <= 3; ++paso) {
-            QVERIFY(p.aviso.textos.isEmpty());
+            Valor_Click(p.j, 1);  // the mouse has no say in a machine's turn
+            QVERIFY(p.aviso.textos.isEmpty() && e.fichaCU[1].fondo == color::blanco);
             colocador_Timer(p.j);
             if (paso < 3) {
                 for (int i = 1; i <= 3; ++i)
@@ -134,9 +136,9 @@ private slots:
         QVERIFY(p.j.maquinas.isActive());  // restarted by the correct pick
     }
 
-    // A new deal while the machine is placing its tiles: the pick is void,
-    // nobody is scored, and the machines look at the new board.
-    void repartirDuranteLaColocacion()
+    // The round runs out while the machine is placing its tiles: the pick is
+    // void, nobody is scored, and the machines look at the next target.
+    void finDeRondaDuranteLaColocacion()
     {
         JuegoDePrueba p;
         preparar(p);
@@ -145,11 +147,11 @@ private slots:
         maquinas_Timer(p.j);
         colocador_Timer(p.j);
         QCOMPARE(e.fichaCU[9].fondo, color::gris);
-        p.azar.guion = {0.0};
-        mn_repar_Click(p.j);
+        for (int t = 0; t < 180; ++t)
+            Timer1_Timer(p.j);
         colocador_Timer(p.j);
-        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive() && p.aviso.textos.isEmpty());
-        QVERIFY(e.datosJugadores[2].fichas == 0 && e.fichaCU[9].fondo == color::blanco);
+        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive() && p.aviso.textos == QStringList{"Ha finalizado el tiempo"});
+        QVERIFY(e.datosJugadores[2].fichas == 0 && e.fichaCU[9].fondo == color::blanco && e.fichaCU[10].fondo == color::blanco);
     }
 
     // Both scan directions and every machine seat come up, evenly.
