@@ -91,43 +91,6 @@ private slots:
         QVERIFY(p.caja.cajas.back().texto.contains(QRegularExpression(QStringLiteral("^El IP de este equipo es [0-9.]+\nEl nombre del equipo es "))));
     }
 
-    // A port that cannot be used is reported and the dialog stays; the next
-    // try starts the server with a clean slate, local game stopped.
-    void servidor()
-    {
-        EnJuego p({"Ana", "Beto"}, 19, {false, false, true}, false);
-        QTcpServer ocupado;
-        QVERIFY(ocupado.listen(QHostAddress::LocalHost, 0));
-        Form4 f(p.j);
-        f.escucha = QHostAddress::LocalHost;
-        f.show();
-        escribir(f, "txtName", QStringLiteral("Ana"));
-        hijo<QRadioButton>(f, "Option1(2)")->click();
-        escribir(f, "Puerto", QString::number(ocupado.serverPort()));
-        pulsar(f, "Command1");
-        QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se puede usar el puerto %1.\nOtro programa ya usa ese puerto; elija otro, por ejemplo 5001.").arg(ocupado.serverPort()));
-        QVERIFY(f.isVisible() && !servidorDe(p.j));
-
-        // Not announced, and the next opening remembers.
-        hijo<QCheckBox>(f, "chkAnunciar")->click();
-        escribir(f, "Puerto", QStringLiteral("0"));
-        pulsar(f, "Command1");
-        QVERIFY(!f.isVisible() && f.result() == QDialog::Accepted && servidorDe(p.j) && !anunciadorDe(p.j));
-        Form4 otra(p.j);
-        QVERIFY(!hijo<QCheckBox>(otra, "chkAnunciar")->isChecked());
-        const Estado& e = p.j.e;
-        QCOMPARE(e.Jugadores[1].texto, QStringLiteral(" 1  Ana"));
-        QCOMPARE(e.barra, QStringLiteral("Esperando a los otros... Presione F2 para comenzar con estos jugadores."));
-        QVERIFY(!e.Jugadores[2].visible && e.Jugadores[1].visible && e.Fichas[1].texto == QStringLiteral("0"));
-        QVERIFY(p.j.timer3.isActive() && !p.j.Timer1.isActive() && !p.j.maquinas.isActive() && e.maquina[2] == 0);
-        QVERIFY(e.mn_finpartida.habilitado && !e.mn_pausar.habilitado && e.Command1.visible && !e.Command1.habilitado && e.chatHabilitado && !e.juegoLocal);
-
-        // A second start in the same run lets go of the first one's port.
-        const quint16 puerto = servidorDe(p.j)->puertoEscucha();
-        QVERIFY(iniciarServidor(p.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(puerto)}, QHostAddress::LocalHost));
-        QCOMPARE(servidorDe(p.j)->puertoEscucha(), puerto);
-    }
-
     // The client's list fills by itself; a pick fills the server and the
     // port, and a double click joins. A game this station may go back to is
     // marked, and picked under the name its seat was held by. Other games on
@@ -155,23 +118,49 @@ private slots:
         QVERIFY(esperar([&] { return ana.j.e.numConexiones == 1 && f.result() == QDialog::Accepted; }, 5000));
     }
 
-    // The main window of a network game: "Partida en red" opens the dialog;
-    // Enter in the chat line sends it and empties it, "Enviar" keeps it.
-    void ventanaEnRed()
+    // "Partida en red" over a local game: a port that cannot be used is
+    // reported and the dialog stays; then Enter in a field starts the server
+    // with a clean slate, local game stopped, announced as the box says. On
+    // the window, Enter in the chat line sends it and empties it, "Enviar"
+    // keeps it. Served again unannounced, the first server's port is let go
+    // of, and the next opening remembers the box.
+    void servidorDesdeLaVentana()
     {
-        VentanaDePrueba w;
-        QTimer::singleShot(0, [&] {
-            auto* f = w.findChild<Form4*>();
-            QVERIFY(f);
-            f->escucha = QHostAddress::LocalHost;
-            escribir(*f, "txtName", QStringLiteral("Ana"));
-            hijo<QRadioButton>(*f, "Option1(2)")->click();
-            escribir(*f, "Puerto", QStringLiteral("0"));
-            QTest::keyClick(hijo(*f, "Puerto"), Qt::Key_Return);  // Enter in a field presses "Aceptar"
+        VentanaDePrueba w(false);
+        QVERIFY(empezarLocal(w, {"Ana", "Beto"}, 19, {false, false, true}));
+        QTcpServer ocupado;
+        QVERIFY(ocupado.listen(QHostAddress::LocalHost, 0));
+        auto servir = [&](const QString& puerto, bool anunciar, const std::function<void(Form4&)>& antes = {}) {
+            QTimer::singleShot(0, [&, puerto, anunciar, antes] {
+                Form4& f = *hijo<Form4>(w, {});
+                escribir(f, "txtName", QStringLiteral("Ana"));
+                hijo<QRadioButton>(f, "Option1(2)")->click();
+                if (antes)
+                    antes(f);
+                if (hijo<QCheckBox>(f, "chkAnunciar")->isChecked() != anunciar)
+                    hijo<QCheckBox>(f, "chkAnunciar")->click();
+                escribir(f, "Puerto", puerto);
+                QTest::keyClick(hijo(f, "Puerto"), Qt::Key_Return);
+                if (f.isVisible())
+                    pulsar(f, "Command2");  // refused: the checks below fail, nothing hangs
+            });
+            hijo<QAction>(w, "mn_red")->trigger();
+        };
+        servir(QStringLiteral("0"), true, [&](Form4& f) {
+            escribir(f, "Puerto", QString::number(ocupado.serverPort()));
+            pulsar(f, "Command1");
+            QVERIFY(f.isVisible() && !servidorDe(w.j) && hijo<QCheckBox>(f, "chkAnunciar")->isChecked());
         });
-        hijo<QAction>(w, "mn_red")->trigger();
-        QVERIFY(servidorDe(w.j) && hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
-        QVERIFY(anunciadorDe(w.j) && anunciadorDe(w.j)->anunciando());
+        QCOMPARE(w.caja.textos(), QStringList{QStringLiteral("No se puede usar el puerto %1.\nOtro programa ya usa ese puerto; elija otro, por ejemplo 5001.").arg(ocupado.serverPort())});
+        QVERIFY(servidorDe(w.j) && anunciadorDe(w.j) && anunciadorDe(w.j)->anunciando());
+        const Estado& e = w.j.e;
+        QCOMPARE(e.Jugadores[1].texto, QStringLiteral(" 1  Ana"));
+        QCOMPARE(e.barra, QStringLiteral("Esperando a los otros... Presione F2 para comenzar con estos jugadores."));
+        QVERIFY(!e.Jugadores[2].visible && e.Jugadores[1].visible && e.Fichas[1].texto == QStringLiteral("0"));
+        QVERIFY(w.j.timer3.isActive() && !w.j.Timer1.isActive() && !w.j.maquinas.isActive() && e.maquina[2] == 0);
+        QVERIFY(e.mn_finpartida.habilitado && !e.mn_pausar.habilitado && e.Command1.visible && !e.Command1.habilitado && e.chatHabilitado && !e.juegoLocal);
+        QVERIFY(hijo<QAction>(w, "mn_finpartida")->isEnabled() && hijo(w, "Command1")->isVisible());
+
         auto* linea = hijo<QLineEdit>(w, "txtMessage");
         QCOMPARE(linea->maxLength(), 500);
         for (QChar c : QStringLiteral("ho\u0142la"))
@@ -182,8 +171,14 @@ private slots:
         pulsar(w, "cmdSend");
         QCOMPARE(linea->text(), QStringLiteral("otra"));
         QCOMPARE(hijo<QPlainTextEdit>(w, "txtDialog")->toPlainText(), QStringLiteral("Ana: hola\nAna: otra"));
-        QCOMPARE(w.j.e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
-        QVERIFY(w.j.e.turno == 0 && w.sonido.beeps == 0);
+        QCOMPARE(e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
+        QVERIFY(e.turno == 0 && w.sonido.beeps == 0);
+
+        const quint16 puerto = servidorDe(w.j)->puertoEscucha();
+        servir(QString::number(puerto), false);
+        QVERIFY(servidorDe(w.j) && servidorDe(w.j)->puertoEscucha() == puerto && !anunciadorDe(w.j));
+        Form4 otra(w.j);
+        QVERIFY(!hijo<QCheckBox>(otra, "chkAnunciar")->isChecked());
 
         // F2 on the window reaches the start gate once per press.
         TeclaF2Qt f2;
