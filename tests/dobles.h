@@ -11,6 +11,16 @@
 #include <deque>
 #include <functional>
 
+// The texts of what a double recorded, in order.
+template <class T>
+QStringList textosDe(const std::vector<T>& v)
+{
+    QStringList l;
+    for (const auto& x : v)
+        l << x.texto;
+    return l;
+}
+
 // Records every notice; optionally runs something "while it is open".
 struct AvisoGrabado : Aviso {
     QStringList textos;
@@ -24,18 +34,10 @@ struct AvisoGrabado : Aviso {
 };
 
 struct CajaGrabada : CajaMensaje {
-    struct Caja {
-        Icono icono;
-        QString texto;
-    };
+    struct Caja { Icono icono; QString texto; };
     std::vector<Caja> cajas;
     void mostrar(Icono icono, const QString& texto) override { cajas.push_back({icono, texto}); }
-    QStringList textos() const
-    {
-        QStringList l;
-        for (const auto& c : cajas) l << c.texto;
-        return l;
-    }
+    QStringList textos() const { return textosDe(cajas); }
 };
 
 struct SonidoGrabado : Sonido {
@@ -52,10 +54,8 @@ struct AzarGuion : Azar {
     void resembrar() override {}
     double rnd() override
     {
-        if (!guion.empty()) {
-            ultimo = guion.front();
-            guion.pop_front();
-        }
+        if (!guion.empty())
+            ultimo = guion.front(), guion.pop_front();
         return ultimo;
     }
 };
@@ -66,20 +66,11 @@ struct F2Guion : TeclaF2 {
 };
 
 struct EnlaceGrabado : Enlace {
-    struct Envio {
-        QString texto;
-        bool aTodos;
-        bool vbSelf;
-    };
+    struct Envio { QString texto; bool aTodos, vbSelf; };
     std::vector<Envio> envios;
     void enviaratodos(const QString& vsData, bool vbSelf) override { envios.push_back({vsData, true, vbSelf}); }
     void enviaraservidor(const QString& vsData) override { envios.push_back({vsData, false, false}); }
-    QStringList textos() const
-    {
-        QStringList l;
-        for (const auto& e : envios) l << e.texto;
-        return l;
-    }
+    QStringList textos() const { return textosDe(envios); }
 };
 
 // A game with every port recorded.

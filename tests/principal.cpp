@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program of one test area: every registered class in name order, or
-// only the class named first on the command line, the rest of which goes to
-// Qt Test (functions, -v2, ...): pruebas_net TestBytes cliente
-// It fails when any class failed.
+// One test area's program: every registered class in name order, or only the
+// class named first, the rest going to Qt Test: pruebas_net TestBytes cliente
 
 #include "prueba.h"
 

@@ -3,8 +3,9 @@
 
 #pragma once
 // What every test file includes. Each tests/<area>/test_*.cpp holds one Qt
-// Test class and ends with ZUMBARTA_PRUEBA(TheClass); the area's one program
-// (principal.cpp) runs the classes so registered.
+// Test class and ends with ZUMBARTA_PRUEBA(TheClass); the area's program
+// (principal.cpp) makes and runs each only when its turn comes, so a
+// class's servers and windows never live while another class runs.
 
 #include <QAbstractEventDispatcher>
 #include <QtTest>
@@ -19,16 +20,13 @@ inline std::vector<std::pair<const char*, Fabrica>>& clasesDePrueba()
     return todas;
 }
 
-// The object is made only when its turn comes: a class's servers and windows
-// never live while another class runs.
 #define ZUMBARTA_PRUEBA(C) \
     [[maybe_unused]] static const bool registrada##C = \
         (clasesDePrueba().push_back({#C, []() -> std::unique_ptr<QObject> { return std::make_unique<C>(); }}), true)
 
-// Waits for what a test set going (bytes from a peer, a relayed message, a
-// timer) without sleeping between looks: the event loop runs, and the
-// condition is checked whenever the loop has handled what was pending, until
-// it holds or the deadline passes.
+// Waits for what a test set going (bytes from a peer, a timer) without
+// sleeping between looks: the condition is checked whenever the event loop
+// has handled what was pending, until it holds or the deadline passes.
 template <class F>
 bool esperar(F&& cond, int ms = 5000)
 {
