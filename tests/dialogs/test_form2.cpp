@@ -79,38 +79,50 @@ private slots:
         QVERIFY(!f.isVisible());
     }
 
-    // Over a running game neither "Cancelar" nor a refused "Aceptar" changes
-    // it (Esc and the window system's close are the notice's test: the game's
-    // dialogs share them); the machine ticks and their rules.
+    // Over a running game, "Cancelar" and every refused "Aceptar" leave it as
+    // it was, network side included, and a refusal keeps the dialog: a blank
+    // name is told before RETIRADO, which counts in any case; ticking the last
+    // human is refused. Enter accepts, only machines left or not.
     void sobreUnaPartida()
     {
         EnJuego p({"Ana", "Beto", "Carla"}, 19, {false, false, false, true}, false);
-        marcador::sumarFichas(p.j.e, 1, 2);
+        Estado& e = p.j.e;
+        marcador::sumarFichas(e, 1, 2);
+        jugar(p, '1', {1, 1});
+        e.Command1.visible = e.chatHabilitado = true;  // as if a network game were up
+        e.barra = QStringLiteral("Conectado");
+        const auto igual = [&] {
+            return e.datosJugadores[1].nombre == QStringLiteral("Ana") && e.Fichas[1].texto == QStringLiteral("2") && e.turno == 1
+                   && e.barra == QStringLiteral("Conectado") && e.Command1.visible && e.chatHabilitado && p.j.Timer1.isActive()
+                   && e.maquina == std::array<int, 7>{0, 0, 0, 1, 0, 0, 0};
+        };
         {
             Form2 f(p.j);
             f.show();
             casilla(f, 1)->click();
             texto(f, 2)->setText(QStringLiteral("Zoe"));
             pulsar(f, "Command2");
-            QVERIFY(!f.isVisible());
+            QVERIFY(!f.isVisible() && igual());
         }
-        QVERIFY(p.j.e.datosJugadores[1].nombre == QStringLiteral("Ana") && p.j.e.datosJugadores[1].fichas == 2);
-        QCOMPARE(p.j.e.maquina, (std::array<int, 7>{0, 0, 0, 1, 0, 0, 0}));
-
         Form2 f(p.j);
         f.show();
         QTest::keyClick(cantidad(f)->lineEdit(), '3');
         casilla(f, 1)->click();
         QVERIFY(texto(f, 1)->text() == QStringLiteral("Maquina 1") && texto(f, 1)->isReadOnly());
-        texto(f, 2)->setText(QStringLiteral("Bea"));
-        texto(f, 3)->setText(QStringLiteral("El retirado"));
-        pulsar(f, "Command1");  // the game refuses the name; the dialog stays
+        for (auto [dos, tres] : {std::pair{"Retirado", " "}, {"Bea", ""}, {"Bea", "El retirado"}}) {
+            texto(f, 2)->setText(QLatin1String(dos));
+            texto(f, 3)->setText(QLatin1String(tres));
+            pulsar(f, "Command1");
+        }
         casilla(f, 2)->click();
         casilla(f, 3)->click();  // no human would be left
+        const QString todos = QStringLiteral("TODOS LOS USUARIOS DEBEN TENER ALGUN NOMBRE");
+        QCOMPARE(p.caja.textos(), (QStringList{todos, todos, "NINGUN NOMBRE PUEDE CONTENER LA PALABRA RETIRADO",
+                                               "DEBE AL MENOS EXISTIR UN JUGADOR HUMANO EN EL JUEGO"}));
+        using I = CajaMensaje::Icono;
         const auto& c = p.caja.cajas;
-        QVERIFY(c.size() == 2 && c[1].icono == CajaMensaje::Icono::Informacion);
-        QCOMPARE(c[1].texto, QStringLiteral("DEBE AL MENOS EXISTIR UN JUGADOR HUMANO EN EL JUEGO"));
-        QVERIFY(libre(f, 3) && f.isVisible() && p.j.e.datosJugadores[2].nombre == QStringLiteral("Beto"));
+        QVERIFY(c[0].icono == I::Advertencia && c[1].icono == I::Advertencia && c[2].icono == I::Informacion && c[3].icono == I::Informacion);
+        QVERIFY(libre(f, 3) && f.isVisible() && igual());
         casilla(f, 2)->click();
         QVERIFY(libre(f, 2));
 
@@ -118,8 +130,8 @@ private slots:
         cantidad(f)->setCurrentIndex(0);  // only machines left: allowed
         QTest::keyClick(cantidad(f)->lineEdit(), Qt::Key_Return);  // Enter presses "Aceptar"; the count stays
         QVERIFY(f.result() == QDialog::Accepted && cantidad(f)->currentText() == QStringLiteral("2"));
-        QCOMPARE(p.j.e.maquina, (std::array<int, 7>{0, 1, 1, 0, 0, 0, 0}));
-        QCOMPARE(p.j.e.Jugadores[1].texto, QStringLiteral(" 1     Maquina 1"));
+        QCOMPARE(e.maquina, (std::array<int, 7>{0, 1, 1, 0, 0, 0, 0}));
+        QCOMPARE(e.Jugadores[1].texto, QStringLiteral(" 1     Maquina 1"));
     }
 };
 

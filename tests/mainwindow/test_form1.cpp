@@ -132,7 +132,6 @@ private slots:
         QVERIFY(empezarLocal(w, {"Ana", "Beto"}, 19));
         w.j.e.chatHabilitado = true;
         w.j.cambio();
-        auto clic = [&](int k) { QTest::mouseClick(hijo(w, QStringLiteral("Valor(%1)").arg(k)), Qt::LeftButton); };
         QTest::keyClick(hijo(w, "txtMessage"), '2');
         QCOMPARE(hijo<QLineEdit>(w, "txtMessage")->text(), QStringLiteral("2"));
         QTest::keyClick(&w, '1', Qt::ControlModifier);
@@ -147,11 +146,12 @@ private slots:
         QTest::keyClick(hijo(w, "txtDialog"), '1');
         QCOMPARE(w.j.e.turno, 1);
         for (int c = 1; c <= 3; ++c)
-            clic(ficha(1, c));
+            QTest::mouseClick(hijo(w, "Valor", ficha(1, c)), Qt::LeftButton);
         QCOMPARE(texto(w, "Fichas", 1), QStringLiteral("1"));  // the pick was judged and shown
     }
 
-    // The game menu reaches the game; "Partida local" stops it while its dialog is open.
+    // The game menu reaches the game; "Partida local" stops it while its
+    // dialog is open, and "Cancelar" there sets it going again, unpaused.
     void menuDeJuego()
     {
         VentanaDePrueba w(false);
@@ -174,7 +174,7 @@ private slots:
             QTest::mouseClick(hijo(*hijo<Form2>(w, {}), "Command2"), Qt::LeftButton);
         });
         hijo<QAction>(w, "mn_local")->trigger();
-        QVERIFY(parado && w.j.Timer1.isActive() && pausar->text() == QStringLiteral("Pausar"));
+        QVERIFY(parado && andando(w.j) == QStringLiteral("Timer1 Timer2 maquinas") && pausar->text() == QStringLiteral("Pausar"));
     }
 
     // "Acerca de ..." opens the box over the window, and its "Info del
