@@ -12,17 +12,6 @@
 #include "game/arranque.h"
 #include "prueba.h"
 
-namespace {
-
-void crear(const QString& archivo)
-{
-    QDir().mkpath(QFileInfo(archivo).path());
-    QFile f(archivo);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-
-}  // namespace
-
 class TestDatos : public QObject {
     Q_OBJECT
 private slots:
@@ -31,13 +20,12 @@ private slots:
     void laCarpetaDelProgramaGanaALaInstalada()
     {
         QTemporaryDir raiz;
-        const QString bin = raiz.filePath(QStringLiteral("bin"));
-        const QString share = raiz.filePath(QStringLiteral("share/zumbarta"));
-        QDir().mkpath(bin);
+        const QString bin = raiz.filePath(QStringLiteral("bin")), share = raiz.filePath(QStringLiteral("share/zumbarta"));
+        QVERIFY(QDir().mkpath(bin));
         QCOMPARE(carpetaDeDatos(bin), bin);  // nothing anywhere: the program folder
-        crear(share + QStringLiteral("/ayuda/indice.html"));
+        QVERIFY(QDir().mkpath(share + QStringLiteral("/ayuda")));
         QCOMPARE(carpetaDeDatos(bin), share);
-        crear(bin + QStringLiteral("/Click.wav"));
+        QVERIFY(QFile(bin + QStringLiteral("/Click.wav")).open(QIODevice::WriteOnly));
         QCOMPARE(carpetaDeDatos(bin), bin);
     }
 
@@ -52,10 +40,8 @@ private slots:
         QVERIFY(QFileInfo(j.e.ruta + QStringLiteral("/Click.wav")).isFile());
         QWidget ventana;
         frmAyuda* ayuda = abrirTemasDeAyuda(j.e.ruta, &ventana);
-        QVERIFY(ayuda);
-        QVERIFY(!ayuda->txtAyuda()->documentTitle().isEmpty());
-        QVERIFY2(!ayuda->txtAyuda()->toPlainText().contains(QStringLiteral("no está disponible")),
-                 qPrintable(ayuda->txtAyuda()->toPlainText()));
+        QVERIFY(ayuda && !ayuda->txtAyuda()->documentTitle().isEmpty());
+        QVERIFY2(!ayuda->txtAyuda()->toPlainText().contains(QStringLiteral("no está disponible")), qPrintable(ayuda->txtAyuda()->toPlainText()));
     }
 };
 

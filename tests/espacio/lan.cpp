@@ -52,11 +52,7 @@ QNetworkInterface lo() { return QNetworkInterface::interfaceFromName(QStringLite
 // A station that is not the game, writing to the group on loopback.
 struct Crudo {
     QUdpSocket s;
-    Crudo()
-    {
-        s.bind(QHostAddress::AnyIPv4, 0);
-        s.setMulticastInterface(lo());
-    }
+    Crudo() { s.bind(QHostAddress::AnyIPv4, 0), s.setMulticastInterface(lo()); }
     void enviar(const QByteArray& d) { s.writeDatagram(d, anuncio::grupo(), anuncio::kPuertoUdp); }
 };
 

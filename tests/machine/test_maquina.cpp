@@ -108,12 +108,10 @@ private slots:
         Estado& e = p.j.e;
         // Scan forward (0.6), then draw seats 1 (0.0: human, refused) and 2 (0.2).
         p.azar.guion = {0.6, 0.0, 0.2};
-        p.j.Timer2.start();  // a person's turn timer that "Repartir" left running
+        p.j.Timer2.start();  // a person's turn timer that "Repartir" left running: a machine's never times out
         maquinas_Timer(p.j);
-        QVERIFY(e.turno == 2 && e.Jugadores[2].opaca);
+        QVERIFY(e.turno == 2 && e.Jugadores[2].opaca && p.j.colocador.isActive() && !p.j.maquinas.isActive() && !p.j.Timer2.isActive());
         QCOMPARE(e.jugadaMaquina, (std::array<int, 4>{0, 9, 10, 11}));
-        QVERIFY(p.j.colocador.isActive() && !p.j.maquinas.isActive());
-        QVERIFY(!p.j.Timer2.isActive());  // a machine's turn never times out
         p.j.Timer2.start();  // not even if its timer runs all the same
         Timer2_Timer(p.j);
         QVERIFY(e.turno == 2 && p.aviso.textos.isEmpty() && !p.j.Timer2.isActive());
@@ -124,16 +122,13 @@ private slots:
             Valor_Click(p.j, 1);  // the mouse has no say in a machine's turn
             QVERIFY(p.aviso.textos.isEmpty() && e.fichaCU[1].fondo == color::blanco);
             colocador_Timer(p.j);
-            if (paso < 3) {
-                for (int i = 1; i <= 3; ++i)
-                    QCOMPARE(e.fichaCU[e.jugadaMaquina[i]].fondo, i <= paso ? color::gris : color::blanco);
-            }
+            for (int i = 1; paso < 3 && i <= 3; ++i)
+                QCOMPARE(e.fichaCU[e.jugadaMaquina[i]].fondo, i <= paso ? color::gris : color::blanco);
         }
         QCOMPARE((QStringList{alComprobar, e.Fichas[2].texto} << p.aviso.textos),
                  (QStringList{"342", "1", "Maquina 2, Te has ganado esta ficha"}));
-        QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichaCU[9].fondo == color::blanco);
-        QVERIFY(!p.j.colocador.isActive() && e.pasoColocador == 0);
-        QVERIFY(p.j.maquinas.isActive());  // restarted by the correct pick
+        QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichaCU[9].fondo == color::blanco && e.pasoColocador == 0);
+        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive());  // restarted by the correct pick
     }
 
     // The round runs out while the machine is placing its tiles: the pick is
