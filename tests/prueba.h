@@ -9,20 +9,19 @@
 
 #include <QAbstractEventDispatcher>
 #include <QtTest>
+#include <map>
 #include <memory>
-#include <vector>
 
-using Fabrica = std::unique_ptr<QObject> (*)();
-
-inline std::vector<std::pair<const char*, Fabrica>>& clasesDePrueba()
+// Each registered class by name, in name order.
+inline std::map<QString, std::unique_ptr<QObject> (*)()>& clasesDePrueba()
 {
-    static std::vector<std::pair<const char*, Fabrica>> todas;
+    static std::map<QString, std::unique_ptr<QObject> (*)()> todas;
     return todas;
 }
 
 #define ZUMBARTA_PRUEBA(C) \
     [[maybe_unused]] static const bool registrada##C = \
-        (clasesDePrueba().push_back({#C, []() -> std::unique_ptr<QObject> { return std::make_unique<C>(); }}), true)
+        (clasesDePrueba()[QStringLiteral(#C)] = []() -> std::unique_ptr<QObject> { return std::make_unique<C>(); }, true)
 
 // Waits for what a test set going (bytes from a peer, a timer) without
 // sleeping between looks: the condition is checked whenever the event loop

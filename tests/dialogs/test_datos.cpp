@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Where the program looks for its sound and help pages: beside itself in the
-// build folder, in share/ once installed. Given an installed tree (the prefix
-// in ZUMBARTA_INSTALADO), the help window opened the way the menu opens it
-// must find its pages there.
+// build folder, in share/ once installed, and what shows when there are none.
+// Given an installed tree (the prefix in ZUMBARTA_INSTALADO), the help window
+// opened the way the menu opens it must find its pages there.
 
 #include "controles.h"
 #include "dialogs/frmayuda.h"
@@ -27,6 +27,14 @@ private slots:
         QCOMPARE(carpetaDeDatos(bin), share);
         QVERIFY(QFile(bin + QStringLiteral("/Click.wav")).open(QIODevice::WriteOnly));
         QCOMPARE(carpetaDeDatos(bin), bin);
+    }
+
+    // No help folder: the help window explains, naming the page it looked for.
+    void sinCarpetaSeExplica()
+    {
+        frmAyuda f(QDir::temp().filePath(QStringLiteral("zumbarta-no-existe")));
+        const QString texto = f.txtAyuda()->toPlainText();
+        QVERIFY(texto.contains(QStringLiteral("no está disponible")) && texto.contains(QStringLiteral("indice.html")));
     }
 
     void elJuegoInstaladoEncuentraSusArchivos()

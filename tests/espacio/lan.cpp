@@ -72,8 +72,7 @@ private slots:
         QVERIFY(servir(ana, "Ana", QHostAddress::LocalHost));
         QVERIFY(QTest::qWaitFor([&] { return entrada(b1, "Ana"); }, 3000));
         const Buscador::Entrada e = *entrada(b1, "Ana");
-        QCOMPARE(e.equipo, QHostAddress(QHostAddress::LocalHost));
-        QCOMPARE(e.partida.puerto, servidorDe(ana.j)->puertoEscucha());
+        QVERIFY(e.equipo == QHostAddress(QHostAddress::LocalHost) && e.partida.puerto == servidorDe(ana.j)->puertoEscucha());
         QVERIFY(e.partida.ocupados == 1 && e.partida.libres == 5 && e.partida.estado == anuncio::Estado::Esperando);
         QVERIFY(unirse(beto, e));
         QVERIFY(QTest::qWaitFor([&] { return entrada(b1, "Ana")->partida.libres == 4; }, 1000));
@@ -165,14 +164,11 @@ int ladoCliente()
     soloLoopback.buscar(true);
     bool lola = false;
     QObject::connect(&b, &Buscador::cambiaron, [&] { lola = lola || entrada(b, "Lola"); });
-    QElapsedTimer t;
-    t.start();
     if (!QTest::qWaitFor([&] { return entrada(b, "Ana"); }, 10000) || entrada(b, "Ana")->equipo != QHostAddress(QStringLiteral("10.77.0.1")))
         return 1;
     JuegoDePrueba beto;
     if (!unirse(beto, *entrada(b, "Ana")))
         return 2;
-    qInfo("found and joined through the pair in %lld ms", t.elapsed());
     QTest::qWait(b.intervaloMs + 500);
     return lola ? 3 : soloLoopback.partidas().empty() ? 0 : 4;
 }
