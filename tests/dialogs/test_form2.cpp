@@ -72,12 +72,14 @@ private slots:
     // Over a running game, "Cancelar" and every refused "Aceptar" leave it as
     // it was, network side included, and a refusal keeps the dialog: a blank
     // name is told before RETIRADO, which counts in any case; ticking the last
-    // human is refused. Enter accepts, only machines left or not.
+    // human is refused. Enter accepts, only machines left or not, and the game
+    // starts afresh: matches, tiles, the turn, its picks and the network go.
     void sobreUnaPartida()
     {
         EnJuego p({"Ana", "Beto", "Carla"}, 19, {false, false, false, true}, false);
         Estado& e = p.j.e;
         marcador::sumarFichas(e, 1, 2);
+        marcador::sumarPartida(e, 2);
         jugar(p, '1', {1, 1});
         e.Command1.visible = e.chatHabilitado = true;  // as if a network game were up
         e.barra = QStringLiteral("Conectado");
@@ -121,7 +123,13 @@ private slots:
         QTest::keyClick(cantidad(f)->lineEdit(), Qt::Key_Return);  // Enter presses "Aceptar"; the count stays
         QVERIFY(f.result() == QDialog::Accepted && cantidad(f)->currentText() == QStringLiteral("2"));
         QCOMPARE(e.maquina, (std::array<int, 7>{0, 1, 1, 0, 0, 0, 0}));
-        QCOMPARE(e.Jugadores[1].texto, QStringLiteral(" 1     Maquina 1"));
+        QCOMPARE((QStringList{e.Jugadores[1].texto, e.Fichas[1].texto, e.Partidas[2].texto, e.barra}),
+                 (QStringList{" 1     Maquina 1", "0", "0", "Presione en el tecla la tecla correspondiente a su numero "}));
+        QVERIFY(!e.Command1.visible && !e.chatHabilitado && e.turno == 0 && !e.Jugadores[1].opaca && e.fichasElegidas == 0);
+        QVERIFY(e.combinacion.isEmpty() && !grises(e) && (e.partidasGanadas == std::array<int, 7>{}) && e.relog.visible);
+        QVERIFY(e.Jugadores[2].visible && !e.Jugadores[3].visible);
+        QVERIFY(p.j.Timer1.isActive() && p.j.maquinas.isActive() && e.mn_pausar.habilitado && e.mn_repar.habilitado && e.Label3.visible);
+        QCOMPARE(p.sonido.archivos.size(), 7);  // a click for each button pressed, and the claim
     }
 };
 
