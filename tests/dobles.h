@@ -111,10 +111,8 @@ inline QString andando(const Juego& j)
     return l.join(u' ');
 }
 
-// What no input from a peer may bring about, "" when it all holds: a turn or
-// a pick count out of range, a tile caption that is not one digit, a notice
-// other than a match's winner, a message box other than (where allowed) the
-// whole game's winner.
+// What no input from a peer may bring about, "" when it all holds: a turn or pick count out of
+// range, a tile that is not one digit, a notice or box but (where allowed) the winners'.
 inline QString incoherencia(const JuegoDePrueba& p, bool cajaPermitida)
 {
     const Estado& e = p.j.e;

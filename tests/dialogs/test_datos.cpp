@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where the program looks for its sound and help pages: beside itself in the
-// build folder, in share/ once installed, and what shows when there are none.
-// Given an installed tree (the prefix in ZUMBARTA_INSTALADO), the help window
-// opened the way the menu opens it must find its pages there.
+// Where the program finds its sound and help pages, and what shows without
+// them. Given an installed tree (ZUMBARTA_INSTALADO), the help opens from there.
 
 #include "controles.h"
 #include "dialogs/frmayuda.h"
@@ -15,8 +13,7 @@
 class TestDatos : public QObject {
     Q_OBJECT
 private slots:
-    // A build folder that also sits in an installed layout must use its own
-    // files, or a developer would run against an older installed copy.
+    // A build folder inside an installed layout uses its own files, not an older installed copy.
     void laCarpetaDelProgramaGanaALaInstalada()
     {
         QTemporaryDir raiz;

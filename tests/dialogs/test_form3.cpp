@@ -20,9 +20,8 @@ void alAbrirse(std::function<void()> paso) { QTimer::singleShot(0, qApp, std::mo
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
-    // A notice during a notice takes over the window and restarts its 3 s;
-    // only the clock closes it then (not Esc, nor the frame, which has no close
-    // box), and the round clock stays stopped. The first caller returns last.
+    // A notice during a notice takes over the window and restarts its 3 s; only the clock closes it
+    // (not Esc, nor the frame: no close box), the round clock stopped. The first caller returns last.
     void unoSoloYSeCierraSolo()
     {
         JuegoDePrueba p;

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The network setup dialog as a player meets it, and the main window during
-// a network game: real widgets offscreen, real sockets on 127.0.0.1.
+// The network setup dialog and the main window of a network game: real widgets, sockets on 127.0.0.1.
 
 #include "controles.h"
 #include "dialogs/form4.h"
@@ -77,10 +76,8 @@ private slots:
         QVERIFY(p.caja.cajas.back().texto.contains(QRegularExpression(QStringLiteral("^El IP de este equipo es [0-9.]+\nEl nombre del equipo es "))));
     }
 
-    // The client's list fills by itself; a pick fills the server and the
-    // port, and a double click joins. A game this station may go back to is
-    // marked, and picked under the name its seat was held by. Other games on
-    // this machine's loopback may show too.
+    // The client's list fills by itself; a pick fills the server and the port, a double click
+    // joins. A game to go back to is marked, and picked under the name its seat was held by.
     void partidasEnLaRed()
     {
         JuegoDePrueba ana, beto;
@@ -92,7 +89,6 @@ private slots:
         escribir(f, "txtName", QStringLiteral("Bea"));
         hijo<QRadioButton>(f, "Option1(1)")->click();
         auto* lista = hijo<QTreeWidget>(f, "lstPartidas");
-        // Only this test's server is one to go back to.
         QList<QTreeWidgetItem*> filas;
         QVERIFY(esperar([&] { return !(filas = lista->findItems(QStringLiteral("Puede volver a su lugar"), Qt::MatchExactly, 3)).isEmpty(); }, 3000));
         QCOMPARE((QStringList{filas[0]->text(0), filas[0]->text(1), filas[0]->text(2)}), (QStringList{QStringLiteral("Ana"), QStringLiteral("127.0.0.1"), QStringLiteral("1 de 6")}));
@@ -104,12 +100,10 @@ private slots:
         QVERIFY(esperar([&] { return ana.j.e.numConexiones == 1 && f.result() == QDialog::Accepted; }, 5000));
     }
 
-    // "Partida en red" over a local game: a port that cannot be used is
-    // reported and the dialog stays; then Enter in a field starts the server
-    // with a clean slate, local game stopped, announced as the box says. On
-    // the window, Enter in the chat line sends it and empties it, "Enviar"
-    // keeps it. Served again unannounced, the first server's port is let go
-    // of, and the next opening remembers the box.
+    // "Partida en red" over a local game: a busy port is told and the dialog stays; Enter in a
+    // field starts the server afresh, local game stopped, announced as the box says. Enter in
+    // the chat sends and empties it, "Enviar" keeps it. Served again unannounced, the first
+    // port is let go of, and the next opening remembers the box.
     void servidorDesdeLaVentana()
     {
         VentanaDePrueba w(false);

@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Finding a game on the LAN over real UDP, inside network namespaces made by
-// tests/espacio-red, so nothing sent here leaves the machine. With no "a" or
-// "b" last: one namespace, loopback only. With them: the two ends of a veth
-// pair, servers on "a" and a client on "b".
+// Finding a game on the LAN over real UDP, in namespaces made by tests/espacio-red: with no
+// "a" or "b" last, loopback only; with them, the two ends of a veth pair (servers on "a").
 
 #include "aislado.h"
 #include "dobles.h"
@@ -94,10 +92,8 @@ private slots:
         QVERIFY(ana.caja.cajas.empty() && ana.aviso.textos.isEmpty());
     }
 
-    // An oversized or foreign datagram is dropped, a flood of games fills a
-    // bounded list, games silent without "bye" leave after three and a half
-    // periods (not before, nor much later), and a flood of queries does not
-    // make a server flood.
+    // An oversized or foreign datagram is dropped, a flood of games fills a bounded list, silent
+    // games leave after 3.5 periods (not before, nor much later), and queries never make a flood.
     void abusos()
     {
         Buscador b;
@@ -142,8 +138,7 @@ private slots:
 
 namespace {
 
-// Serves on every interface and on loopback only, until the other side has
-// joined and gone.
+// Serves on every interface and on loopback only, until the other side has joined and gone.
 int ladoServidor()
 {
     JuegoDePrueba ana, lola;
@@ -154,9 +149,8 @@ int ladoServidor()
                : 1;
 }
 
-// Finds the first server through the pair and joins it, and never hears the
-// one on loopback, through a whole period; a browser of loopback only hears
-// neither.
+// Finds and joins the first server through the pair; never hears the one on loopback through a
+// whole period, and a browser of loopback only hears neither.
 int ladoCliente()
 {
     Buscador b, soloLoopback;

@@ -9,9 +9,8 @@
 class TestPartidaLocal : public QObject {
     Q_OBJECT
 private slots:
-    // Two blanks are a name; a seat ticked but beyond the count is neither
-    // checked nor a machine. (The setup dialog's test sees what "Aceptar"
-    // refuses and what a new game resets.)
+    // Two blanks are a name; a seat ticked beyond the count is neither checked nor a machine.
+    // (What "Aceptar" refuses and resets, the setup dialog's test sees.)
     void nombresYMaquinas()
     {
         JuegoDePrueba p;
@@ -19,8 +18,7 @@ private slots:
         QCOMPARE(p.j.e.maquina, (std::array<int, 7>{0, 1, 0, 0, 0, 0, 0}));
     }
 
-    // "Cancelar" with no game starts no timer (over one, the main window's
-    // test sees them all start again), with its click; a level counts at once.
+    // "Cancelar" with no game starts no timer (over one, the window's test sees them start); a level counts at once.
     void cancelarYNivel()
     {
         JuegoDePrueba p;

@@ -12,9 +12,8 @@
 class TestReloj : public QObject {
     Q_OBJECT
 private slots:
-    // 180 ticks make a round: the target is lost, the picker loses the turn but
-    // nobody a tile. A server tells its clients the clock on every tick, and
-    // the turn it took away.
+    // 180 ticks make a round: the target is lost, the picker loses the turn but nobody a tile.
+    // A server tells its clients the clock on every tick, and the turn it took away.
     void unaRonda()
     {
         EnJuego p;
@@ -80,8 +79,7 @@ private slots:
         QVERIFY(pozo::cantidad(e.fichasRedondas) == 49 && e.segundos + e.minutos + e.minutosPasados == 0);
     }
 
-    // Paused, nothing moves; resumed, all goes on where it stood. Six seconds
-    // without three tiles cost the turn, the picks and a tile.
+    // Paused, nothing moves; resumed, all goes on. Six seconds without three tiles cost the turn, the picks and a tile.
     void pausaYTurnoVencido()
     {
         EnJuego p;

@@ -32,8 +32,7 @@ private slots:
                      qPrintable(QStringLiteral("%1 -> %2").arg(digitos).arg(objetivo)));
     }
 
-    // A wrong pick costs a tile even when the clock runs out under its notice;
-    // then the last target wins the match, fewer tiles or not.
+    // A wrong pick costs a tile even when the clock runs out under its notice; then the last target wins the match.
     void malaYLuegoLaUltima()
     {
         EnJuego p({"Ana", "Beto", "Carla"}, 12);

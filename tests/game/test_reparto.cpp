@@ -13,9 +13,8 @@
 class TestReparto : public QObject {
     Q_OBJECT
 private slots:
-    // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five
-    // border colours, and back-to-back deals that still differ: a re-seed
-    // never restarts the sequence.
+    // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five border colours, and
+    // back-to-back deals that still differ: a re-seed never restarts the sequence.
     void repartosReales()
     {
         Juego j;
@@ -58,9 +57,8 @@ private slots:
         QVERIFY(vistos == todos && j.e.fichaRE == QStringLiteral("50") && j.e.fichasRedondas.isEmpty());
     }
 
-    // Only the server draws; a client asks. "Repartir" on a server takes the
-    // turn back and zeroes every seat for all, then sends the target with the
-    // pool left and each tile in order; a local game sends nothing.
+    // Only the server draws; a client asks. "Repartir" on a server takes the turn back, zeroes every
+    // seat for all, then sends the target with the pool left and each tile; a local game sends nothing.
     void enRed()
     {
         JuegoDePrueba cliente(false), servidor(false), local(false);

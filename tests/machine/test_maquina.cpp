@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The machine player: its search of the board, and its turns through the
-// real tick functions (attempt, placer, check).
+// The machine player: its search, and its turns through the real ticks (attempt, placer, check).
 
 #include "dobles.h"
 #include "flow/colocador.h"
@@ -51,12 +50,9 @@ Tablero con(std::initializer_list<std::array<int, 3>> cifras)
 class TestMaquina : public QObject {
     Q_OBJECT
 private slots:
-    // Boards of zeros, in either mode and scan direction: 3, 4, 2 in a row
-    // make 14 and 10 read forwards, 11 and 5 backwards, nothing else; right
-    // then down (9·5 + 5; backwards 5·9 + 5 from below) is a pick in Continuo
-    // only; 5·5 + 5 needs three fives, never the first one again; of two
-    // paths for 14, forward finds the one starting lowest, backward the one
-    // starting highest.
+    // Zeros, either mode and scan: 3, 4, 2 in a row make 14 and 10 forwards, 11 and 5 backwards, nothing
+    // else; a bent 9·5 + 5 is a pick in Continuo only; 5·5 + 5 never uses a tile twice; of two paths
+    // for 14, forward finds the one starting lowest, backward the one starting highest.
     void busqueda()
     {
         const Tablero recta = con({{2, 2, 3}, {2, 3, 4}, {2, 4, 2}});
@@ -83,8 +79,7 @@ private slots:
         QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
-    // No machine seat in play stops the timer; a human's turn or a target
-    // with no path leaves everything as it was.
+    // No machine seat in play stops the timer; a human's turn or no path leaves all as it was.
     void laMaquinaNoJuega()
     {
         const struct { std::array<int, 7> maquina; int turno; const char* objetivo; bool sigue; } casos[] = {
@@ -131,8 +126,7 @@ private slots:
         QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive());  // restarted by the correct pick
     }
 
-    // The round runs out while the machine is placing its tiles: the pick is
-    // void, nobody is scored, and the machines look at the next target.
+    // The round runs out while the machine places its tiles: the pick is void, nobody scored, the machines go on.
     void finDeRondaDuranteLaColocacion()
     {
         JuegoDePrueba p;

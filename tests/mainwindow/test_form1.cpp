@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window as a player first sees it, as the game state changes, and
-// during a local game: keys from any control, clicks on the board, the game
-// menu with the real setup dialog, and the "Ayuda" menu over the real pages.
+// The main window as first seen, as the state changes and in a local game: keys, clicks, the
+// game menu with the real setup dialog, and the "Ayuda" menu over the real pages.
 
 #include "controles.h"
 #include "dialogs/form2.h"
@@ -31,8 +30,8 @@ private slots:
         QCOMPARE(caja.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("Aceptar"));
     }
 
-    // A fresh window: empty board, no rows, clock or "Turno", a greyed chat,
-    // every timer stopped, the menus' entries. Then what the state says is what it shows.
+    // A fresh window: empty board, no rows, clock or "Turno", a greyed chat, timers stopped, the
+    // menus' entries. Then what the state says is what it shows.
     void muestraElEstado()
     {
         VentanaDePrueba w(false);
@@ -94,8 +93,7 @@ private slots:
         QVERIFY(hijo(w, "fichaRE")->geometry().left() > v49->geometry().right());
     }
 
-    // Closing shuts the game down; Ctrl+S leaves at once without doing so,
-    // but only from the main window, not from the help window over it.
+    // Closing shuts the game down; Ctrl+S leaves at once without doing so, but not from the help window.
     void cerrarYSalir()
     {
         VentanaDePrueba w;
@@ -119,8 +117,7 @@ private slots:
         QVERIFY(!w.j.Timer1.isActive() && !w.j.e.Command1.visible && !w.j.e.chatHabilitado);
     }
 
-    // A digit claims from whichever control has the focus, but not from the
-    // enabled chat line nor with Ctrl; board clicks reach the game.
+    // A digit claims from any control but the enabled chat line, not with Ctrl; board clicks reach the game.
     void teclasYClics()
     {
         VentanaDePrueba w;
@@ -145,8 +142,7 @@ private slots:
         QCOMPARE(texto(w, "Fichas", 1), QStringLiteral("1"));  // the pick was judged and shown
     }
 
-    // The game menu reaches the game; "Partida local" stops it while its
-    // dialog is open, and "Cancelar" there sets it going again, unpaused.
+    // The game menu reaches the game; "Partida local" stops it while open, "Cancelar" sets it going, unpaused.
     void menuDeJuego()
     {
         VentanaDePrueba w(false);
@@ -172,9 +168,8 @@ private slots:
         QVERIFY(parado && andando(w.j) == QStringLiteral("Timer1 Timer2 maquinas") && pausar->text() == QStringLiteral("Pausar"));
     }
 
-    // "Acerca de ..." opens the box over the window, and its "Info del
-    // sistema..." tells through the game's box, with no icon, that this system
-    // has no such program, the box staying open.
+    // "Acerca de ..." opens its box; "Info del sistema..." tells through the game's box, with no
+    // icon, that there is no such program here, and the box stays open.
     void acercaDe()
     {
         VentanaDePrueba w;
@@ -191,9 +186,8 @@ private slots:
         QCOMPARE(w.caja.cajas[0].texto, QStringLiteral("La informaci\u00F3n del sistema no est\u00E1 disponible en este momento"));
     }
 
-    // "Temas de ayuda" opens the program's help, in one window only. From its
-    // contents every page on disk is reached, every link lands on a page and
-    // an anchor it has, each page has a title; the rules quote the game and
+    // "Temas de ayuda" opens one help window. From its contents every page on disk is reached, each
+    // link lands on a page and anchor it has, each page has a title; the rules quote the game and
     // the menus page names every menu entry.
     void temasDeAyuda()
     {

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game's sounds: real short WAVs beside the program; the beep is one of
-// them, and playing never blocks or fails loudly, whatever the machine's audio.
+// The game's sounds: short WAVs beside the program, played without blocking or complaining.
 
 #include "mainwindow/sonidoqt.h"
 #include "prueba.h"
@@ -26,9 +25,8 @@ private slots:
         }
     }
 
-    // What the player hears: the click at once and every time, whatever
-    // broken or missing sound came before it (skipped without a word), and
-    // the beep, the game's own file found through the program folder alone.
+    // The click at once and every time, whatever broken or missing sound came before it (skipped
+    // without a word), and the beep, the game's own file found through the program folder alone.
     void loQueSeOye()
     {
         QTemporaryDir dir;

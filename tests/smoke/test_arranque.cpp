@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Starts the real program as a player would (offscreen), lets it run a
-// moment, then asks it to close: it must exit cleanly, and under the
-// sanitizers it must have nothing to report.
+// The real program started as a player would, then asked to close: it exits cleanly, and
+// under the sanitizers has nothing to report.
 
 #include <QProcess>
 #include <QtTest>
