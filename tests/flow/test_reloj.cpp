@@ -44,39 +44,33 @@ private slots:
         QCOMPARE(e.relog.texto, QStringLiteral("2 : 59"));
     }
 
-    void finPorFichas_data()
-    {
-        QTest::addColumn<QList<int>>("fichas");
-        QTest::addColumn<QString>("ganador");
-        QTest::newRow("empate: el asiento menor") << QList<int>{2, 5, 5} << "Beto";
-        QTest::newRow("nadie gano nada") << QList<int>{0, 0, 0} << "Ana";
-        QTest::newRow("todos en negativo") << QList<int>{-3, -1, -2} << "Beto";
-        QTest::newRow("el ultimo") << QList<int>{1, 2, 3, 4} << "Dora";
-    }
-    // The last target's round runs out: most tiles win the match; ticks under the notices do nothing.
+    // The last target's round runs out: most tiles win the match, a tie the lower seat, nobody's
+    // tiles seat 1, all below zero the least below; ticks under the notices do nothing.
     void finPorFichas()
     {
-        QFETCH(QList<int>, fichas);
-        QFETCH(QString, ganador);
-        const QStringList nombres = QStringList{"Ana", "Beto", "Carla", "Dora"}.mid(0, fichas.size());
-        EnJuego p(nombres);
-        Estado& e = p.j.e;
-        for (int s = 1; s <= fichas.size(); ++s)
-            marcador::sumarFichas(e, s, fichas[s - 1]);
-        e.datosJugadores[6].fichas = 99;  // not in play
-        e.fichasRedondas.clear();
-        e.Valor[ficha(7, 1)].clear();
-        p.enRed(true);
-        tics(p, 179);
-        p.aviso.mientrasAbierto = [&] { tics(p, 5); };
-        guionReparto(p.azar);
-        tics(p, 1);
-        QCOMPARE(p.aviso.textos, (QStringList{"Ha finalizado el tiempo", "El ganador de esta partida es " + ganador}));
-        const int g = static_cast<int>(nombres.indexOf(ganador)) + 1;
-        QVERIFY(e.ganador == g && p.enlace.textos().contains(QStringLiteral("[Partidas]%1,1").arg(g)));
-        QCOMPARE((QStringList{e.Partidas[g].texto, e.Fichas[g].texto, e.Valor[ficha(7, 1)], e.relog.texto}),
-                 (QStringList{"1", "0", "9", "0 : 00"}));
-        QVERIFY(pozo::cantidad(e.fichasRedondas) == 49 && e.segundos + e.minutos + e.minutosPasados == 0);
+        const std::pair<QList<int>, const char*> casos[] = {
+            {{2, 5, 5}, "Beto"}, {{0, 0, 0}, "Ana"}, {{-3, -1, -2}, "Beto"}, {{1, 2, 3, 4}, "Dora"}};
+        for (const auto& [fichas, ganador] : casos) {
+            const QStringList nombres = QStringList{"Ana", "Beto", "Carla", "Dora"}.mid(0, fichas.size());
+            EnJuego p(nombres);
+            Estado& e = p.j.e;
+            for (int s = 1; s <= fichas.size(); ++s)
+                marcador::sumarFichas(e, s, fichas[s - 1]);
+            e.datosJugadores[6].fichas = 99;  // not in play
+            e.fichasRedondas.clear();
+            e.Valor[ficha(7, 1)].clear();
+            p.enRed(true);
+            tics(p, 179);
+            p.aviso.mientrasAbierto = [&] { tics(p, 5); };
+            guionReparto(p.azar);
+            tics(p, 1);
+            QCOMPARE(p.aviso.textos, (QStringList{"Ha finalizado el tiempo", QStringLiteral("El ganador de esta partida es ") + ganador}));
+            const int g = static_cast<int>(nombres.indexOf(QLatin1String(ganador))) + 1;
+            QVERIFY(e.ganador == g && p.enlace.textos().contains(QStringLiteral("[Partidas]%1,1").arg(g)));
+            QCOMPARE((QStringList{e.Partidas[g].texto, e.Fichas[g].texto, e.Valor[ficha(7, 1)], e.relog.texto}),
+                     (QStringList{"1", "0", "9", "0 : 00"}));
+            QVERIFY(pozo::cantidad(e.fichasRedondas) == 49 && e.segundos + e.minutos + e.minutosPasados == 0);
+        }
     }
 
     // Paused, nothing moves; resumed, all goes on. Six seconds without three tiles cost the turn, the picks and a tile.
