@@ -21,14 +21,9 @@ T* hijo(QObject& w, const QString& nombre, int i = 0)
     qFatal("no hay %s", qPrintable(n));
 }
 
-// Clicks the button named so.
-inline void pulsar(QObject& w, const QString& boton)
-{
-    hijo<QAbstractButton>(w, boton)->click();
-}
+inline void pulsar(QObject& w, const QString& boton) { hijo<QAbstractButton>(w, boton)->click(); }
 
-// The title the window system shows: the window's own, or the application's
-// name when that is empty.
+// The title the window system shows: an empty one reads as the application's name.
 inline QString tituloMostrado(QWidget& w)
 {
     w.winId();
@@ -36,8 +31,7 @@ inline QString tituloMostrado(QWidget& w)
     return t.isEmpty() ? QCoreApplication::applicationName() : t;
 }
 
-// The main window of a game whose ports are recorded, shown: both at once,
-// `w.j` is the game and `hijo(w, ...)` finds a control.
+// The main window of a recorded game, shown: `w.j` is the game, `hijo(w, ...)` finds a control.
 struct VentanaDePrueba : JuegoDePrueba, Form1 {
     explicit VentanaDePrueba(bool azarDeGuion = true) : JuegoDePrueba(azarDeGuion), Form1(JuegoDePrueba::j) { show(); }
 };

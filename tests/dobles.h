@@ -14,6 +14,16 @@
 #include <deque>
 #include <functional>
 
+// The texts of what a double recorded, in order.
+template <class T>
+QStringList textosDe(const std::vector<T>& v)
+{
+    QStringList l;
+    for (const auto& x : v)
+        l << x.texto;
+    return l;
+}
+
 // Records every notice; optionally runs something "while it is open".
 // With `dura`, it stays open its (scaled) time as the window does, the
 // events of the game going on meanwhile.
@@ -36,18 +46,10 @@ struct AvisoGrabado : Aviso {
 };
 
 struct CajaGrabada : CajaMensaje {
-    struct Caja {
-        Icono icono;
-        QString texto;
-    };
+    struct Caja { Icono icono; QString texto; };
     std::vector<Caja> cajas;
     void mostrar(Icono icono, const QString& texto) override { cajas.push_back({icono, texto}); }
-    QStringList textos() const
-    {
-        QStringList l;
-        for (const auto& c : cajas) l << c.texto;
-        return l;
-    }
+    QStringList textos() const { return textosDe(cajas); }
 };
 
 struct SonidoGrabado : Sonido {
@@ -64,10 +66,8 @@ struct AzarGuion : Azar {
     void resembrar() override {}
     double rnd() override
     {
-        if (!guion.empty()) {
-            ultimo = guion.front();
-            guion.pop_front();
-        }
+        if (!guion.empty())
+            ultimo = guion.front(), guion.pop_front();
         return ultimo;
     }
 };
@@ -78,20 +78,11 @@ struct F2Guion : TeclaF2 {
 };
 
 struct EnlaceGrabado : Enlace {
-    struct Envio {
-        QString texto;
-        bool aTodos;
-        bool vbSelf;
-    };
+    struct Envio { QString texto; bool aTodos, vbSelf; };
     std::vector<Envio> envios;
     void enviaratodos(const QString& vsData, bool vbSelf) override { envios.push_back({vsData, true, vbSelf}); }
     void enviaraservidor(const QString& vsData) override { envios.push_back({vsData, false, false}); }
-    QStringList textos() const
-    {
-        QStringList l;
-        for (const auto& e : envios) l << e.texto;
-        return l;
-    }
+    QStringList textos() const { return textosDe(envios); }
 };
 
 // A game with every port recorded.
@@ -132,10 +123,8 @@ inline QString andando(const Juego& j)
     return l.join(u' ');
 }
 
-// What no input from a peer may bring about, "" when it all holds: a turn or
-// a pick count out of range, a tile caption that is not one digit, a notice
-// other than a match's winner, a message box other than (where allowed) the
-// whole game's winner.
+// What no input from a peer may bring about, "" when it all holds: a turn or pick count out of
+// range, a tile that is not one digit, a notice or box but (where allowed) the winners'.
 inline QString incoherencia(const JuegoDePrueba& p, bool cajaPermitida)
 {
     const Estado& e = p.j.e;

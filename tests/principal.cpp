@@ -1,14 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program of one test area: every registered class in name order, or
-// only the class named first on the command line, the rest of which goes to
-// Qt Test (functions, -v2, ...): pruebas_net TestBytes cliente
-// It fails when any class failed.
+// One test area's program: every registered class in name order, or only the
+// class named first, the rest going to Qt Test: pruebas_net TestBytes cliente
 
 #include "prueba.h"
 
-#include <algorithm>
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
 #endif
@@ -21,12 +18,11 @@ int main(int argc, char* argv[])
 #else
     QCoreApplication app(argc, argv);
 #endif
-    auto clases = clasesDePrueba();
-    std::sort(clases.begin(), clases.end(), [](auto& a, auto& b) { return qstrcmp(a.first, b.first) < 0; });
+    auto& clases = clasesDePrueba();
     QStringList argumentos = QCoreApplication::arguments();
     const QString sola = argumentos.size() > 1 && !argumentos[1].startsWith(u'-') ? argumentos.takeAt(1) : QString();
     if (!sola.isEmpty())
-        std::erase_if(clases, [&](auto& c) { return sola != QLatin1String(c.first); });
+        std::erase_if(clases, [&](auto& c) { return c.first != sola; });
     if (clases.empty())
         qFatal("No hay clase %s", qPrintable(sola));
     int fallidas = 0;

@@ -2,33 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What every test file includes. Each tests/<area>/test_*.cpp holds one Qt
-// Test class and ends with ZUMBARTA_PRUEBA(TheClass); the area's one program
-// (principal.cpp) runs the classes so registered.
+// Each tests/<area>/test_*.cpp holds one Qt Test class and ends with ZUMBARTA_PRUEBA(TheClass);
+// the area's program makes each only when its turn comes, so no two classes' servers meet.
 
 #include <QAbstractEventDispatcher>
 #include <QtTest>
+#include <map>
 #include <memory>
-#include <vector>
 
-using Fabrica = std::unique_ptr<QObject> (*)();
-
-inline std::vector<std::pair<const char*, Fabrica>>& clasesDePrueba()
+// Each registered class by name, in name order.
+inline std::map<QString, std::unique_ptr<QObject> (*)()>& clasesDePrueba()
 {
-    static std::vector<std::pair<const char*, Fabrica>> todas;
+    static std::map<QString, std::unique_ptr<QObject> (*)()> todas;
     return todas;
 }
 
-// The object is made only when its turn comes: a class's servers and windows
-// never live while another class runs.
 #define ZUMBARTA_PRUEBA(C) \
     [[maybe_unused]] static const bool registrada##C = \
-        (clasesDePrueba().push_back({#C, []() -> std::unique_ptr<QObject> { return std::make_unique<C>(); }}), true)
+        (clasesDePrueba()[QStringLiteral(#C)] = []() -> std::unique_ptr<QObject> { return std::make_unique<C>(); }, true)
 
-// Waits for what a test set going (bytes from a peer, a relayed message, a
-// timer) without sleeping between looks: the event loop runs, and the
-// condition is checked whenever the loop has handled what was pending, until
-// it holds or the deadline passes.
+// Waits without sleeping: the condition is checked whenever the event loop has handled what
+// was pending, until it holds or the deadline passes.
 template <class F>
 bool esperar(F&& cond, int ms = 5000)
 {

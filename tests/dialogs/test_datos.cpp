@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where the program looks for its sound and help pages: beside itself in the
-// build folder, in share/ once installed. Given an installed tree (the prefix
-// in ZUMBARTA_INSTALADO), the help window opened the way the menu opens it
-// must find its pages there.
+// Where the program finds its sound and help pages, and what shows without
+// them. Given an installed tree (ZUMBARTA_INSTALADO), the help opens from there.
 
 #include "controles.h"
 #include "dialogs/frmayuda.h"
@@ -12,33 +10,28 @@
 #include "game/arranque.h"
 #include "prueba.h"
 
-namespace {
-
-void crear(const QString& archivo)
-{
-    QDir().mkpath(QFileInfo(archivo).path());
-    QFile f(archivo);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-
-}  // namespace
-
 class TestDatos : public QObject {
     Q_OBJECT
 private slots:
-    // A build folder that also sits in an installed layout must use its own
-    // files, or a developer would run against an older installed copy.
+    // A build folder inside an installed layout uses its own files, not an older installed copy.
     void laCarpetaDelProgramaGanaALaInstalada()
     {
         QTemporaryDir raiz;
-        const QString bin = raiz.filePath(QStringLiteral("bin"));
-        const QString share = raiz.filePath(QStringLiteral("share/zumbarta"));
-        QDir().mkpath(bin);
+        const QString bin = raiz.filePath(QStringLiteral("bin")), share = raiz.filePath(QStringLiteral("share/zumbarta"));
+        QVERIFY(QDir().mkpath(bin));
         QCOMPARE(carpetaDeDatos(bin), bin);  // nothing anywhere: the program folder
-        crear(share + QStringLiteral("/ayuda/indice.html"));
+        QVERIFY(QDir().mkpath(share + QStringLiteral("/ayuda")));
         QCOMPARE(carpetaDeDatos(bin), share);
-        crear(bin + QStringLiteral("/Click.wav"));
+        QVERIFY(QFile(bin + QStringLiteral("/Click.wav")).open(QIODevice::WriteOnly));
         QCOMPARE(carpetaDeDatos(bin), bin);
+    }
+
+    // No help folder: the help window explains, naming the page it looked for.
+    void sinCarpetaSeExplica()
+    {
+        frmAyuda f(QDir::temp().filePath(QStringLiteral("zumbarta-no-existe")));
+        const QString texto = f.txtAyuda()->toPlainText();
+        QVERIFY(texto.contains(QStringLiteral("no está disponible")) && texto.contains(QStringLiteral("indice.html")));
     }
 
     void elJuegoInstaladoEncuentraSusArchivos()
@@ -52,10 +45,8 @@ private slots:
         QVERIFY(QFileInfo(j.e.ruta + QStringLiteral("/Click.wav")).isFile());
         QWidget ventana;
         frmAyuda* ayuda = abrirTemasDeAyuda(j.e.ruta, &ventana);
-        QVERIFY(ayuda);
-        QVERIFY(!ayuda->txtAyuda()->documentTitle().isEmpty());
-        QVERIFY2(!ayuda->txtAyuda()->toPlainText().contains(QStringLiteral("no está disponible")),
-                 qPrintable(ayuda->txtAyuda()->toPlainText()));
+        QVERIFY(ayuda && !ayuda->txtAyuda()->documentTitle().isEmpty());
+        QVERIFY2(!ayuda->txtAyuda()->toPlainText().contains(QStringLiteral("no está disponible")), qPrintable(ayuda->txtAyuda()->toPlainText()));
     }
 };
 

@@ -22,10 +22,8 @@ QString vista(const Estado& e)
     return l.join(' ');
 }
 
-// Ana holds the turn with tile 1 picked when the round runs out. Returns the
-// board as the notice opens, the board after `accion` and the chat pane; then
-// a fourth entry only if some of the pick is left when the next target is
-// drawn or at the end.
+// Ana holds the turn with tile 1 picked when the round runs out. Returns the board as the notice
+// opens and after `accion`, the chat pane, then only if some pick is left at the next draw, that.
 QStringList vencer(JuegoDePrueba& p, int objetivo, bool lineal, const std::function<void()>& accion = {})
 {
     Estado& e = p.j.e;
@@ -58,8 +56,7 @@ const QString l48 = "Una soluci\u00F3n era 9 \u00D7 5 + 3 = 48";
 class TestSolucion : public QObject {
     Q_OBJECT
 private slots:
-    // The pick shows while the notice is open, in the mode in play, and is
-    // gone before the next target is drawn.
+    // The pick shows while the notice is open, in the mode in play, and is gone before the next draw.
     void enCadaModo()
     {
         JuegoDePrueba a, b, c;
@@ -68,8 +65,7 @@ private slots:
         QCOMPARE(vencer(c, 48, true), (QStringList{"", "", "Este tablero no ten\u00EDa soluci\u00F3n para 48"}));
     }
 
-    // What can happen while the notice is open takes the pick away, and a
-    // click takes a green tile as a new pick, never as one to let go.
+    // What can happen under the notice takes the pick away; a click takes a green tile as a new pick.
     void bajoElAviso()
     {
         JuegoDePrueba a, b, c, d;

@@ -32,8 +32,7 @@ private slots:
                      qPrintable(QStringLiteral("%1 -> %2").arg(digitos).arg(objetivo)));
     }
 
-    // A wrong pick costs a tile even when the clock runs out under its notice;
-    // then the last target wins the match, fewer tiles or not.
+    // A wrong pick costs a tile even when the clock runs out under its notice; then the last target wins the match.
     void malaYLuegoLaUltima()
     {
         EnJuego p({"Ana", "Beto", "Carla"}, 12);
@@ -76,14 +75,12 @@ private slots:
         Command1_Click(s.j);  // already held: a beep
         QVERIFY(!s.j.e.Command1.habilitado);
         jugar(s, 0, {4, 7, 4, 7, 4, 7, 5, 6, 6, 7});
-        const QStringList t = s.enlace.textos();
-        QCOMPARE(t.size(), 6 + 1 + 49 + 1 + 2);
+        const QStringList t = s.enlace.textos();  // then the rest of the new board
         QCOMPARE(t.mid(0, 8), (QStringList{"[TurnoON]1", "[fichaON]28", "[fichaOFF]28", "[fichaON]28", "[fichaON]34",
                                            "[fichaON]42", "[Partidas]1,1", "[fichaValor]1,3"}));
         QCOMPARE(t.mid(56), (QStringList{"[ficharedonda]8," + s.j.e.fichasRedondas, "[TurnoOFF]1", "[Puntaje]1,0"}));
-        QVERIFY(s.enlace.envios[6].vbSelf);
         QCOMPARE(s.aviso.textos, QStringList{"Ana, Te has ganado esta ficha"});
-        QVERIFY(s.j.e.Command1.habilitado && s.sonido.beeps == 1);
+        QVERIFY(s.enlace.envios[6].vbSelf && s.j.e.Command1.habilitado && s.sonido.beeps == 1);
     }
 };
 

@@ -13,8 +13,8 @@
 class TestReparto : public QObject {
     Q_OBJECT
 private slots:
-    // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five
-    // border colours, and back-to-back deals that still differ.
+    // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five border colours, and
+    // back-to-back deals that still differ: a re-seed never restarts the sequence.
     void repartosReales()
     {
         Juego j;
@@ -38,35 +38,30 @@ private slots:
         QCOMPARE(vistos, bordes);
     }
 
-    // The last number of the pool is drawn only when it is alone.
+    // The last number of the pool is drawn only when it is alone; a match
+    // draws every number once, 50 last, none shown with a leading zero.
     void sorteoDelPozo()
     {
         const std::tuple<QString, double, const char*> casos[] = {{"*50*", 0.7, "50"}, {"*12**50*", 0.999, "12"},
             {pozo::completo(), 0.0, "01"}, {pozo::completo(), 0.99999, "49"}, {pozo::completo(), 0.5, "25"}};
         for (const auto& [pool, r, sale] : casos)
             QCOMPARE(pozo::elegir(pool, r), QLatin1String(sale));
-    }
-
-    // A match draws every number once, 50 last, none shown with a leading zero.
-    void unaPartida()
-    {
         Juego j;
         j.e.fichasRedondas = pozo::completo();
-        std::set<int> vistos;
-        while (!j.e.fichasRedondas.isEmpty()) {
+        std::set<QString> vistos, todos;
+        for (int n = 1; n <= 50; ++n) {
+            todos.insert(QString::number(n));
             nuevaFichaRedonda(j);
-            QVERIFY(vistos.insert(j.e.fichaRE.toInt()).second);
-            QVERIFY(!j.e.fichaRE.startsWith(QLatin1Char('0')));
-            QCOMPARE(j.e.fichasRedondas.size(), 200 - 4 * int(vistos.size()));
+            vistos.insert(j.e.fichaRE);
         }
-        QCOMPARE(j.e.fichaRE, QStringLiteral("50"));
+        QVERIFY(vistos == todos && j.e.fichaRE == QStringLiteral("50") && j.e.fichasRedondas.isEmpty());
     }
 
-    // Only the server draws; a client asks. The server sends the target with
-    // the pool left, then each tile in order; "Repartir" sends nothing else.
+    // Only the server draws; a client asks. "Repartir" on a server takes the turn back, zeroes every
+    // seat for all, then sends the target with the pool left and each tile; a local game sends nothing.
     void enRed()
     {
-        JuegoDePrueba cliente(false);
+        JuegoDePrueba cliente(false), servidor(false), local(false);
         cliente.enRed(false);
         cliente.j.e.fichaRE = QStringLiteral("33");
         cliente.j.e.fichasRedondas = pozo::completo();
@@ -74,17 +69,16 @@ private slots:
         QVERIFY(cliente.j.e.fichaRE == "33" && cliente.j.e.fichasRedondas == pozo::completo());
         QCOMPARE(cliente.enlace.textos(), QStringList{QStringLiteral("[ficharedonda]")});
 
-        JuegoDePrueba servidor(false);
         servidor.enRed(true);
+        Estado& e = servidor.j.e;
+        e.numJugadores = e.turno = 2;
         mn_repar_Click(servidor.j);
-        const Estado& e = servidor.j.e;
-        QStringList esperado{"[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas};
+        QStringList esperado{"[TurnoOFF]2", "[Puntaje]1,0", "[Puntaje]2,0", "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas};
         for (int k = 1; k <= kFichas; ++k)
             esperado << QStringLiteral("[fichaValor]%1,%2").arg(k).arg(e.Valor[k]);
         QCOMPARE(servidor.enlace.textos(), esperado);
-        QVERIFY(!servidor.enlace.envios[1].vbSelf);
+        QVERIFY(!servidor.enlace.envios[4].vbSelf && e.turno == 0);
 
-        JuegoDePrueba local(false);
         local.j.enlace = &local.enlace;
         mn_repar_Click(local.j);
         QVERIFY(local.enlace.envios.empty());
@@ -113,20 +107,6 @@ private slots:
                  (QList<int>{0, 0, 2, 0, 2, 0, 49}));
         QVERIFY(!e.Jugadores[2].opaca && e.combinacion == QStringLiteral("34") && e.fichaCU[9].fondo == color::gris);
         QVERIFY(p.j.Timer2.isActive() && p.j.Timer1.isActive() && p.j.maquinas.isActive() && !e.Valor[49].isEmpty());
-    }
-
-    // A re-seed never restarts the sequence.
-    void resiembraNoRepite()
-    {
-        AzarReloj a(42);
-        std::set<double> vistos;
-        for (int i = 0; i < 2000; ++i) {
-            a.resembrar();
-            const double x = a.rnd();
-            QVERIFY(x >= 0.0 && x < 1.0);
-            vistos.insert(x);
-        }
-        QCOMPARE(vistos.size(), std::size_t(2000));
     }
 };
 

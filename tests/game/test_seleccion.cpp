@@ -43,36 +43,26 @@ private slots:
         QVERIFY(p.aviso.textos.size() == 1 && p.sonido.beeps == 7);
     }
 
-    void elegir_data()
-    {
-        QTest::addColumn<bool>("lineal");
-        QTest::addColumn<QList<int>>("casillas");
-        QTest::addColumn<QString>("rechazo");  // none: the pick reached the check
-        QTest::newRow("continuo: quiebro") << false << QList<int>{1, 1, 2, 2, 1, 3} << QString();
-        QTest::newRow("continuo: salto") << false << QList<int>{1, 1, 1, 3} << kNoContinua;
-        QTest::newRow("lineal: salto") << true << QList<int>{1, 1, 1, 3} << kNoContinua;
-        QTest::newRow("lineal: diagonal") << true << QList<int>{1, 1, 2, 2, 3, 3} << QString();
-        QTest::newRow("lineal: quiebro") << true << QList<int>{1, 1, 2, 2, 2, 3} << kNoLineal;
-        QTest::newRow("lineal: esquina") << true << QList<int>{1, 1, 1, 2, 2, 2} << kNoLineal;
-        QTest::newRow("lineal: horizontal") << true << QList<int>{4, 4, 4, 5, 4, 6} << QString();
-        QTest::newRow("lineal: antidiagonal") << true << QList<int>{5, 2, 4, 3, 3, 4} << QString();
-        QTest::newRow("lineal: hacia arriba") << true << QList<int>{3, 7, 2, 7, 1, 7} << QString();
-    }
-    // None of the accepted picks makes 19; a refused tile leaves the others marked.
+    // Each pick in both modes (tiles as row, column), refused or reaching the check: none of the
+    // accepted ones makes 19, and a refused tile leaves the others marked.
     void elegir()
     {
-        QFETCH(bool, lineal);
-        QFETCH(QList<int>, casillas);
-        QFETCH(QString, rechazo);
-        EnJuego p({"Ana", "Beto"});
-        p.j.e.modoLineal = lineal;
-        jugar(p, '1', casillas);
-        const bool ok = rechazo.isEmpty();
-        QCOMPARE(p.aviso.textos, QStringList{ok ? "Ana La combinacion elegida no es correcta, perdera un punto" : rechazo});
-        const int n = ok ? 0 : static_cast<int>(casillas.size()) / 2 - 1;
-        const Estado& e = p.j.e;
-        QCOMPARE((QList<int>{e.fichasElegidas, grises(e), int(e.combinacion.size()), e.turno, p.sonido.beeps}),
-                 (QList<int>{n, n, n, ok ? 0 : 1, 1}));
+        const std::tuple<bool, QList<int>, QString> casos[] = {
+            {false, {1, 1, 2, 2, 1, 3}, {}}, {false, {1, 1, 1, 3}, kNoContinua},           // Continuo: bent; a jump
+            {true, {1, 1, 1, 3}, kNoContinua}, {true, {1, 1, 2, 2, 2, 3}, kNoLineal},       // Lineal: a jump; bent;
+            {true, {1, 1, 1, 2, 2, 2}, kNoLineal}, {true, {1, 1, 2, 2, 3, 3}, {}},          // a corner; diagonal,
+            {true, {4, 4, 4, 5, 4, 6}, {}}, {true, {5, 2, 4, 3, 3, 4}, {}}, {true, {3, 7, 2, 7, 1, 7}, {}}};  // across, up
+        for (const auto& [lineal, casillas, rechazo] : casos) {
+            EnJuego p({"Ana", "Beto"});
+            p.j.e.modoLineal = lineal;
+            jugar(p, '1', casillas);
+            const bool ok = rechazo.isEmpty();
+            QCOMPARE(p.aviso.textos, QStringList{ok ? "Ana La combinacion elegida no es correcta, perdera un punto" : rechazo});
+            const int n = ok ? 0 : static_cast<int>(casillas.size()) / 2 - 1;
+            const Estado& e = p.j.e;
+            QCOMPARE((QList<int>{e.fichasElegidas, grises(e), int(e.combinacion.size()), e.turno, p.sonido.beeps}),
+                     (QList<int>{n, n, n, ok ? 0 : 1, 1}));
+        }
     }
 };
 

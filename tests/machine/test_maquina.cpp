@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The machine player: its search of the board, and its turns through the
-// real tick functions (attempt, placer, check).
+// The machine player: its search, and its turns through the real ticks (attempt, placer, check).
 
 #include "dobles.h"
 #include "flow/colocador.h"
 #include "flow/partidalocal.h"
+#include "flow/reloj.h"
 #include "flow/vencimiento.h"
-#include "game/reparto.h"
+#include "game/seleccion.h"
 #include "game/tablero.h"
 #include "machine/busqueda.h"
 #include "machine/maquina.h"
@@ -50,12 +50,9 @@ Tablero con(std::initializer_list<std::array<int, 3>> cifras)
 class TestMaquina : public QObject {
     Q_OBJECT
 private slots:
-    // Boards of zeros, in either mode and scan direction: 3, 4, 2 in a row
-    // make 14 and 10 read forwards, 11 and 5 backwards, nothing else; right
-    // then down (9·5 + 5; backwards 5·9 + 5 from below) is a pick in Continuo
-    // only; 5·5 + 5 needs three fives, never the first one again; of two
-    // paths for 14, forward finds the one starting lowest, backward the one
-    // starting highest.
+    // Zeros, either mode and scan: 3, 4, 2 in a row make 14 and 10 forwards, 11 and 5 backwards, nothing
+    // else; a bent 9·5 + 5 is a pick in Continuo only; 5·5 + 5 never uses a tile twice; of two paths
+    // for 14, forward finds the one starting lowest, backward the one starting highest.
     void busqueda()
     {
         const Tablero recta = con({{2, 2, 3}, {2, 3, 4}, {2, 4, 2}});
@@ -82,8 +79,7 @@ private slots:
         QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
-    // No machine seat in play stops the timer; a human's turn or a target
-    // with no path leaves everything as it was.
+    // No machine seat in play stops the timer; a human's turn or no path leaves all as it was.
     void laMaquinaNoJuega()
     {
         const struct { std::array<int, 7> maquina; int turno; const char* objetivo; bool sigue; } casos[] = {
@@ -107,12 +103,10 @@ private slots:
         Estado& e = p.j.e;
         // Scan forward (0.6), then draw seats 1 (0.0: human, refused) and 2 (0.2).
         p.azar.guion = {0.6, 0.0, 0.2};
-        p.j.Timer2.start();  // a person's turn timer that "Repartir" left running
+        p.j.Timer2.start();  // a person's turn timer that "Repartir" left running: a machine's never times out
         maquinas_Timer(p.j);
-        QVERIFY(e.turno == 2 && e.Jugadores[2].opaca);
+        QVERIFY(e.turno == 2 && e.Jugadores[2].opaca && p.j.colocador.isActive() && !p.j.maquinas.isActive() && !p.j.Timer2.isActive());
         QCOMPARE(e.jugadaMaquina, (std::array<int, 4>{0, 9, 10, 11}));
-        QVERIFY(p.j.colocador.isActive() && !p.j.maquinas.isActive());
-        QVERIFY(!p.j.Timer2.isActive());  // a machine's turn never times out
         p.j.Timer2.start();  // not even if its timer runs all the same
         Timer2_Timer(p.j);
         QVERIFY(e.turno == 2 && p.aviso.textos.isEmpty() && !p.j.Timer2.isActive());
@@ -120,23 +114,20 @@ private slots:
         QString alComprobar;
         p.aviso.mientrasAbierto = [&] { alComprobar = e.combinacion; };
         for (int paso = 1; paso <= 3; ++paso) {
-            QVERIFY(p.aviso.textos.isEmpty());
+            Valor_Click(p.j, 1);  // the mouse has no say in a machine's turn
+            QVERIFY(p.aviso.textos.isEmpty() && e.fichaCU[1].fondo == color::blanco);
             colocador_Timer(p.j);
-            if (paso < 3) {
-                for (int i = 1; i <= 3; ++i)
-                    QCOMPARE(e.fichaCU[e.jugadaMaquina[i]].fondo, i <= paso ? color::gris : color::blanco);
-            }
+            for (int i = 1; paso < 3 && i <= 3; ++i)
+                QCOMPARE(e.fichaCU[e.jugadaMaquina[i]].fondo, i <= paso ? color::gris : color::blanco);
         }
         QCOMPARE((QStringList{alComprobar, e.Fichas[2].texto} << p.aviso.textos),
                  (QStringList{"342", "1", "Maquina 2, Te has ganado esta ficha"}));
-        QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichaCU[9].fondo == color::blanco);
-        QVERIFY(!p.j.colocador.isActive() && e.pasoColocador == 0);
-        QVERIFY(p.j.maquinas.isActive());  // restarted by the correct pick
+        QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichaCU[9].fondo == color::blanco && e.pasoColocador == 0);
+        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive());  // restarted by the correct pick
     }
 
-    // A new deal while the machine is placing its tiles: the pick is void,
-    // nobody is scored, and the machines look at the new board.
-    void repartirDuranteLaColocacion()
+    // The round runs out while the machine places its tiles: the pick is void, nobody scored, the machines go on.
+    void finDeRondaDuranteLaColocacion()
     {
         JuegoDePrueba p;
         preparar(p);
@@ -145,11 +136,11 @@ private slots:
         maquinas_Timer(p.j);
         colocador_Timer(p.j);
         QCOMPARE(e.fichaCU[9].fondo, color::gris);
-        p.azar.guion = {0.0};
-        mn_repar_Click(p.j);
+        for (int t = 0; t < 180; ++t)
+            Timer1_Timer(p.j);
         colocador_Timer(p.j);
-        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive() && p.aviso.textos.isEmpty());
-        QVERIFY(e.datosJugadores[2].fichas == 0 && e.fichaCU[9].fondo == color::blanco);
+        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive() && p.aviso.textos == QStringList{"Ha finalizado el tiempo"});
+        QVERIFY(e.datosJugadores[2].fichas == 0 && e.fichaCU[9].fondo == color::blanco && e.fichaCU[10].fondo == color::blanco);
     }
 
     // Both scan directions and every machine seat come up, evenly.
