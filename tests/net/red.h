@@ -13,7 +13,7 @@
 #include "partida.h"
 #include "prueba.h"
 
-#include <QSignalSpy>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -21,9 +21,13 @@
 struct Crudo {
     QTcpSocket s;
     QByteArray leido;
-    explicit Crudo(quint16 puerto)
+    // One that never reads stops the sender once 4 KiB wait unread on its side.
+    explicit Crudo(quint16 puerto, bool lee = true)
     {
-        QObject::connect(&s, &QTcpSocket::readyRead, [this] { leido += s.readAll(); });
+        if (lee)
+            QObject::connect(&s, &QTcpSocket::readyRead, [this] { leido += s.readAll(); });
+        else
+            s.setReadBufferSize(4096);
         s.connectToHost(QHostAddress::LocalHost, puerto);
         s.waitForConnected(3000);
     }
@@ -33,7 +37,6 @@ struct Crudo {
         s.write(b);
         s.flush();
     }
-    // Introduces itself; true once the server has told it its seat.
     bool sentarse(const QByteArray& nombre, int asiento)
     {
         escribir("[Joined]" + nombre + "\r\n");
@@ -58,17 +61,14 @@ struct Mesa {
     // A client joins; true once the server has told it its seat.
     bool unir(const QString& nombre)
     {
-        auto c = std::make_unique<JuegoDePrueba>();
         const int asiento = servidor.j.e.numConexiones + 2;
-        if (!conectarA(*c, nombre, puerto))
-            return false;
-        clientes.push_back(std::move(c));
-        return esperar([&] { return clientes.back()->j.e.miJugador == asiento; });
+        clientes.push_back(std::make_unique<JuegoDePrueba>());
+        return conectarA(*clientes.back(), nombre, puerto) && esperar([&] { return clientes.back()->j.e.miJugador == asiento; });
     }
 
-    static bool conectarA(JuegoDePrueba& c, const QString& nombre, quint16 puerto)
+    static bool conectarA(JuegoDePrueba& c, const QString& nombre, quint16 puerto, const QString& equipo = QStringLiteral("127.0.0.1"))
     {
-        Cliente* cli = iniciarCliente(c.j, {EleccionRed::Conectarse, nombre, QStringLiteral("127.0.0.1"), QString::number(puerto)});
+        Cliente* cli = iniciarCliente(c.j, {EleccionRed::Conectarse, nombre, equipo, QString::number(puerto)});
         // As the dialog does: the table is set before the server's first message is handled.
         auto resultado = std::make_shared<int>(-1);
         QObject::connect(cli, &Cliente::terminado, cli, [&c, cli, resultado](bool ok) { *resultado = terminarConexion(c.j, cli, ok); });
@@ -85,6 +85,14 @@ struct Mesa {
         return todos([&](const Estado& e) { return e.Valor[49] == QLatin1Char(kTablero[48]) && e.fichaRE == QString::number(objetivo); });
     }
 
+    // "Turno" on that station; true once every station shows it holding the turn.
+    bool pedirTurno(JuegoDePrueba& p)
+    {
+        Command1_Click(p.j);
+        const int s = p.j.e.miJugador;
+        return todos([s](const Estado& e) { return e.turno == s; });
+    }
+
     // The server's round clock one tick from running out.
     void ultimoSegundo()
     {
@@ -92,23 +100,15 @@ struct Mesa {
         e.minutos = 0, e.segundos = 1, e.minutosPasados = 3;
     }
 
-    // Waits until every station satisfies the condition.
     template <class F>
     bool todos(F cond, int ms = 5000)
     {
-        return esperar([&] {
-            if (!cond(servidor.j.e))
-                return false;
-            for (auto& c : clientes)
-                if (!cond(c->j.e))
-                    return false;
-            return true;
-        }, ms);
+        const auto suya = [&](const auto& c) { return cond(c->j.e); };
+        return esperar([&] { return cond(servidor.j.e) && std::all_of(clientes.begin(), clientes.end(), suya); }, ms);
     }
 };
 
-// A table of three (Ana serves, Beto and Carla join) whose timers run as the
-// program's do.
+// Ana serves, Beto and Carla join, and the timers run as the program's do.
 struct MesaViva : Mesa {
     MesaViva()
     {
@@ -128,4 +128,15 @@ inline void alPrimerAviso(JuegoDePrueba& p, std::function<void()> f)
         p.aviso.mientrasAbierto = nullptr;
         una();
     };
+}
+
+// What every station of a table must agree on.
+inline QStringList mesaDe(const Estado& e)
+{
+    QStringList f{e.fichaRE, e.fichasRedondas, QString::number(e.turno), QString::number(e.modoLineal)};
+    for (int k = 1; k <= kFichas; ++k)
+        f << e.Valor[k];
+    for (int s = 1; s <= kMaxJugadores; ++s)
+        f << e.Jugadores[s].texto + e.Fichas[s].texto + e.Partidas[s].texto + QString::number(e.ausente[s]) + QString::number(e.Jugadores[s].visible);
+    return f;
 }
