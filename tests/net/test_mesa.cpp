@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The rules of a network table with the real timers connected at 1/50: only
-// the server runs the round clock, and only during its game; a station
-// changes the turn holder only as the server says; every turn has one
-// outcome on every station, however notices and timers interleave.
+// A network table with the real timers running at 1/50 of their time.
 
 #include "flow/mandos.h"
 #include "game/avisos.h"
@@ -13,12 +10,6 @@
 #include "net/cierre.h"
 #include "red.h"
 
-namespace {
-
-int tiempoTurno() { return tiempos::ms(tiempos::kTurno); }
-
-}  // namespace
-
 class TestMesa : public QObject {
     Q_OBJECT
 
@@ -26,41 +17,8 @@ private slots:
     void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
     void cleanupTestCase() { tiempos::fijarEscala(1); }
 
-    // A client's clock never ticks, not even after its own correct pick; the
-    // server's stops for good with the game, and F2 then starts nothing.
-    void relojSoloDelServidor()
-    {
-        MesaViva m;
-        JuegoDePrueba &ana = m[1], &beto = m[2];
-        int ticsCliente = 0;
-        for (int s : {2, 3})
-            QObject::connect(&m[s].j.Timer1, &QTimer::timeout, [&] { ++ticsCliente; });
-        QVERIFY(m.empezar(19));
-        Command1_Click(beto.j);
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 2; }));
-        jugar(beto, 0, {1, 1, 1, 2, 1, 3});
-        QVERIFY(m.todos([](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("1") && e.turno == 0; }));
-        const QString antes = beto.j.e.relog.texto;
-        QTest::qWait(tiempos::ms(5 * tiempos::kReloj));
-        QVERIFY(ticsCliente == 0 && beto.j.e.relog.texto != antes);
-
-        // The game ends while a notice is open on the server; its "Aceptar" comes after.
-        alPrimerAviso(ana, [&] {
-            mn_finpartida_Click(ana.j);
-            QVERIFY(esperar([&] { return !ana.caja.cajas.empty(); }, 3000));
-            aceptarAviso(ana.j);
-        });
-        Valor_Click(ana.j, 1);
-        QCOMPARE(ana.aviso.textos.last(), QStringLiteral("No se ha seleccionado ningun jugador"));
-        QVERIFY(!ana.j.Timer1.isActive() && !ana.j.timer3.isActive() && !ana.j.e.aceptando);
-        ana.f2.pulsadaAhora = true;
-        QTest::qWait(tiempos::ms(4 * tiempos::kPuerta));
-        QCOMPARE(ana.caja.cajas.size(), size_t(1));
-    }
-
-    // The server ends a turn for everybody or not at all: "Repartir" during
-    // a client's turn and during its own, and a wrong pick of its own whose
-    // notice sees the round run out and a client claim.
+    // The server ends a turn for everybody or not at all: "Repartir" in any
+    // turn, and a wrong pick whose notice sees the round end and a claim.
     void turnoComoDiceElServidor()
     {
         MesaViva m;
@@ -68,28 +26,23 @@ private slots:
         QVERIFY(!ana.j.e.mn_repar.habilitado);
         QVERIFY(m.empezar(19));
         QVERIFY(ana.j.e.mn_repar.habilitado && !beto.j.e.mn_repar.habilitado);
-        Command1_Click(carla.j);
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
+        QVERIFY(m.pedirTurno(carla));
         jugar(carla, 0, {1, 2, 1, 3, 1, 4});  // 4 x 7 - 1: wrong for 19
         QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("-1") && e.turno == 0; }));
 
         carla.aviso.dura = true;  // her timeout's notice stays its time: the tile is lost all the same
         for (JuegoDePrueba* quien : {&beto, &ana}) {
-            Command1_Click(quien->j);
-            const int s = quien->j.e.miJugador;
-            QVERIFY(m.todos([s](const Estado& e) { return e.turno == s; }));
+            QVERIFY(m.pedirTurno(*quien));
             guionReparto(ana.azar);
             mn_repar_Click(ana.j);
             QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.Fichas[3].texto == QStringLiteral("0"); }));
-            Command1_Click(carla.j);
-            QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
-            QTest::qWait(tiempoTurno() * 3 / 2);  // her turn runs out
+            QVERIFY(m.pedirTurno(carla));
+            QTest::qWait(tiempos::ms(tiempos::kTurno) * 3 / 2);  // her turn runs out
             QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.Fichas[3].texto == QStringLiteral("-1"); }));
         }
 
         ana.aviso.textos.clear();
-        Command1_Click(ana.j);
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 1; }));
+        QVERIFY(m.pedirTurno(ana));
         alPrimerAviso(ana, [&] {
             m.ultimoSegundo();
             QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }));
@@ -103,16 +56,20 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return grises(e) == 1; }));
     }
 
-    // One outcome per turn: a claim that lost the race scores nowhere, a
-    // match comes only from the seat that took the last target, a late one
-    // crossing the server's time-out is not credited again, and a turn timer
-    // that fires under a notice opened by a message costs nothing the server
-    // waived.
+    // One outcome per turn, on every station: a claim that lost the race, a
+    // match claimed early or late, a turn timer under a notice. Only the
+    // server's clock ticks, and it stops for good with the game.
     void unResultadoPorTurno()
     {
         MesaViva m;
         JuegoDePrueba &ana = m[1], &beto = m[2], &carla = m[3];
+        int ticsCliente = 0;
+        for (int s : {2, 3})
+            QObject::connect(&m[s].j.Timer1, &QTimer::timeout, [&] { ++ticsCliente; });
         QVERIFY(m.empezar(19));
+        const QString antes = beto.j.e.relog.texto;
+        QTest::qWait(tiempos::ms(5 * tiempos::kReloj));
+        QVERIFY(beto.j.e.relog.texto != antes);
 
         Command1_Click(ana.j);
         Command1_Click(beto.j);
@@ -122,22 +79,19 @@ private slots:
         QVERIFY(beto.aviso.textos.isEmpty() && m.todos([](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("0") && grises(e) == 0; }));
 
         // A match claimed while targets are left in the pool is no match.
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3 * tiempoTurno()));
-        Command1_Click(beto.j);
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 2; }));
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3 * tiempos::ms(tiempos::kTurno)));
+        QVERIFY(m.pedirTurno(beto));
         beto.j.enlace->enviaraservidor(QStringLiteral("[Partidas]2,5"));
         jugar(beto, 0, {1, 1, 1, 2, 1, 3});
         QVERIFY(m.todos([](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("1") && e.turno == 0; }));
         QVERIFY(m.todos([](const Estado& e) { return e.Partidas[2].texto == QStringLiteral("0"); }));
         QCOMPARE(beto.aviso.textos, QStringList{QStringLiteral("Beto, Te has ganado esta ficha")});
 
-        // The last target: Carla holds the turn when the round runs out; the
-        // winner's notice on her station holds back the end of her turn until
-        // her own turn timer has fired.
+        // Carla holds the turn when the round ends on the last target; her turn
+        // timer fires under the winner's notice and costs her nothing.
         for (int s = 1; s <= 3; ++s)
             m[s].j.e.fichasRedondas.clear();
-        Command1_Click(carla.j);
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
+        QVERIFY(m.pedirTurno(carla));
         alPrimerAviso(carla, [&] { QVERIFY(esperar([&] { return !carla.j.Timer2.isActive(); }, 2000)); });
         guionReparto(ana.azar);
         m.ultimoSegundo();
@@ -151,10 +105,22 @@ private slots:
         carla.j.enlace->enviaraservidor(QStringLiteral("[Partidas]3,1"));
         QTest::qWait(50);
         QVERIFY(m.todos([](const Estado& e) { return e.Partidas[3].texto == QStringLiteral("0") && pozo::cantidad(e.fichasRedondas) == 49; }));
+
+        // The game ends while a notice is open on the server; its "Aceptar" comes after.
+        alPrimerAviso(ana, [&] {
+            mn_finpartida_Click(ana.j);
+            QVERIFY(esperar([&] { return !ana.caja.cajas.empty(); }, 3000));
+            aceptarAviso(ana.j);
+        });
+        Valor_Click(ana.j, 1);
+        QCOMPARE(ana.aviso.textos.last(), QStringLiteral("No se ha seleccionado ningun jugador"));
+        QVERIFY(!ana.j.Timer1.isActive() && !ana.j.timer3.isActive() && !ana.j.e.aceptando && ticsCliente == 0);
+        ana.f2.pulsadaAhora = true;
+        QTest::qWait(tiempos::ms(4 * tiempos::kPuerta));
+        QCOMPARE(ana.caja.cajas.size(), size_t(1));
     }
 
-    // A network game that cannot start leaves the game that ran as it was,
-    // and lets go of its client.
+    // A network game that cannot start leaves the running one as it was.
     void montajeRechazado()
     {
         JuegoDePrueba p;
@@ -165,9 +131,8 @@ private slots:
         QVERIFY(!iniciarServidor(p.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(ocupado.serverPort())}, QHostAddress::LocalHost));
         const quint16 libre = ocupado.serverPort();
         ocupado.close();
-        QPointer<Cliente> cli = iniciarCliente(p.j, {EleccionRed::Conectarse, QStringLiteral("Ana"), QStringLiteral("127.0.0.1"), QString::number(libre)});
-        QObject::connect(cli, &Cliente::terminado, cli, [&](bool ok) { terminarConexion(p.j, cli, ok); });
-        QVERIFY(esperar([&] { return cli.isNull(); }, 3000));
+        QVERIFY(!Mesa::conectarA(p, QStringLiteral("Ana"), libre));
+        QVERIFY(esperar([&] { return !p.j.findChild<Cliente*>(); }, 3000));  // and lets its client go
         const Estado& e = p.j.e;
         QVERIFY(p.j.Timer1.isActive() && p.j.maquinas.isActive() && e.maquina[2] == 1 && e.numJugadores == 2 && e.juegoLocal);
         QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
