@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What every station of a network game shows, word for word, and once: the
-// start, a match won by a client, a round that runs out, a chat line and the
-// end; and a peer that speaks only the original fifteen messages plays along
-// and hears nothing else. That the stations agree on the game itself, move
-// after move, is the simulation's to check (sim/).
+// What every station of a network game shows, word for word and once, with a
+// peer that speaks only the original fifteen messages playing along. That the
+// stations agree move after move is the simulation's to check (sim/).
 
 #include "flow/reloj.h"
 #include "net/chat.h"
@@ -31,23 +29,20 @@ private slots:
         QVERIFY(m.empezar(19) && ana.j.e.numJugadores == 3 && !ana.j.timer3.isActive() && !ana.j.e.aceptando);
         QVERIFY(m.todos([](const Estado& e) { return e.Command1.habilitado && e.barra == QStringLiteral("Presione el boton turno para elegir la combinacion"); }));
 
-        // Pepe scores as the original messages say; then Beto takes the last
-        // target of the pool and every station announces him once.
+        // Pepe scores in the original messages; Beto takes the last target.
         guionObjetivo(ana.azar, pozo::quitar(pozo::completo(), QStringLiteral("19")), 5);  // 3 x 4 - 7 next
         pepe.escribir("[TurnoON]3\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[ficharedonda]\r\n[TurnoOFF]3\r\n[Puntaje]3,1\r\n");
         QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("1") && e.turno == 0 && e.fichaRE == QStringLiteral("5"); }));
         for (auto* p : {&ana, &beto})
             p->j.e.fichasRedondas.clear();
         guionReparto(ana.azar);
-        Command1_Click(beto.j);
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 2; }));
+        QVERIFY(m.pedirTurno(beto));
         jugar(beto, 0, {1, 1, 1, 2, 1, 3});
         QVERIFY(m.todos([](const Estado& e) { return e.Partidas[2].texto == QStringLiteral("1") && pozo::cantidad(e.fichasRedondas) == 49; }));
         for (auto* p : {&ana, &beto})
             QCOMPARE(p->aviso.textos.count(QStringLiteral("El ganador de esta partida es Beto")), 1);
 
-        // The round runs out on the server: every pane says so once, with a
-        // pick that would have made it; a chat line reaches every pane once.
+        // The round runs out, with a pick that would have made it, and a chat line.
         m.ultimoSegundo();
         Timer1_Timer(ana.j);
         cmdSend_Click(beto.j, QStringLiteral("hola"));
@@ -58,8 +53,7 @@ private slots:
                    && l[2].startsWith(QStringLiteral("Una soluci\u00f3n era "));
         }));
 
-        // "Finalizar partida": the clients are told the winner and leave,
-        // which ends the server's game as well.
+        // The clients are told the winner and leave, which ends the server's game.
         mn_finpartida_Click(ana.j);
         QVERIFY(pepe.espera("[Finalizarpartidas]\r\n"));
         pepe.s.disconnectFromHost();

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Stations that freeze, leave and come back: the server's referee frees a
-// frozen player's turn, a seat waits for its player, and the player takes it
-// back with the secret its station kept, to the whole table as it stands.
+// Stations that freeze, leave and come back with the secret their station kept.
 
 #include "flow/mandos.h"
 #include "game/tiempos.h"
@@ -14,21 +12,6 @@
 
 #include <QElapsedTimer>
 
-namespace {
-
-// What every station must agree on.
-QStringList mesa(const Estado& e)
-{
-    QStringList f{e.fichaRE, e.fichasRedondas, QString::number(e.turno), QString::number(e.modoLineal)};
-    for (int k = 1; k <= kFichas; ++k)
-        f << e.Valor[k];
-    for (int s = 1; s <= kMaxJugadores; ++s)
-        f << e.Jugadores[s].texto + e.Fichas[s].texto + e.Partidas[s].texto + QString::number(e.ausente[s]);
-    return f;
-}
-
-}  // namespace
-
 class TestVolver : public QObject {
     Q_OBJECT
 
@@ -36,10 +19,8 @@ private slots:
     void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
     void cleanupTestCase() { tiempos::fijarEscala(1); }
 
-    // A player frozen while holding the turn (a raw peer that falls
-    // silent): the turn is free a turn time and 2 s after the claim, the
-    // server takes no tile, and the late timeout it sends when it wakes
-    // counts once, on every station.
+    // A player that falls silent holding the turn: the server's referee frees
+    // it, and the late timeout sent on waking counts once, on every station.
     void congelado()
     {
         Mesa m;
@@ -63,10 +44,8 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("-1") && e.turno == 0; }));
     }
 
-    // Beto's connection drops mid-game; his seat waits, greyed everywhere.
-    // A fresh program of his takes it back with the kept secret: the same
-    // seat and the whole table, with no notice. The secret presented again
-    // moves the seat to the newer connection; a wrong one gets nothing.
+    // A dropped seat waits; the kept secret takes it back with the whole table,
+    // again to a newer connection, and a wrong secret gets nothing.
     void volverAlAsiento()
     {
         Mesa m;
@@ -76,8 +55,7 @@ private slots:
         JuegoDePrueba &ana = m[1], &carla = m[3];
         for (int s = 1; s <= 3; ++s)
             marcador::sumarPartida(m[s].j.e, 3);  // a match Carla won earlier
-        Command1_Click(m[2].j);
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 2; }));
+        QVERIFY(m.pedirTurno(m[2]));
         jugar(m[2], 0, {1, 1, 1, 2, 1, 3});
         mn_mod_Click(ana.j, 2);
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }));
@@ -91,8 +69,8 @@ private slots:
 
         JuegoDePrueba beto;
         QVERIFY(Mesa::conectarA(beto, QStringLiteral("Beto"), m.puerto));
-        QVERIFY(esperar([&] { return mesa(beto.j.e) == mesa(ana.j.e); }, 3000));
-        QVERIFY(esperar([&] { return mesa(carla.j.e) == mesa(ana.j.e); }));
+        QVERIFY(esperar([&] { return mesaDe(beto.j.e) == mesaDe(ana.j.e); }, 3000));
+        QVERIFY(esperar([&] { return mesaDe(carla.j.e) == mesaDe(ana.j.e); }));
         QVERIFY(beto.j.e.miJugador == 2 && grises(beto.j.e) == 1 && !beto.j.e.ausente[2] && beto.aviso.textos.isEmpty());
         for (auto* p : {&ana, &carla, &beto})
             QVERIFY(esperar([&] { return p->j.e.txtDialog.endsWith(QStringLiteral("Beto ha vuelto")); }, 3000));
@@ -108,11 +86,9 @@ private slots:
         QVERIFY(intruso.espera("[Rechazado]\r\n") && !intruso.leido.contains("[Identificacion]"));
     }
 
-    // A table of two: the lobby outlives its only client leaving, and waits
-    // for it; in the game, the server waits with its clock stopped while the
-    // client is away, goes on when it is back, and "Finalizar partida" ends
-    // the game at once when nobody is there. A secret of that game is stale
-    // for the next one at the same port.
+    // A table of two waits for its only client, in the lobby and (clock
+    // stopped) in the game, unless "Finalizar partida"; a secret is stale for
+    // the next game at that port.
     void mesaDeDos()
     {
         Mesa m;
@@ -121,16 +97,14 @@ private slots:
         cerrarConexiones(m[2].j);
         QVERIFY(esperar([&] { return ana.j.e.ausente[2]; }, 3000));
         QVERIFY(ana.j.timer3.isActive() && ana.j.e.aceptando && ana.caja.cajas.empty());
-        m.clientes.clear();
-        m.clientes.push_back(std::make_unique<JuegoDePrueba>());
+        m.clientes.back() = std::make_unique<JuegoDePrueba>();
         QVERIFY(Mesa::conectarA(m[2], QStringLiteral("Beto"), m.puerto) && m[2].j.e.miJugador == 2 && ana.j.e.numConexiones == 1);
         QVERIFY(m.empezar(19) && ana.j.Timer1.isActive());
 
         cerrarConexiones(m[2].j);
         QVERIFY(esperar([&] { return !ana.j.Timer1.isActive(); }, 3000));
         QVERIFY(ana.j.e.barra.startsWith(QStringLiteral("Esperando a que vuelvan")) && ana.caja.cajas.empty());
-        m.clientes.clear();
-        m.clientes.push_back(std::make_unique<JuegoDePrueba>());
+        m.clientes.back() = std::make_unique<JuegoDePrueba>();
         QVERIFY(Mesa::conectarA(m[2], QStringLiteral("Beto"), m.puerto) && m[2].j.e.miJugador == 2);
         QVERIFY(esperar([&] { return ana.j.Timer1.isActive() && m[2].j.e.Valor[49] == QLatin1Char(kTablero[48]); }, 3000));
 
