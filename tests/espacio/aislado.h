@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// These tests send broadcasts, multicast and firewall rules: they run only in
-// a network namespace that tests/espacio-red made, whose interfaces are
-// loopback and, for a pair, the veth "red0". Anywhere else they stop.
+// These tests send broadcasts, multicast and firewall rules: they run only in a namespace of
+// tests/espacio-red, with loopback and, for a pair, the veth "red0". Anywhere else they stop.
 
 #include <QNetworkInterface>
 #include <cstdio>

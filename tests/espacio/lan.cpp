@@ -5,29 +5,22 @@
 // "a" or "b" last, loopback only; with them, the two ends of a veth pair (servers on "a").
 
 #include "aislado.h"
-#include "dobles.h"
 #include "net/anunciador.h"
+#include "net/asientos.h"
 #include "net/buscador.h"
 #include "net/cierre.h"
-#include "net/cliente.h"
-#include "net/partidared.h"
-#include "net/asientos.h"
-#include "net/enlaces.h"
-#include "net/servidor.h"
+#include "net/red.h"
 
 #include <QNetworkDatagram>
-#include <QNetworkInterface>
 #include <QUdpSocket>
-#include <QtTest>
 
 namespace {
 
 const Buscador::Entrada* entrada(const Buscador& b, const char* nombre)
 {
-    for (const auto& e : b.partidas())
-        if (e.partida.nombre == QLatin1String(nombre))
-            return &e;
-    return nullptr;
+    const auto& l = b.partidas();
+    const auto i = std::find_if(l.begin(), l.end(), [&](const auto& e) { return e.partida.nombre == QLatin1String(nombre); });
+    return i == l.end() ? nullptr : &*i;
 }
 
 bool servir(JuegoDePrueba& p, const char* nombre, const QHostAddress& donde)
@@ -35,33 +28,21 @@ bool servir(JuegoDePrueba& p, const char* nombre, const QHostAddress& donde)
     return iniciarServidor(p.j, {EleccionRed::Servir, QString::fromLatin1(nombre), {}, QStringLiteral("0"), true}, donde);
 }
 
-// What a player's pick does: connect to the host and port the list shows,
-// the table set up as the dialog sets it.
+// What a player's pick does: connect to the host and port the list shows.
 bool unirse(JuegoDePrueba& c, const Buscador::Entrada& e)
 {
-    Cliente* cli = iniciarCliente(c.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), e.equipo.toString(), QString::number(e.partida.puerto)});
-    auto r = std::make_shared<int>(-1);
-    QObject::connect(cli, &Cliente::terminado, cli, [&c, cli, r](bool ok) { *r = terminarConexion(c.j, cli, ok); });
-    return QTest::qWaitFor([&] { return *r >= 0; }, 5000) && *r == 1 && QTest::qWaitFor([&] { return c.j.e.miJugador == 2; }, 5000);
+    return Mesa::conectarA(c, QStringLiteral("Beto"), e.partida.puerto, e.equipo.toString()) && esperar([&] { return c.j.e.miJugador == 2; });
 }
 
 QNetworkInterface lo() { return QNetworkInterface::interfaceFromName(QStringLiteral("lo")); }
-
-// A station that is not the game, writing to the group on loopback.
-struct Crudo {
-    QUdpSocket s;
-    Crudo() { s.bind(QHostAddress::AnyIPv4, 0), s.setMulticastInterface(lo()); }
-    void enviar(const QByteArray& d) { s.writeDatagram(d, anuncio::grupo(), anuncio::kPuertoUdp); }
-};
 
 }  // namespace
 
 class TestLan : public QObject {
     Q_OBJECT
 private slots:
-    // Listed at once and joined for real, seats kept up to date; two servers
-    // are two entries for every browser; "bye" takes a game off at once,
-    // whether its lobby is given up or its game starts.
+    // Listed at once and joined for real, seats kept up to date; two servers are two entries
+    // for every browser; "bye" takes a game off at once, whether given up or started.
     void encontrarYUnirse()
     {
         JuegoDePrueba ana, lola, beto;
@@ -99,14 +80,17 @@ private slots:
         Buscador b;
         b.intervaloMs = 400;
         b.buscar(true);
-        Crudo c;
+        QUdpSocket c;  // a station that is not the game, writing to the group on loopback
+        c.bind(QHostAddress::AnyIPv4, 0);
+        c.setMulticastInterface(lo());
+        const auto enviar = [&](const QByteArray& d) { c.writeDatagram(d, anuncio::grupo(), anuncio::kPuertoUdp); };
         QElapsedTimer t;
         t.start();
         QByteArray grande = anuncio::componer({7, 5001, QStringLiteral("Grande"), 1, 5, anuncio::Estado::Esperando});
-        c.enviar(grande.insert(grande.size() - 2, QByteArray(600, ' ')));
-        c.enviar(anuncio::componer({8, 5001, QStringLiteral("Mala"), 1, 5, anuncio::Estado::Esperando}).replace("/1 ", "/9 "));
+        enviar(grande.insert(grande.size() - 2, QByteArray(600, ' ')));
+        enviar(anuncio::componer({8, 5001, QStringLiteral("Mala"), 1, 5, anuncio::Estado::Esperando}).replace("/1 ", "/9 "));
         for (quint64 id = 100; id < 200; ++id)
-            c.enviar(anuncio::componer({id, 5001, QStringLiteral("Falsa"), 1, 5, anuncio::Estado::Esperando}));
+            enviar(anuncio::componer({id, 5001, QStringLiteral("Falsa"), 1, 5, anuncio::Estado::Esperando}));
         QVERIFY(QTest::qWaitFor([&] { return int(b.partidas().size()) == Buscador::kMaxPartidas; }, 2000));
         QVERIFY(!entrada(b, "Grande") && !entrada(b, "Mala"));
         QVERIFY(QTest::qWaitFor([&] { return b.partidas().empty(); }, 3000));
@@ -126,7 +110,7 @@ private slots:
             }
         });
         for (int i = 1; i <= 200; ++i) {
-            c.enviar(anuncio::consulta());
+            enviar(anuncio::consulta());
             if (i % 10 == 0)
                 QTest::qWait(50);
         }
