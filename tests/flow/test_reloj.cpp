@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The round clock, the turn timeout and the commands that steer a round.
+// The round clock, the turn timeout and pausing.
 
 #include "flow/mandos.h"
 #include "flow/vencimiento.h"
@@ -33,8 +33,6 @@ private slots:
                                           "[Message]Una soluci\u00F3n era 3 \u00D7 4 + 7 = 19",
                                           "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas, "[TurnoOFF]2",
                                           "[Relog]0 : 00"}));
-        // Both lines reach the server itself too; its own pane is left to its message handler.
-        QVERIFY(p.enlace.envios[181].vbSelf && p.enlace.envios[182].vbSelf && e.txtDialog.isEmpty());
         QCOMPARE(p.aviso.textos, QStringList{"Ha finalizado el tiempo"});
         QCOMPARE((QStringList{e.relog.texto, e.Fichas[1].texto, e.Fichas[2].texto}), (QStringList{"0 : 00", "2", "0"}));
         QVERIFY(e.fichaRE != QStringLiteral("19") && pozo::cantidad(e.fichasRedondas) == 48 && p.sonido.beeps == 1);
@@ -97,19 +95,6 @@ private slots:
         mn_pausar_Click(p.j);  // nobody holds the turn: its tick only stops
         Timer2_Timer(p.j);
         QVERIFY(!p.j.Timer2.isActive() && p.aviso.textos.size() == 1);
-    }
-
-    void modoDeJuego()
-    {
-        JuegoDePrueba p;
-        p.enRed(true);
-        for (int m : {2, 2, 1})
-            mn_mod_Click(p.j, m);
-        QVERIFY(!p.j.e.modoLineal && p.j.e.mn_mod[1].marcado && !p.j.e.mn_mod[2].marcado);
-        QCOMPARE(p.enlace.textos(), (QStringList{"[modojuego] Verdadero", "[modojuego] Verdadero", "[modojuego] Falso"}));
-        p.enRed(false);
-        mn_mod_Click(p.j, 2);
-        QVERIFY(p.j.e.modoLineal && p.enlace.envios.size() == 3);  // a client tells nobody
     }
 };
 

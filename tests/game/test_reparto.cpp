@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Dealing the board, drawing targets and restarting a match.
+// Dealing the board, drawing targets, restarting a match and what the game menu sends.
 
 #include "dobles.h"
+#include "flow/mandos.h"
 #include "game/pozo.h"
 #include "game/reparto.h"
 #include "prueba.h"
@@ -59,6 +60,7 @@ private slots:
 
     // Only the server draws; a client asks. "Repartir" on a server takes the turn back, zeroes every
     // seat for all, then sends the target with the pool left and each tile; a local game sends nothing.
+    // A server sends the mode on every click, even of the entry checked; a client tells nobody.
     void enRed()
     {
         JuegoDePrueba cliente(false), servidor(false), local(false);
@@ -66,18 +68,23 @@ private slots:
         cliente.j.e.fichaRE = QStringLiteral("33");
         cliente.j.e.fichasRedondas = pozo::completo();
         nuevaFichaRedonda(cliente.j);
-        QVERIFY(cliente.j.e.fichaRE == "33" && cliente.j.e.fichasRedondas == pozo::completo());
+        mn_mod_Click(cliente.j, 2);
+        QVERIFY(cliente.j.e.fichaRE == "33" && cliente.j.e.fichasRedondas == pozo::completo() && cliente.j.e.modoLineal);
         QCOMPARE(cliente.enlace.textos(), QStringList{QStringLiteral("[ficharedonda]")});
 
         servidor.enRed(true);
         Estado& e = servidor.j.e;
+        for (int m : {2, 2, 1})
+            mn_mod_Click(servidor.j, m);
+        QVERIFY(!e.modoLineal && e.mn_mod[1].marcado && !e.mn_mod[2].marcado);
         e.numJugadores = e.turno = 2;
         mn_repar_Click(servidor.j);
-        QStringList esperado{"[TurnoOFF]2", "[Puntaje]1,0", "[Puntaje]2,0", "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas};
+        QStringList esperado{"[modojuego] Verdadero", "[modojuego] Verdadero", "[modojuego] Falso", "[TurnoOFF]2",
+                             "[Puntaje]1,0", "[Puntaje]2,0", "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas};
         for (int k = 1; k <= kFichas; ++k)
             esperado << QStringLiteral("[fichaValor]%1,%2").arg(k).arg(e.Valor[k]);
         QCOMPARE(servidor.enlace.textos(), esperado);
-        QVERIFY(!servidor.enlace.envios[4].vbSelf && e.turno == 0);
+        QVERIFY(!servidor.enlace.envios[7].vbSelf && e.turno == 0);
 
         local.j.enlace = &local.enlace;
         mn_repar_Click(local.j);
