@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(linea->text(), QStringLiteral("otra"));
         QCOMPARE(hijo<QPlainTextEdit>(w, "txtDialog")->toPlainText(), QStringLiteral("Ana: hola\nAna: otra"));
         QCOMPARE(e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
-        QVERIFY(e.turno == 0 && w.sonido.beeps == 0);
+        QVERIFY(e.turno == 0 && w.sonido.beeps == 0);  // no key typed in the line was the game's
 
         const quint16 puerto = servidorDe(w.j)->puertoEscucha();
         servir(QString::number(puerto), false);
