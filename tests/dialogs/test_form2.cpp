@@ -77,19 +77,11 @@ private slots:
         QVERIFY(andando(p.j).isEmpty() && p.sonido.archivos.size() == 1);
     }
 
-    // A seat ticked beyond the count is neither checked nor a machine.
-    void fueraDeLaCantidad()
-    {
-        JuegoDePrueba p;
-        QVERIFY(aceptarPartidaLocal(p.j, {2, {"", "Ana", "Beto", "RETIRADO"}, {false, true, false, true}}));
-        QCOMPARE(p.j.e.maquina, (std::array<int, 7>{0, 1, 0, 0, 0, 0, 0}));
-    }
-
-    // Over a running game, "Cancelar" and every refused "Aceptar" leave it as
-    // it was, network side included, and a refusal keeps the dialog: a blank
-    // name is told before RETIRADO, which counts in any case, two blanks are a
-    // name; ticking the last human is refused. Enter accepts, only machines left or not, and the game
-    // starts afresh: matches, tiles, the turn, its picks and the network go.
+    // Over a running game, "Cancelar" and every refused "Aceptar" leave it as it was, network side
+    // included, and a refusal keeps the dialog: a blank name is told before RETIRADO, which counts in
+    // any case, two blanks are a name; ticking the last human is refused. Enter accepts, only machines
+    // left or not, seats beyond the count left out, and the game starts afresh: matches, tiles, the
+    // turn, its picks and the network go.
     void sobreUnaPartida()
     {
         EnJuego p({"Ana", "Beto", "Carla"}, 19, {false, false, false, true}, false);
@@ -135,6 +127,8 @@ private slots:
         QVERIFY(libre(f, 2));
 
         casilla(f, 2)->click();
+        QTest::keyClick(cantidad(f)->lineEdit(), '4');
+        casilla(f, 3)->click();  // then beyond the count, as the blank seat 4: neither checked nor a machine
         cantidad(f)->setCurrentIndex(0);  // only machines left: allowed
         QTest::keyClick(cantidad(f)->lineEdit(), Qt::Key_Return);  // Enter presses "Aceptar"; the count stays
         QVERIFY(f.result() == QDialog::Accepted && cantidad(f)->currentText() == QStringLiteral("2"));
