@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The local setup dialog as a player meets it: real widgets, offscreen.
+// The local setup dialog as a player meets it (real widgets, offscreen), and what it decides for the game.
 
 #include "controles.h"
 #include "dialogs/form2.h"
@@ -24,8 +24,8 @@ bool libre(QWidget& f, int i)
 class TestForm2 : public QObject {
     Q_OBJECT
 private slots:
-    // For each count the frame shows its rows whole and no more, the buttons
-    // below it; the count keys, ">>>" and a level.
+    // For each count the frame shows its rows whole and no more, the buttons below it; the count
+    // keys, ">>>", each level at once; "Cancelar" with no game sets no timer going.
     void controles()
     {
         JuegoDePrueba p(false);
@@ -63,17 +63,25 @@ private slots:
         QVERIFY(niveles->geometry().right() < f.width() && hijo(f, "Command3")->property("text") == "<<<" && hijo(f, "Nivel(1)")->isVisible());
         pulsar(f, "Command3");
         QVERIFY(f.width() == estrecho && hijo(f, "Command3")->property("text") == ">>>" && !hijo(f, "Nivel(1)")->isVisible());
-        pulsar(f, "Nivel(4)");
-        QCOMPARE(p.j.maquinas.interval(), 3000);
+        QList<int> ms;
+        for (int n : {2, 4, 1, 3}) {
+            pulsar(f, QStringLiteral("Nivel(%1)").arg(n));
+            ms << p.j.maquinas.interval();
+        }
+        QCOMPARE(ms, (QList<int>{10000, 3000, 15000, 5000}));
         f.close();  // the program closing down does not wait for it
         QVERIFY(!f.isVisible());
+        Form2 otro(p.j);
+        otro.show();
+        pulsar(otro, "Command2");
+        QVERIFY(andando(p.j).isEmpty() && p.sonido.archivos.size() == 1);
     }
 
-    // Over a running game, "Cancelar" and every refused "Aceptar" leave it as
-    // it was, network side included, and a refusal keeps the dialog: a blank
-    // name is told before RETIRADO, which counts in any case; ticking the last
-    // human is refused. Enter accepts, only machines left or not, and the game
-    // starts afresh: matches, tiles, the turn, its picks and the network go.
+    // Over a running game, "Cancelar" and every refused "Aceptar" leave it as it was, network side
+    // included, and a refusal keeps the dialog: a blank name is told before RETIRADO, which counts in
+    // any case, two blanks are a name; ticking the last human is refused. Enter accepts, only machines
+    // left or not, seats beyond the count left out, and the game starts afresh: matches, tiles, the
+    // turn, its picks and the network go.
     void sobreUnaPartida()
     {
         EnJuego p({"Ana", "Beto", "Carla"}, 19, {false, false, false, true}, false);
@@ -101,7 +109,7 @@ private slots:
         QTest::keyClick(cantidad(f)->lineEdit(), '3');
         casilla(f, 1)->click();
         QVERIFY(texto(f, 1)->text() == QStringLiteral("Maquina 1") && texto(f, 1)->isReadOnly());
-        for (auto [dos, tres] : {std::pair{"Retirado", " "}, {"Bea", ""}, {"Bea", "El retirado"}}) {
+        for (auto [dos, tres] : {std::pair{"Retirado", " "}, {"Bea", ""}, {"  ", "El retirado"}}) {
             texto(f, 2)->setText(QLatin1String(dos));
             texto(f, 3)->setText(QLatin1String(tres));
             pulsar(f, "Command1");
@@ -119,6 +127,8 @@ private slots:
         QVERIFY(libre(f, 2));
 
         casilla(f, 2)->click();
+        QTest::keyClick(cantidad(f)->lineEdit(), '4');
+        casilla(f, 3)->click();  // then beyond the count, as the blank seat 4: neither checked nor a machine
         cantidad(f)->setCurrentIndex(0);  // only machines left: allowed
         QTest::keyClick(cantidad(f)->lineEdit(), Qt::Key_Return);  // Enter presses "Aceptar"; the count stays
         QVERIFY(f.result() == QDialog::Accepted && cantidad(f)->currentText() == QStringLiteral("2"));

@@ -57,14 +57,13 @@ private slots:
         escribir(f, "Puerto", QStringLiteral("abc"));
         QVERIFY(leido == 5001 && p.j.e.puerto == 0);
 
-        // No server there: the buttons wait, then "Error" and the warning.
+        // No server there: the buttons wait, then "Error" and the warning (its words: the network test's).
         const quint16 cerrado = [] { QTcpServer s; return s.listen(QHostAddress::LocalHost, 0) ? s.serverPort() : quint16(0); }();
         escribir(f, "textServer", QStringLiteral("127.0.0.1"));
         escribir(f, "Puerto", QString::number(cerrado));
         pulsar(f, "Command1");
         QVERIFY(!hijo(f, "Command1")->isEnabled() && !hijo(f, "Command2")->isEnabled());
         QVERIFY(esperar([&] { return p.caja.cajas.size() == 4; }));
-        QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
         QVERIFY(p.j.e.barra == QStringLiteral("Error") && hijo(f, "Command1")->isEnabled() && f.isVisible());
 
         // The server picks its port too: Linux keeps the low ones for root.
@@ -152,7 +151,7 @@ private slots:
         QCOMPARE(linea->text(), QStringLiteral("otra"));
         QCOMPARE(hijo<QPlainTextEdit>(w, "txtDialog")->toPlainText(), QStringLiteral("Ana: hola\nAna: otra"));
         QCOMPARE(e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
-        QVERIFY(e.turno == 0 && w.sonido.beeps == 0);
+        QVERIFY(e.turno == 0 && w.sonido.beeps == 0);  // no key typed in the line was the game's
 
         const quint16 puerto = servidorDe(w.j)->puertoEscucha();
         servir(QString::number(puerto), false);
