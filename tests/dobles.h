@@ -48,7 +48,13 @@ struct AvisoGrabado : Aviso {
 struct CajaGrabada : CajaMensaje {
     struct Caja { Icono icono; QString texto; };
     std::vector<Caja> cajas;
-    void mostrar(Icono icono, const QString& texto) override { cajas.push_back({icono, texto}); }
+    std::function<void()> mientrasAbierta;
+    void mostrar(Icono icono, const QString& texto) override
+    {
+        cajas.push_back({icono, texto});
+        if (mientrasAbierta)
+            mientrasAbierta();
+    }
     QStringList textos() const { return textosDe(cajas); }
 };
 

@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A network table with the real timers running at 1/50 of their time.
+// Network tables of a few stations in one process, with the real timers at 1/50 of their time:
+// the turn as the server says, one outcome per turn, and what every station shows.
 
 #include "flow/mandos.h"
+#include "flow/reloj.h"
 #include "game/avisos.h"
 #include "game/reparto.h"
 #include "game/tiempos.h"
+#include "net/chat.h"
 #include "net/cierre.h"
+#include "net/protocolo.h"
 #include "red.h"
 
 class TestMesa : public QObject {
@@ -136,6 +140,65 @@ private slots:
         const Estado& e = p.j.e;
         QVERIFY(p.j.Timer1.isActive() && p.j.maquinas.isActive() && e.maquina[2] == 1 && e.numJugadores == 2 && e.juegoLocal);
         QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
+    }
+
+    // What every station shows, word for word and once, with a peer that speaks only the original
+    // fifteen messages playing along; the server's clock is stopped before the winner's box opens.
+    void textos()
+    {
+        using namespace protocolo;
+        Mesa m;
+        m.servidor.f2.pulsadaAhora = true;  // nobody has joined yet: a warning, and the gate waits
+        timer3_Timer(m.servidor.j);
+        QCOMPARE(m.servidor.caja.textos(), QStringList{"Para inicar la partida de haber al menos dos jugadores"});
+        QVERIFY(m.unir(QStringLiteral("Beto")));
+        Crudo pepe(m.puerto);
+        QVERIFY(pepe.sentarse("Pepe", 3));
+        JuegoDePrueba &ana = m[1], &beto = m[2];
+        QVERIFY(m.todos([](const Estado& e) { return e.Jugadores[3].texto == QStringLiteral(" 3  Pepe"); }));
+        QVERIFY(m.empezar(19) && ana.j.e.numJugadores == 3 && !ana.j.timer3.isActive() && !ana.j.e.aceptando);
+        QVERIFY(m.todos([](const Estado& e) { return e.Command1.habilitado && e.barra == QStringLiteral("Presione el boton turno para elegir la combinacion"); }));
+
+        // Pepe scores in the original messages; Beto takes the last target.
+        guionObjetivo(ana.azar, pozo::quitar(pozo::completo(), QStringLiteral("19")), 5);  // 3 x 4 - 7 next
+        pepe.escribir("[TurnoON]3\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[ficharedonda]\r\n[TurnoOFF]3\r\n[Puntaje]3,1\r\n");
+        QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("1") && e.turno == 0 && e.fichaRE == QStringLiteral("5"); }));
+        for (auto* p : {&ana, &beto})
+            p->j.e.fichasRedondas.clear();
+        guionReparto(ana.azar);
+        QVERIFY(m.pedirTurno(beto));
+        jugar(beto, 0, {1, 1, 1, 2, 1, 3});
+        QVERIFY(m.todos([](const Estado& e) { return e.Partidas[2].texto == QStringLiteral("1") && pozo::cantidad(e.fichasRedondas) == 49; }));
+        for (auto* p : {&ana, &beto})
+            QCOMPARE(p->aviso.textos.count(QStringLiteral("El ganador de esta partida es Beto")), 1);
+
+        // The round runs out, with a pick that would have made it, and a chat line.
+        m.ultimoSegundo();
+        Timer1_Timer(ana.j);
+        cmdSend_Click(beto.j, QStringLiteral("hola"));
+        QVERIFY(m.todos([](const Estado& e) {
+            QStringList l = e.txtDialog.split(QStringLiteral("\r\n"));
+            l.sort();  // Beto sees his own line at once, before the server's
+            return l.size() == 3 && l[0] == QStringLiteral("Beto: hola") && l[1].startsWith(QStringLiteral("Finalizo el tiempo y nadie gano la ficha "))
+                   && l[2].startsWith(QStringLiteral("Una soluci\u00f3n era "));
+        }));
+
+        // The clients are told the winner and leave, which ends the server's game.
+        bool relojConLaCaja = true;
+        ana.caja.mientrasAbierta = [&] { relojConLaCaja = ana.j.Timer1.isActive(); };
+        mn_finpartida_Click(ana.j);
+        QVERIFY(pepe.espera("[Finalizarpartidas]\r\n"));
+        pepe.s.disconnectFromHost();
+        QVERIFY(esperar([&] { return !ana.caja.cajas.empty() && ana.caja.cajas.back().texto.startsWith(QStringLiteral("El ganador general")); }));
+        for (JuegoDePrueba* p : {&ana, &beto}) {
+            QCOMPARE(p->caja.textos().last(), QStringLiteral("El ganador general del juego es Beto"));
+            QVERIFY(p->j.e.barra == QStringLiteral("Partida finalizada") && !p->j.e.Command1.visible && !p->j.e.chatHabilitado);
+        }
+        QVERIFY(!relojConLaCaja && !ana.j.Timer1.isActive() && ana.j.enlace == nullptr);
+        const QStringList quince{kJoined, kIdentificacion, kModoJuego, kMessage, kFichaRedonda, kFichaValor, kFichaON, kFichaOFF,
+                                 kTurnoON, kTurnoOFF, kPuntaje, kPartidas, kRelog, kFinalizarpartidas, kDisconnected};
+        for (const QByteArray& l : pepe.leido.split('\n'))
+            QVERIFY2(l.isEmpty() || quince.contains(separar(QString::fromLatin1(l)).tag), l.constData());
     }
 };
 
