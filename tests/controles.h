@@ -23,14 +23,6 @@ T* hijo(QObject& w, const QString& nombre, int i = 0)
 
 inline void pulsar(QObject& w, const QString& boton) { hijo<QAbstractButton>(w, boton)->click(); }
 
-// The title the window system shows: an empty one reads as the application's name.
-inline QString tituloMostrado(QWidget& w)
-{
-    w.winId();
-    const QString t = w.windowHandle()->title();
-    return t.isEmpty() ? QCoreApplication::applicationName() : t;
-}
-
 // The main window of a recorded game, shown: `w.j` is the game, `hijo(w, ...)` finds a control.
 struct VentanaDePrueba : JuegoDePrueba, Form1 {
     explicit VentanaDePrueba(bool azarDeGuion = true) : JuegoDePrueba(azarDeGuion), Form1(JuegoDePrueba::j) { show(); }

@@ -35,7 +35,7 @@ private slots:
         Form4 f(p.j);
         f.show();
         QVERIFY(p.j.e.puerto == 1001 && hijo<QLineEdit>(f, "Puerto")->text() == QStringLiteral("1001"));
-        QVERIFY(hijo<QLineEdit>(f, "txtName")->maxLength() == 10 && tituloMostrado(f).trimmed().isEmpty());
+        QVERIFY(hijo<QLineEdit>(f, "txtName")->maxLength() == 10 && f.windowTitle() == QStringLiteral(" "));
         QVERIFY(!visible(f, "Label4") && !visible(f, "textServer") && !visible(f, "Puerto"));
 
         pulsar(f, "Command1");

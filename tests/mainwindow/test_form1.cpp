@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window as first seen, as the state changes and in a local game: keys, clicks, the
-// game menu with the real setup dialog, the "Ayuda" menu over the real pages, and its sounds.
+// game menu with the real setup dialog, the "Ayuda" menu over the real pages, where the program
+// finds its files, and its sounds.
 
 #include "controles.h"
 #include "dialogs/form2.h"
@@ -217,22 +218,42 @@ private slots:
             QVERIFY2(vistas["menus.html"].contains(a->text().remove(u'&')), qPrintable(a->text()));
     }
 
-    // The game's sounds are short WAVs beside the program.
-    void sonWavCortos()
+    // Where the sounds and help pages are found: a build folder inside an installed layout uses its
+    // own files, not an older installed copy. With no help pages anywhere, the help window explains,
+    // naming the page it looked for.
+    void laCarpetaDelProgramaGanaALaInstalada()
     {
-        for (const char* nombre : {"/Click.wav", "/Beep.wav"}) {
-            QFile f(ruta + QLatin1String(nombre));
-            QVERIFY2(f.open(QIODevice::ReadOnly), nombre);
-            const QByteArray d = f.readAll();  // PCM, then bytes of sound over bytes per second
-            QVERIFY(d.size() > 44 && d.startsWith("RIFF") && d.mid(8, 8) == "WAVEfmt " && d[20] == 1 && d[21] == 0);
-            const double segundos = double(qFromLittleEndian<quint32>(d.constData() + 40)) / qFromLittleEndian<quint32>(d.constData() + 28);
-            QVERIFY2(segundos > 0.01 && segundos < 0.3, qPrintable(QString::number(segundos)));
-        }
+        QTemporaryDir raiz;
+        const QString bin = raiz.filePath(QStringLiteral("bin")), share = raiz.filePath(QStringLiteral("share/zumbarta"));
+        QVERIFY(QDir().mkpath(bin));
+        QCOMPARE(carpetaDeDatos(bin), bin);  // nothing anywhere: the program folder
+        const QString texto = frmAyuda(bin).txtAyuda()->toPlainText();
+        QVERIFY(texto.contains(QStringLiteral("no está disponible")) && texto.contains(QStringLiteral("indice.html")));
+        QVERIFY(QDir().mkpath(share + QStringLiteral("/ayuda")));
+        QCOMPARE(carpetaDeDatos(bin), share);
+        QVERIFY(QFile(bin + QStringLiteral("/Click.wav")).open(QIODevice::WriteOnly));
+        QCOMPARE(carpetaDeDatos(bin), bin);
+    }
+
+    // Given an installed tree (ZUMBARTA_INSTALADO), the game and its help open from there.
+    void elJuegoInstaladoEncuentraSusArchivos()
+    {
+        const QString instalado = qEnvironmentVariable("ZUMBARTA_INSTALADO");
+        if (instalado.isEmpty())
+            QSKIP("no installed tree given");
+        Juego j;
+        Form_Load(j, carpetaDeDatos(instalado + QStringLiteral("/bin")));
+        QCOMPARE(j.e.ruta, instalado + QStringLiteral("/share/zumbarta"));
+        QVERIFY(QFileInfo(j.e.ruta + QStringLiteral("/Click.wav")).isFile());
+        QWidget ventana;
+        frmAyuda* ayuda = abrirTemasDeAyuda(j.e.ruta, &ventana);
+        QVERIFY(ayuda && !ayuda->txtAyuda()->documentTitle().isEmpty());
+        QVERIFY2(!ayuda->txtAyuda()->toPlainText().contains(QStringLiteral("no está disponible")), qPrintable(ayuda->txtAyuda()->toPlainText()));
     }
 
     // Played without blocking or complaining: the click at once and every time, whatever broken or
     // missing sound came before it (skipped without a word), and the beep, found through the program
-    // folder alone.
+    // folder alone. Both files beside the program load as sounds Qt can play.
     void loQueSeOye()
     {
         QTemporaryDir dir;
@@ -252,6 +273,7 @@ private slots:
         s.beep();
         QVERIFY(efecto(click) && efecto(click)->isPlaying() && efecto(beep) && efecto(beep)->isPlaying());
         QVERIFY(esperar([&] { return efecto(basura.fileName())->status() == QSoundEffect::Error; }));
+        QVERIFY(esperar([&] { return efecto(click)->status() == QSoundEffect::Ready && efecto(beep)->status() == QSoundEffect::Ready; }));
         efecto(click)->stop();
         s.reproducir(click);
         QVERIFY(efecto(click)->isPlaying() && efecto(click)->status() != QSoundEffect::Error);

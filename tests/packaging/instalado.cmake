@@ -7,8 +7,8 @@
 # program starts from a foreign working folder and finds its files.
 #
 # In: COMPILACION (build folder), FUENTES (source folder), ID (application ID),
-#     ARRANQUE (the start-up smoke test), DATOS (the dialogs area, whose
-#     TestDatos looks for the files).
+#     ARRANQUE (the start-up smoke test), DATOS (the main window's area,
+#     whose data-folder tests look for the files).
 
 function(ejecutar)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE r OUTPUT_VARIABLE salida ERROR_VARIABLE salida)
@@ -52,7 +52,7 @@ if(NOT r EQUAL 0)
   message(FATAL_ERROR "the installed program did not start and close cleanly")
 endif()
 set(ENV{ZUMBARTA_INSTALADO} ${usr})
-execute_process(COMMAND ${DATOS} TestDatos WORKING_DIRECTORY ${raiz}/otra RESULT_VARIABLE r)
+execute_process(COMMAND ${DATOS} TestForm1 laCarpetaDelProgramaGanaALaInstalada elJuegoInstaladoEncuentraSusArchivos WORKING_DIRECTORY ${raiz}/otra RESULT_VARIABLE r)
 if(NOT r EQUAL 0)
   message(FATAL_ERROR "the installed program does not find its files")
 endif()

@@ -16,8 +16,7 @@ private slots:
         // ZUMBARTA_PROGRAMA names another copy to start, such as an installed one.
         juego.start(qEnvironmentVariable("ZUMBARTA_PROGRAMA", QStringLiteral(ZUMBARTA_EXE)), {});
         QVERIFY2(juego.waitForStarted(10000), qPrintable(juego.errorString()));
-        QVERIFY(!juego.waitForFinished(500));  // start-up neither crashed nor quit
-        QCOMPARE(juego.state(), QProcess::Running);
+        QVERIFY(!juego.waitForFinished(500) && juego.state() == QProcess::Running);  // start-up neither crashed nor quit
 
         juego.terminate();
         QVERIFY(juego.waitForFinished(20000));
