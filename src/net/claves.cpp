@@ -101,6 +101,7 @@ void guardar(const QHostAddress& servidor, quint16 puerto, const QString& nombre
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly))
         return;  // no state folder: the seat simply cannot be taken back later
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);  // a secret is a seat
     for (const Linea& x : l) {
         QString n = x.nombre;
         n.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));

@@ -79,7 +79,8 @@ private slots:
         QVERIFY(Mesa::conectarA(otraVez, QStringLiteral("Beto"), m.puerto) && otraVez.j.e.miJugador == 2);
         QVERIFY(esperar([&] { return beto.j.e.barra == QStringLiteral("Desconectado"); }, 3000));
         QByteArray falsa = claves::leer(QHostAddress::LocalHost, m.puerto, QStringLiteral("Beto")).toLatin1();
-        QVERIFY(falsa.size() == 32);
+        const auto soloSuyo = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        QVERIFY(falsa.size() == 32 && QFile::permissions(claves::archivo()) == soloSuyo);  // nobody else reads a seat
         falsa[31] = falsa[31] == '0' ? '1' : '0';  // one digit off
         Crudo intruso(m.puerto);
         intruso.escribir("[Version]2\r\n[Volver]" + falsa + "\r\n[Joined]Beto\r\n");
