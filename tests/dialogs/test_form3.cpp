@@ -20,9 +20,8 @@ void alAbrirse(std::function<void()> paso) { QTimer::singleShot(0, qApp, std::mo
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
-    // A notice during a notice takes over the window and restarts its 3 s; only the clock closes it
-    // (not Esc, nor the frame: no close box), the round clock stopped. The first caller returns last.
-    // Its title is a blank: an empty one would show the program's name.
+    // A notice during a notice takes over and restarts its 3 s; only its clock closes it (not Esc, nor the
+    // frame: no close box; a blank title), the round clock stopped. The first caller returns last.
     void unoSoloYSeCierraSolo()
     {
         JuegoDePrueba p;

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Network tables of a few stations in one process, with the real timers at 1/50 of their time:
-// the turn as the server says, one outcome per turn, and what every station shows.
+// Network tables, real timers at 1/50: the turn as the server says, one outcome a turn, the words shown.
 
 #include "flow/mandos.h"
 #include "flow/reloj.h"

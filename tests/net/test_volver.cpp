@@ -34,14 +34,23 @@ private slots:
         dora.escribir("[TurnoON]3\r\n");
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3000));
-        // A coarse timer may fire up to 5% early; a referee on the bare turn
-        // time would free it at three quarters of the limit.
+        // Coarse timers may fire 5% early; a referee on the bare turn time would free it at 75%.
         const int limite = tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro);
         QVERIFY2(t.elapsed() >= limite * 9 / 10 && t.elapsed() < limite + 500, qPrintable(QString::number(t.elapsed())));
         dora.leido.clear();
         dora.escribir("[Puntaje]3,-1\r\n[TurnoOFF]3\r\n[Puntaje]3,-2\r\n");
         QVERIFY(dora.espera("[Puntaje]3,-1\r\n"));  // a second outcome is set right
         QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("-1") && e.turno == 0; }));
+
+        // The round running out waives a turn's outcome: a timeout that crossed it is set right.
+        dora.escribir("[TurnoON]3\r\n");
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
+        const QString objetivo = m[1].j.e.fichaRE;
+        m.ultimoSegundo();
+        QVERIFY(m.todos([&](const Estado& e) { return e.turno == 0 && e.fichaRE != objetivo; }));
+        dora.leido.clear();
+        dora.escribir("[Puntaje]3,-2\r\n[TurnoOFF]3\r\n");
+        QVERIFY(dora.espera("[Puntaje]3,-1\r\n"));
     }
 
     // A dropped seat waits; the kept secret takes it back with the whole table,
