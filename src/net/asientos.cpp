@@ -67,7 +67,7 @@ void restaurar(Juego& j, Servidor& srv, int k)
     const int yo = k + 1;
     auto a = [&](const QString& m) { srv.enviarpersona(m, k); };
     for (int s = 1; s <= srv.asientos() + 1; ++s)
-        a(kJoined + e.datosJugadores[s].nombre + QStringLiteral("(%1)").arg(s));
+        a(conPresentacion(e.datosJugadores[s].nombre, s));
     a(kIdentificacion + QString::number(yo));
     a(kModoJuego + textoModoJuego(e.modoLineal));
     for (int s = 2; s <= srv.asientos() + 1; ++s)
@@ -116,9 +116,9 @@ void presentarJugador(Juego& j, int k, const QString& nombre)
     e.numConexiones = srv->asientos();
     const QString corto = nombre.left(kLargoNombre);
     for (int i = 1; i <= e.numConexiones - 1; ++i)
-        srv->enviarpersona(kJoined + e.datosJugadores[i + 1].nombre + QStringLiteral("(%1)").arg(i + 1), k);
+        srv->enviarpersona(conPresentacion(e.datosJugadores[i + 1].nombre, i + 1), k);
     mostrarFila(e, k + 1, corto);
-    srv->enviaratodos(kJoined + corto + QStringLiteral("(%1)").arg(k + 1), false);
+    srv->enviaratodos(conPresentacion(corto, k + 1), false);
     srv->enviarpersona(kIdentificacion + QString::number(k + 1), k);
     j.cambio();
     // The sixth seat fills the table: the game starts as F2 would start it.

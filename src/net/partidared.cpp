@@ -144,7 +144,7 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     Estado& e = j.e;
     e.puerto = puerto;
     srv->saludo = [&j] {
-        return QStringList{protocolo::kJoined + j.e.datosJugadores[1].nombre + QStringLiteral("(1)"),
+        return QStringList{protocolo::conPresentacion(j.e.datosJugadores[1].nombre, 1),
                            protocolo::kModoJuego + textoModoJuego(j.e.modoLineal)};
     };
     srv->alRecibir = [&j](int k, const QString& m) { procesarMensaje(j, m, k); };

@@ -105,6 +105,11 @@ std::optional<Presentacion> leerPresentacion(const QString& carga)
     return Presentacion{carga.left(abre), c.digitValue()};
 }
 
+QString conPresentacion(const QString& nombre, int s)
+{
+    return kJoined + nombre + QLatin1Char('(') + QString::number(s) + QLatin1Char(')');
+}
+
 bool modoLinealDe(const QString& carga)
 {
     return carga != QStringLiteral(" Falso");

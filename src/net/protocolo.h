@@ -101,6 +101,8 @@ struct Presentacion {
     int asiento = 0;
 };
 std::optional<Presentacion> leerPresentacion(const QString& carga);
+// The server's "[Joined]" for seat s: "[Joined]Ana(1)".
+QString conPresentacion(const QString& nombre, int s);
 
 // The game mode text: " Falso" is "Continuo"; any other text is "Lineal".
 bool modoLinealDe(const QString& carga);
