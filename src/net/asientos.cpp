@@ -18,14 +18,6 @@ using namespace protocolo;
 
 namespace {
 
-void mostrarFila(Estado& e, int s, const QString& nombre)
-{
-    e.datosJugadores[s].nombre = nombre;
-    e.Jugadores[s] = {filaDeRed(s, nombre), true, false};
-    e.Fichas[s].visible = true;
-    e.Partidas[s].visible = true;
-}
-
 // What only this program's clients understand goes to them alone, so a
 // peer that speaks only the original messages sees nothing new.
 void aLosNuestros(Servidor& srv, const QString& mensaje, int salvo = 0)
@@ -98,6 +90,14 @@ QString filaDeRed(int s, const QString& nombre)
     return QStringLiteral(" %1  %2").arg(s).arg(nombre);
 }
 
+void mostrarFila(Estado& e, int s, const QString& nombre)
+{
+    e.datosJugadores[s].nombre = nombre;
+    e.Jugadores[s] = {filaDeRed(s, nombre), true, false};
+    e.Fichas[s].visible = true;
+    e.Partidas[s].visible = true;
+}
+
 int clientesPresentes(const Juego& j)
 {
     const auto* srv = dynamic_cast<const Servidor*>(j.enlace);
@@ -134,7 +134,7 @@ void perderAsiento(Juego& j, int k)
     if (!srv)
         return;
     const int s = k + 1;
-    srv->enviaratodos(kMessage + j.e.datosJugadores[s].nombre + QStringLiteral(" ") + QStringLiteral(" se ha desconectado"), true);
+    srv->enviaratodos(kMessage + j.e.datosJugadores[s].nombre + QStringLiteral("  se ha desconectado"), true);
     // Whoever leaves holding the turn gives it back, or nobody could play on.
     terminarTurnoDesdeServidor(j, s);
     marcarAusente(j, *srv, s, true);

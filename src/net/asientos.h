@@ -10,12 +10,15 @@
 #include <QString>
 
 class Juego;
+struct Estado;
 
 // The longest player name the server takes from a client.
 inline constexpr int kLargoNombre = 10;
 
 // A player row of a network game: a blank, the seat, two blanks, the name.
 QString filaDeRed(int s, const QString& nombre);
+// Seat s's row shown with that player, its counts as they were.
+void mostrarFila(Estado& e, int s, const QString& nombre);
 
 // Connection k introduced itself with its player's name: seat k + 1.
 void presentarJugador(Juego& j, int k, const QString& nombre);

@@ -162,10 +162,9 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     e.fichasRedondas = pozo::completo();
     e.miJugador = 1;
     e.miNombre = el.nombre;
-    e.datosJugadores[1].nombre = el.nombre;
-    e.Jugadores[1] = {filaDeRed(1, el.nombre), true, false};
-    e.Fichas[1] = {QStringLiteral("0"), true, false};
-    e.Partidas[1] = {QStringLiteral("0"), true, false};
+    mostrarFila(e, 1, el.nombre);
+    e.Fichas[1].texto = QStringLiteral("0");
+    e.Partidas[1].texto = QStringLiteral("0");
     e.barra = QStringLiteral("Esperando a los otros... Presione F2 para comenzar con estos jugadores.");
     // An F2 pressed before the lobby opened does not start it.
     j.f2->pulsada();

@@ -166,10 +166,9 @@ void presentacion(Estado& e, const QString& carga)
     const auto p = leerPresentacion(carga);
     if (!p)
         return;
-    e.datosJugadores[p->asiento].nombre = p->nombre;
-    e.Jugadores[p->asiento] = {filaDeRed(p->asiento, p->nombre), true, false};
-    e.Fichas[p->asiento] = {QStringLiteral("0"), true, false};
-    e.Partidas[p->asiento] = {QStringLiteral("0"), true, false};
+    mostrarFila(e, p->asiento, p->nombre);
+    e.Fichas[p->asiento].texto = QStringLiteral("0");
+    e.Partidas[p->asiento].texto = QStringLiteral("0");
 }
 
 // The picks of a client's turn reach the server one by one; with the third
