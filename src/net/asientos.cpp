@@ -69,11 +69,7 @@ void restaurar(Juego& j, Servidor& srv, int k)
         return;
     for (int t = 1; t <= kFichas; ++t)
         a(kFichaValor + QString::number(t) + QLatin1Char(',') + e.Valor[t]);
-    a(kFichaRedonda + e.fichaRE + QLatin1Char(',') + e.fichasRedondas);
-    for (int s = 1; s <= srv.asientos() + 1; ++s) {
-        a(conDosNumeros(kPuntaje, s, e.datosJugadores[s].fichas));
-        a(conDosNumeros(kGanadas, s, e.partidasGanadas[s]));
-    }
+    corregir(j, k);
     if (e.turno != 0) {
         a(kTurnoON + QString::number(e.turno));
         for (int t = 1; t <= kFichas; ++t)
@@ -142,6 +138,23 @@ void perderAsiento(Juego& j, int k)
         mesaSinClientes(j);
     anunciarPartida(j);
     j.cambio();
+}
+
+void corregir(Juego& j, int k)
+{
+    Servidor* srv = servidorDe(j);
+    if (!srv)
+        return;
+    const Estado& e = j.e;
+    if (!e.fichaRE.isEmpty())
+        srv->enviarpersona(kFichaRedonda + e.fichaRE + QLatin1Char(',') + e.fichasRedondas, k);
+    for (int s = 1; s <= kMaxJugadores; ++s) {
+        if (!e.Jugadores[s].visible)
+            continue;
+        srv->enviarpersona(conDosNumeros(kPuntaje, s, e.datosJugadores[s].fichas), k);
+        if (srv->version(k) >= kVersionPropia)
+            srv->enviarpersona(conDosNumeros(kGanadas, s, e.partidasGanadas[s]), k);
+    }
 }
 
 void volverAsiento(Juego& j, int k)

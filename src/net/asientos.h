@@ -27,6 +27,12 @@ void presentarJugador(Juego& j, int k, const QString& nombre);
 // and its seat waits for it.
 void perderAsiento(Juego& j, int k);
 
+// The server's view of the game for connection k: the target and pool, and
+// every seat's tiles and matches, with no notice. It sets right a station
+// that applied an outcome the server had already waived (its turn ended
+// there first), and is part of what a returning player is given.
+void corregir(Juego& j, int k);
+
 // Connection k's seat was taken back: the player gets the whole table as it
 // stands, with no notice, and everybody hears of the return.
 void volverAsiento(Juego& j, int k);

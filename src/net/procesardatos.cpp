@@ -202,26 +202,6 @@ void finalizar(Juego& j)
         desactivarRed(j);
 }
 
-// The server's view of the game for connection k, whose station applied an
-// outcome the server had already waived (its turn ended there first): the
-// target and pool, and every seat's tiles and matches, with no notice.
-void corregir(Juego& j, int k)
-{
-    Servidor* srv = servidorDe(j);
-    if (!srv)
-        return;
-    const Estado& e = j.e;
-    if (!e.fichaRE.isEmpty())
-        srv->enviarpersona(kFichaRedonda + e.fichaRE + QLatin1Char(',') + e.fichasRedondas, k);
-    for (int s = 1; s <= kMaxJugadores; ++s) {
-        if (!e.Jugadores[s].visible)
-            continue;
-        srv->enviarpersona(conDosNumeros(kPuntaje, s, e.datosJugadores[s].fichas), k);
-        if (srv->version(k) >= kVersionPropia)
-            srv->enviarpersona(conDosNumeros(kGanadas, s, e.partidasGanadas[s]), k);
-    }
-}
-
 // What a client on connection k may say: only for its own seat, picks only
 // while that seat holds the turn on the server, and the outcome of an
 // attempt only while the server still waits for it. A late outcome is
