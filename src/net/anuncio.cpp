@@ -4,6 +4,7 @@
 #include "net/anuncio.h"
 
 #include "game/estado.h"
+#include "net/protocolo.h"
 
 #include <cctype>
 
@@ -18,12 +19,6 @@ const QByteArray kConsulta = QByteArrayLiteral("[Consulta]");
 const QByteArray kFin = QByteArrayLiteral("\r\n");
 
 const char* const kEstados[] = {"esperando", "ausentes", "llena"};
-
-bool imprimible(uchar c)
-{
-    // Latin-1 without C0, DEL and C1: nothing that could break a line or a list.
-    return c >= 0x20 && c != 0x7f && (c < 0x80 || c >= 0xa0);
-}
 
 QByteArray hex(quint64 id)
 {
@@ -74,7 +69,7 @@ std::optional<Partida> leerPartida(const QByteArray& carga)
     if (nombre.size() > kMaxNombre)
         return std::nullopt;
     for (char c : nombre)
-        if (!imprimible(static_cast<uchar>(c)))
+        if (!protocolo::caracterDeLinea(static_cast<uchar>(c)))
             return std::nullopt;
 
     Partida p;
@@ -109,7 +104,7 @@ QByteArray componer(const Partida& p)
 {
     QByteArray nombre = p.nombre.left(kMaxNombre).toLatin1();
     for (char& c : nombre)
-        if (!imprimible(static_cast<uchar>(c)))
+        if (!protocolo::caracterDeLinea(static_cast<uchar>(c)))
             c = '?';
     return kCabecera + kPartida + hex(p.id) + ',' + QByteArray::number(p.puerto) + ','
            + QByteArray::number(p.ocupados) + ',' + QByteArray::number(p.libres) + ','

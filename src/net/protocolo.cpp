@@ -4,6 +4,7 @@
 #include "net/protocolo.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -150,12 +151,7 @@ bool poolValido(const QString& pool)
 
 bool cabeEnLinea(const QString& texto)
 {
-    for (const QChar c : texto) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u > 0xFF)
-            return false;
-    }
-    return true;
+    return std::all_of(texto.begin(), texto.end(), [](QChar c) { return caracterDeLinea(c.unicode()); });
 }
 
 }  // namespace protocolo

@@ -115,9 +115,14 @@ std::optional<int> ficha(const QString& carga);
 // A pool text of "*NN*" tokens, each number 1..50 at most once.
 bool poolValido(const QString& pool);
 
-// Whether every character of a text travels as itself: Latin-1, one byte
-// each, no control characters. A name or a chat line that passes shows the
-// same on every station.
+// Whether a character travels as itself: Latin-1, one byte, and no control
+// character (C0, DEL or C1) that could break a line or a list.
+constexpr bool caracterDeLinea(char16_t u)
+{
+    return u >= 0x20 && (u < 0x7F || u >= 0xA0) && u <= 0xFF;
+}
+// Whether every character of a text does: a name or a chat line that passes
+// shows the same on every station.
 bool cabeEnLinea(const QString& texto);
 
 }  // namespace protocolo
