@@ -96,7 +96,7 @@ void mostrarFila(Estado& e, int s, const QString& nombre)
 
 int clientesPresentes(const Juego& j)
 {
-    const auto* srv = dynamic_cast<const Servidor*>(j.enlace);
+    const Servidor* srv = servidorDe(j);
     int n = 0;
     for (int k = 1; srv && k <= srv->asientos(); ++k)
         n += srv->conectada(k);

@@ -10,6 +10,7 @@
 #include "net/servidor.h"
 
 inline Servidor* servidorDe(Juego& j) { return dynamic_cast<Servidor*>(j.enlace); }
+inline const Servidor* servidorDe(const Juego& j) { return dynamic_cast<const Servidor*>(j.enlace); }
 inline Cliente* clienteDe(Juego& j) { return dynamic_cast<Cliente*>(j.enlace); }
 
 // The LAN announcement of this station's game, while it serves and announces.
