@@ -53,6 +53,8 @@ QString archivo()
 {
     if (!rutaFijada().isEmpty())
         return rutaFijada();
+    // Qt 6.4 has no state location yet (it came with 6.7): the XDG rule
+    // is spelt out here, and other systems keep it with the app's data.
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty())
