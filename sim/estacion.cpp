@@ -176,16 +176,26 @@ public:
             return terminar();
         }
         entrada_.append(buf, n);
-        // A command may open a notice whose loop reads the next ones: each
-        // line is taken off before it runs, so they still run in order.
-        for (qsizetype i; !saliendo && (i = entrada_.indexOf('\n')) >= 0;) {
-            const QString l = QString::fromUtf8(entrada_.left(i)).trimmed();
-            entrada_.remove(0, i + 1);
-            orden(l.section(u' ', 0, 0), l.section(u' ', 1));
-        }
+        seguir();
     }
 
 private:
+    // One command at a time, each taken off before it runs. A command may
+    // open a notice or a box whose loop runs on: the lines that came with it
+    // in the same read are run from that loop, in order, and do not wait for
+    // more input that may never come.
+    void seguir()
+    {
+        const qsizetype i = entrada_.indexOf('\n');
+        if (saliendo || i < 0)
+            return;
+        const QString l = QString::fromUtf8(entrada_.left(i)).trimmed();
+        entrada_.remove(0, i + 1);
+        if (entrada_.contains('\n'))
+            QTimer::singleShot(0, &j, [this] { seguir(); });
+        orden(l.section(u' ', 0, 0), l.section(u' ', 1));
+    }
+
     void orden(const QString& cmd, const QString& arg)
     {
         Estado& e = j.e;
