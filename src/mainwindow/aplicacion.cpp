@@ -30,9 +30,10 @@ void alRecibirTerm(int)
 
 // A session that ends (or a test harness) sends SIGTERM: close the windows
 // as if the user had, so connections are shut down and the process exits 0.
+// One that came during start-up waits in the pair until the loop runs.
 void cerrarConTerm(QApplication& app)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, tuberiaSenal) != 0)
+    if (tuberiaSenal[1] < 0)
         return;
     auto* aviso = new QSocketNotifier(tuberiaSenal[1], QSocketNotifier::Read, &app);
     QObject::connect(aviso, &QSocketNotifier::activated, &app, [aviso] {
@@ -42,15 +43,23 @@ void cerrarConTerm(QApplication& app)
         QApplication::closeAllWindows();
         QCoreApplication::quit();
     });
+}
+#endif
+
+}  // namespace
+
+void atraparTerm()
+{
+#ifdef Q_OS_UNIX
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, tuberiaSenal) != 0)
+        return;
     struct sigaction sa {};
     sa.sa_handler = alRecibirTerm;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &sa, nullptr);
-}
 #endif
-
-}  // namespace
+}
 
 void prepararAplicacion(QApplication& app)
 {

@@ -6,5 +6,9 @@
 
 class QApplication;
 
+// Catches SIGTERM from the first line of main on, before the slow start of
+// the application object: a session that ends meanwhile still gets a tidy close.
+void atraparTerm();
+
 // Qt's own Spanish texts, the game's fonts, and a tidy close on SIGTERM.
 void prepararAplicacion(QApplication& app);

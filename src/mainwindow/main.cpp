@@ -16,6 +16,7 @@
 
 int main(int argc, char* argv[])
 {
+    atraparTerm();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zumbarta"));
     // Ties the window to the installed menu entry, so the desktop shows its icon.
