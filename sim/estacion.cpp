@@ -101,7 +101,7 @@ public:
         anotar(u"aviso cerrado"_s);
     }
     bool abierto() const { return bucle_ != nullptr; }
-    void cerrar()
+    void cerrar() override
     {
         reloj_.stop();
         if (bucle_)

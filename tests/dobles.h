@@ -43,6 +43,7 @@ struct AvisoGrabado : Aviso {
             abierto = false;
         }
     }
+    void cerrar() override {}
 };
 
 struct CajaGrabada : CajaMensaje {

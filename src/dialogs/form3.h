@@ -23,6 +23,7 @@ public:
 
     // Returns when the window has closed; at once if it was already open.
     void mostrar(const QString& texto) override;
+    void cerrar() override { cerrar(QDialog::Rejected); }
 
     bool abierto() const { return abierto_; }
 

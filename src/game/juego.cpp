@@ -8,6 +8,7 @@
 // What a port does before the window layer provides it: nothing at all.
 struct Juego::Silencio final : Aviso, CajaMensaje, Sonido, TeclaF2 {
     void mostrar(const QString&) override {}
+    void cerrar() override {}
     void mostrar(Icono, const QString&) override {}
     void beep() override {}
     void reproducir(const QString&) override {}

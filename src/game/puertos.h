@@ -7,16 +7,19 @@
 
 #include <QString>
 
-// The notice window: shows a text modally and returns when it has closed.
-// There is only one: asked again while it is open, it shows the newer text
-// in the open window and returns at once.
+// The notice window: modal for this station's player, and it never blocks
+// the caller. There is only one: asked again while it is open, it shows the
+// newer text. The game keeps its time and closes it (cerrar); the player's
+// "Aceptar" is reported with aceptarAviso (game/avisos.h).
 class Aviso {
 public:
     virtual ~Aviso() = default;
     virtual void mostrar(const QString& texto) = 0;
+    virtual void cerrar() = 0;
 };
 
-// A modal message box titled "Zumbarta" with an OK button.
+// A message box titled "Zumbarta" with an OK button, modal for the player;
+// it returns at once and nothing waits for its answer.
 class CajaMensaje {
 public:
     enum class Icono { Informacion, Advertencia, Ninguno };
