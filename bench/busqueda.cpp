@@ -8,7 +8,7 @@
 // means the same on any machine.
 
 #include "game/tablero.h"
-#include "machine/busqueda.h"
+#include "game/busqueda.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -70,9 +70,8 @@ JuegoDePrueba& reponer(const Estado& e)
     p.caja.cajas.clear();
     p.azar.guion.clear();
     p.azar.ultimo = 0.0;
-    for (QTimer* t : {&p.j.Timer1, &p.j.Timer2, &p.j.timer3, &p.j.colocador, &p.j.maquinas})
+    for (QTimer* t : {&p.j.Timer1, &p.j.Timer2, &p.j.timer3, &p.j.colocador, &p.j.maquinas, &p.j.avisoAbierto})
         t->stop();
-    p.j.relojEnTic = p.j.puertaEnTic = false;
     if (!dynamic_cast<Enlace*>(p.j.enlace)) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         p.j.enlace = new Enlace(&p.j);

@@ -19,7 +19,7 @@
 #include "game/estado.h"
 #include "game/tablero.h"
 #include "game/tiempos.h"
-#include "machine/busqueda.h"
+#include "game/busqueda.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -89,6 +89,7 @@ struct EnlaceGrabado : Enlace {
     std::vector<Envio> envios;
     void enviaratodos(const QString& vsData, bool vbSelf) override { envios.push_back({vsData, true, vbSelf}); }
     void enviaraservidor(const QString& vsData) override { envios.push_back({vsData, false, false}); }
+    void enviarSalvo(const QString& vsData, int) override { envios.push_back({vsData, true, false}); }
     QStringList textos() const { return textosDe(envios); }
 };
 

@@ -4,8 +4,6 @@
 #pragma once
 // The "Juego" menu commands that steer a game in progress.
 
-#include <QString>
-
 class Juego;
 
 // "Pausar" / "Reanudar": stops the clocks and the machine players, or starts
@@ -14,7 +12,3 @@ void mn_pausar_Click(Juego& j);
 
 // "Continuo" (1) or "Lineal" (2). The server tells its clients.
 void mn_mod_Click(Juego& j, int index);
-
-// The game mode as it travels in "[modojuego]": " Falso" is "Continuo",
-// anything else is "Lineal".
-QString textoModoJuego(bool modoLineal);

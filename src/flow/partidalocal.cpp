@@ -4,11 +4,8 @@
 #include "flow/partidalocal.h"
 
 #include "game/juego.h"
-#include "game/tiempos.h"
 #include "game/sonido.h"
-#include "game/marcador.h"
-#include "game/pozo.h"
-#include "game/reparto.h"
+#include "game/tiempos.h"
 #include "net/cierre.h"
 
 #include <algorithm>
@@ -58,9 +55,9 @@ void sentarJugadores(Estado& e, const EleccionLocal& el, int n)
 
 void abrirPartidaLocal(Juego& j)
 {
-    j.maquinas.stop();
-    j.Timer1.stop();
+    j.e.preparando = true;
     j.Timer2.stop();
+    j.sincronizar();
 }
 
 bool dejariaSinHumanos(int n, const std::array<bool, 7>& marcadas, int i)
@@ -93,11 +90,10 @@ void elegirNivel(Juego& j, int nivel)
 void cancelarPartidaLocal(Juego& j)
 {
     clic(j);
-    if (j.e.enPartida) {
-        j.maquinas.start();
-        arrancarReloj(j);
+    j.e.preparando = false;
+    if (j.e.enPartida)
         j.Timer2.start();
-    }
+    j.sincronizar();
 }
 
 bool aceptarPartidaLocal(Juego& j, const EleccionLocal& eleccion)
@@ -113,26 +109,19 @@ bool aceptarPartidaLocal(Juego& j, const EleccionLocal& eleccion)
     e.barra = QStringLiteral("Presione en el tecla la tecla correspondiente a su numero ");
     sentarJugadores(e, eleccion, n);
     e.numJugadores = n;
-    e.turno = 0;
-    // Picks left over from the old game would count towards the first attempt.
-    e.fichasElegidas = 0;
-    e.combinacion.clear();
-    marcador::tableroEnBlanco(e);
-
-    e.fichasRedondas = pozo::completo();
     e.juegoLocal = true;
-    nuevaFichaRedonda(j);
-    repartirFichas(j);
-    marcador::relojACero(e);
     e.relog.texto = QStringLiteral("3:00");
-
-    e.enPartida = true;
-    arrancarReloj(j);
     e.Label3.visible = true;
     e.relog.visible = true;
     e.mn_repar.habilitado = true;
-    j.maquinas.start();
     e.mn_pausar.habilitado = true;
-    j.cambio();
+    j.Timer2.stop();
+    j.colocador.stop();
+    j.transicion([&](Estado& es, Salida& o) {
+        mesa::mesaNueva(es);
+        es.enPartida = true;
+        mesa::sacarObjetivo(es, o, *j.azar);
+        mesa::repartir(es, o, *j.azar);
+    });
     return true;
 }

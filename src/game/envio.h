@@ -4,8 +4,9 @@
 #pragma once
 // The one door through which the game's procedures send a message: the
 // server sends it to every client (and, with vbSelf, to its own handler as
-// well), a client to the server. A local game sends nothing.
+// well), a client to the server. A local game sends nothing. A server's
+// relay leaves out the client seat it came from (salvo).
 
 #include "game/juego.h"
 
-void enviar(Juego& j, const QString& vsData, bool vbSelf = false);
+void enviar(Juego& j, const QString& vsData, bool vbSelf = false, int salvo = 0);

@@ -53,6 +53,11 @@ struct Mando {
     bool marcado = false;
 };
 
+// A client seat's attempt as the server sees it: none, picking since the
+// claim was accepted, or judged (the server applied its outcome and waits
+// for the seat's own report of it).
+enum class Intento : unsigned char { Ninguno, Abierto, Juzgado };
+
 struct Estado {
     Estado();
 
@@ -92,13 +97,10 @@ struct Estado {
     // round clock runs only then.
     bool enPartida = false;
 
-    // The server as the referee of its clients' turns. A client seat may
-    // send one outcome (its tiles, and its match when it took the last
-    // target) for each claim the server accepted; the server closes the
-    // attempt when it ends that turn itself, and a late outcome is dropped.
-    std::array<bool, 7> intentoAbierto{};
-    // The client seat whose turn the server's referee watches.
-    int turnoArbitrado = 0;
+    // The server as the referee of its clients' attempts: one attempt for
+    // each claim it accepted, whose picks it checks and whose outcome it
+    // judges itself; the seat's own report of it must then agree.
+    std::array<Intento, 7> intento{};
 
     // Seats whose player is away (their connection went); they wait for
     // their player and cannot hold the turn. On the server, a game whose
@@ -114,6 +116,13 @@ struct Estado {
     bool servidorConfirma = false;
     bool turnoConfirmado = false;
     bool chequeoEnEspera = false;
+
+    // The notice window is open: the round clock and the machines wait for
+    // it. A round that ran out finishes once its notice has closed.
+    bool avisoAbierto = false;
+    bool finDeRondaPendiente = false;
+    // The local setup dialog is open: the game holds still meanwhile.
+    bool preparando = false;
 
     // Round clock counters.
     int minutos = 0;

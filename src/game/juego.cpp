@@ -3,7 +3,13 @@
 
 #include "game/juego.h"
 
+#include "game/avisos.h"
+#include "game/envio.h"
+#include "game/mesa.h"
+#include "game/sonido.h"
 #include "game/tiempos.h"
+
+#include <algorithm>
 
 // What a port does before the window layer provides it: nothing at all.
 struct Juego::Silencio final : Aviso, CajaMensaje, Sonido, TeclaF2 {
@@ -30,6 +36,9 @@ Juego::Juego(QObject* parent)
     colocador.setInterval(tiempos::ms(tiempos::kColocador));
     maquinas.setInterval(tiempos::ms(tiempos::kMaquinas));
     arbitro.setSingleShot(true);
+    avisoAbierto.setSingleShot(true);
+    avisoAbierto.setInterval(tiempos::ms(tiempos::kAviso));
+    connect(&avisoAbierto, &QTimer::timeout, this, &Juego::cerrarAviso);
 }
 
 Juego::~Juego()
@@ -45,13 +54,67 @@ void Juego::usarSonido(Sonido* p) { sonido = p ? p : silencio_; }
 void Juego::usarAzar(Azar* p) { azar = p ? p : &azarPropio_; }
 void Juego::usarF2(TeclaF2* p) { f2 = p ? p : silencio_; }
 
-bool correReloj(const Estado& e)
+void Juego::aplicar(const Salida& o)
 {
-    return e.enPartida && !e.mesaEnEspera && (e.juegoLocal || e.esServidor);
+    for (int i = 0; i < o.beeps; ++i)
+        sonido->beep();
+    if (o.click)
+        reproducirClick(*this);
+    for (const QString& linea : o.chat)
+        UpdateDialog(*this, linea);
+    if (o.turnoPara)
+        Timer2.stop();
+    if (o.turnoArranca)
+        Timer2.start();
+    if (o.colocadorPara)
+        colocador.stop();
+    if (o.colocadorArranca)
+        colocador.start();
+    if (o.maquinasDeNuevo)
+        maquinas.stop();  // started afresh below, if they may look now
+    // The newest notices take the window over, as a player would expect of
+    // news: what was still queued is dropped.
+    if (!o.avisos.isEmpty()) {
+        avisosEnCola_ = o.avisos;
+        e.avisoAbierto = true;
+        mostrarSiguienteAviso();
+    }
+    // Sent last: a server's own handler (vbSelf) sees the table as it now is.
+    for (const Salida::Envio& m : o.envios)
+        enviar(*this, m.texto, m.vbSelf, m.salvo);
+    if (o.arbitroArranca)
+        arbitro.start(tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro));
+    if (o.arbitroSeAlarga)
+        arbitro.start(std::max(0, arbitro.remainingTime()) + tiempos::ms(tiempos::kAviso));
+    sincronizar();
+    cambio();
 }
 
-void arrancarReloj(Juego& j)
+void Juego::sincronizar()
 {
-    if (correReloj(j.e))
-        j.Timer1.start();
+    const bool reloj = mesa::correReloj(e);
+    if (reloj != Timer1.isActive())
+        reloj ? Timer1.start() : Timer1.stop();
+    const bool buscan = mesa::buscanMaquinas(e);
+    if (buscan != maquinas.isActive())
+        buscan ? maquinas.start() : maquinas.stop();
+}
+
+void Juego::mostrarSiguienteAviso()
+{
+    e.mensaje = avisosEnCola_.takeFirst();
+    cambio();
+    aviso->mostrar(e.mensaje);
+    avisoAbierto.start();
+}
+
+void Juego::cerrarAviso()
+{
+    if (!e.avisoAbierto)
+        return;
+    if (!avisosEnCola_.isEmpty())
+        return mostrarSiguienteAviso();
+    avisoAbierto.stop();
+    aviso->cerrar();
+    transicion([this](Estado& es, Salida& o) { mesa::avisoCerrado(es, o, *azar); });
 }

@@ -11,8 +11,11 @@
 #include "game/puertos.h"
 
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
+
+struct Salida;
 
 class Juego : public QObject {
     Q_OBJECT
@@ -29,12 +32,8 @@ public:
     QTimer colocador;  // tile placer
     QTimer maquinas;   // machine players, at the level's pace
     QTimer arbitro;    // on a server, how long a client's turn may last
+    QTimer avisoAbierto;  // the notice window's time
 
-    // True while a round clock tick is on the stack: its notices run the
-    // event loop, and the clock must not tick inside its own tick.
-    bool relojEnTic = false;
-    // Likewise for the start gate, whose warning is a modal message box.
-    bool puertaEnTic = false;
 
     // Ports. Never null: until the window layer installs its own, silent ones
     // stand in (and a clock-mixed generator for the draws).
@@ -60,20 +59,37 @@ public:
     // Tells the views that visible state changed.
     void cambio() { emit cambiado(); }
 
+    // What a transition of the table said follows from it: notices, sounds,
+    // chat lines and messages go out, and the timers follow the table.
+    void aplicar(const Salida& o);
+    // Plays a transition of the table (a callable on Estado& and Salida&) and
+    // applies what follows from it.
+    template <class F>
+    void transicion(F&& f);
+    // The round clock and the machines run exactly while the table says so.
+    void sincronizar();
+    // The notice window closes now: the next queued notice shows, or what
+    // waited for the last one follows.
+    void cerrarAviso();
+
 signals:
     void cambiado();
 
 private:
+    void mostrarSiguienteAviso();
+
     struct Silencio;
     Silencio* silencio_;
     AzarReloj azarPropio_;
+    QStringList avisosEnCola_;
 };
 
-// Whether this station runs the round clock now: a local game, or the
-// server of a network game in progress. Never a client, never in a lobby,
-// never after the end.
-bool correReloj(const Estado& e);
+#include "game/mesa.h"
 
-// Starts the round clock, only where and while this station runs it. Every
-// restart of the clock goes through here.
-void arrancarReloj(Juego& j);
+template <class F>
+void Juego::transicion(F&& f)
+{
+    Salida o;
+    f(e, o);
+    aplicar(o);
+}

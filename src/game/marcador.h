@@ -29,11 +29,9 @@ inline void sumarPartida(Estado& e, int s)
     e.Partidas[s].texto = QString::number(e.partidasGanadas[s]);
 }
 
-// A new match: every seat back to no tiles won. An attempt's outcome still
-// on its way belongs to the old match and will not count.
+// A new match: every seat back to no tiles won.
 inline void fichasACero(Estado& e)
 {
-    e.intentoAbierto.fill(false);
     for (int s = 1; s <= kMaxJugadores; ++s) {
         e.datosJugadores[s].fichas = 0;
         e.Fichas[s].texto = QStringLiteral("0");

@@ -58,4 +58,6 @@ public:
     virtual ~Enlace() = default;
     virtual void enviaratodos(const QString& vsData, bool vbSelf) = 0;
     virtual void enviaraservidor(const QString& vsData) = 0;
+    // The server relays what seat `asiento` said to every other client.
+    virtual void enviarSalvo(const QString& vsData, int asiento) = 0;
 };

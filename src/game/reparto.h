@@ -4,14 +4,8 @@
 #pragma once
 // Dealing the board and drawing round targets.
 
-#include <cstdint>
 
 class Juego;
-
-// A border colour for one tile: the clock is mixed into the generator, then
-// one of the five colours is drawn. Dealing uses it, and so does a client
-// that receives a new board.
-std::uint32_t bordeAlAzar(Juego& j);
 
 // Gives each of the 49 tiles a value and a border colour. The board always
 // ends up with six each of 1..4 and five each of 5..9.

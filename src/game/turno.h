@@ -13,11 +13,6 @@ class Juego;
 // human seat claims the turn for that seat; anything else only beeps.
 void Form_KeyPress(Juego& j, QChar tecla);
 
-// This station's own turn was ended by another station (the server took it
-// back, or our claim lost the race): no tile is lost, the picks go and
-// "Turno" can be pressed again.
-void terminarTurnoPropio(Juego& j);
-
 // The server ends seat s's turn itself (a round that ran out, "Repartir", a
 // player gone or too slow): nobody loses a tile here and every station is
 // told with "[TurnoOFF]". Whatever that seat's station still sends of the

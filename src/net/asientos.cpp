@@ -3,10 +3,10 @@
 
 #include "net/asientos.h"
 
-#include "flow/mandos.h"
 #include "game/envio.h"
 #include "game/juego.h"
 #include "game/marcador.h"
+#include "game/mensajes.h"
 #include "game/reparto.h"
 #include "game/turno.h"
 #include "net/enlaces.h"
@@ -48,7 +48,7 @@ void mesaSinClientes(Juego& j)
     if (!e.enPartida)
         return;  // a lobby simply goes on waiting
     e.mesaEnEspera = true;
-    j.Timer1.stop();
+    j.sincronizar();
     e.barra = QStringLiteral("Esperando a que vuelvan los jugadores... \"Finalizar partida\" termina el juego.");
 }
 
@@ -61,7 +61,7 @@ void restaurar(Juego& j, Servidor& srv, int k)
     for (int s = 1; s <= srv.asientos() + 1; ++s)
         a(conPresentacion(e.datosJugadores[s].nombre, s));
     a(kIdentificacion + QString::number(yo));
-    a(kModoJuego + textoModoJuego(e.modoLineal));
+    a(mensajes::modo(e.modoLineal));
     for (int s = 2; s <= srv.asientos() + 1; ++s)
         if (e.ausente[s])
             a(conDosNumeros(kAusente, s, 1));
@@ -172,7 +172,7 @@ void volverAsiento(Juego& j, int k)
     if (e.mesaEnEspera) {
         e.mesaEnEspera = false;
         e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
-        arrancarReloj(j);
+        j.sincronizar();
     }
     anunciarPartida(j);
     j.cambio();
@@ -185,12 +185,14 @@ void empezarPartidaRed(Juego& j)
     if (Servidor* s = servidorDe(j))
         s->admiteNuevos = false;
     e.numJugadores = e.numConexiones + 1;
-    repartirFichas(j);
-    nuevaFichaRedonda(j);
+    j.transicion([&](Estado& es, Salida& o) {
+        mesa::repartir(es, o, *j.azar);
+        mesa::sacarObjetivo(es, o, *j.azar);
+    });
     e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
     j.timer3.stop();
     e.enPartida = true;
-    arrancarReloj(j);
+    j.sincronizar();
     e.Command1.habilitado = true;
     e.mn_repar.habilitado = true;
     if (clientesPresentes(j) == 0)
@@ -224,16 +226,9 @@ void anunciarPartida(Juego& j)
     a->empezar(p);
 }
 
-void arbitrar(Juego& j, int s, int ms)
-{
-    j.e.turnoArbitrado = s;
-    j.arbitro.start(ms);
-}
-
 void arbitro_Timer(Juego& j)
 {
-    Estado& e = j.e;
     j.arbitro.stop();
-    if (e.esServidor && e.turno != 0 && e.turno == e.turnoArbitrado && e.turno != e.miJugador)
-        terminarTurnoDesdeServidor(j, e.turno, false);
+    if (j.e.esServidor)
+        j.transicion([](Estado& e, Salida& o) { mesa::limiteDelTurno(e, o, e.turno); });
 }

@@ -50,10 +50,7 @@ void empezarPartidaRed(Juego& j);
 // that changes.
 void anunciarPartida(Juego& j);
 
-// The server has accepted a claim of client seat s, or seen its third tile:
-// the turn is watched for a turn time (or a notice) plus a margin.
-void arbitrar(Juego& j, int s, int ms);
-
-// The referee's timer: a client's turn that has not ended is ended by the
-// server, without a tile lost.
+// The referee's timer: a client's turn that has not ended by its limit is
+// ended by the server, and one that ran out before its third tile loses a
+// tile, once.
 void arbitro_Timer(Juego& j);

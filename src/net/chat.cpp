@@ -6,20 +6,7 @@
 #include "game/envio.h"
 #include "game/juego.h"
 #include "game/marcador.h"
-
-void UpdateDialog(Juego& j, const QString& vsDialog)
-{
-    QString& panel = j.e.txtDialog;
-    if (panel.isEmpty())
-        panel = vsDialog;
-    else
-        panel += QStringLiteral("\r\n") + vsDialog;
-    if (panel.size() > kLargoPanelChat) {
-        const qsizetype corte = panel.indexOf(QStringLiteral("\r\n"), panel.size() - kLargoPanelChat);
-        panel.remove(0, corte < 0 ? panel.size() - kLargoPanelChat : corte + 2);
-    }
-    j.cambio();
-}
+#include "game/mensajes.h"
 
 void cmdSend_Click(Juego& j, const QString& texto)
 {
@@ -30,6 +17,6 @@ void cmdSend_Click(Juego& j, const QString& texto)
                                ? e.datosJugadores[e.miJugador].nombre
                                : e.miNombre;
     const QString linea = nombre + QStringLiteral(": ") + texto.left(kLargoLineaChat);
-    enviar(j, QStringLiteral("[Message]") + linea);
+    enviar(j, mensajes::chat(linea));
     UpdateDialog(j, linea);
 }

@@ -49,6 +49,7 @@ public:
 
     void enviaratodos(const QString&, bool) override {}
     void enviaraservidor(const QString& vsData) override;
+    void enviarSalvo(const QString&, int) override {}
 
     // Closes the connection from this side; nothing is reported.
     void cerrar();

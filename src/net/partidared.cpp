@@ -3,10 +3,10 @@
 
 #include "net/partidared.h"
 
-#include "flow/mandos.h"
 #include "game/envio.h"
 #include "game/juego.h"
 #include "game/marcador.h"
+#include "game/mensajes.h"
 #include "game/pozo.h"
 #include "net/anunciador.h"
 #include "net/asientos.h"
@@ -19,7 +19,6 @@
 #include <QAbstractSocket>
 #include <QHostInfo>
 #include <QNetworkInterface>
-#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace {
@@ -40,16 +39,13 @@ void dejarLoAnterior(Juego& j)
     j.maquinas.stop();
     j.colocador.stop();
     e.maquina.fill(0);
-    e.pasoColocador = 0;
     e.numJugadores = 0;
     e.numConexiones = 0;
     e.desconectados = 0;
-    e.turno = 0;
-    e.intentoAbierto.fill(false);
+    mesa::mesaNueva(e);
     e.ausente.fill(false);
-    e.servidorConfirma = e.turnoConfirmado = e.chequeoEnEspera = false;
+    e.servidorConfirma = false;
     e.mesaEnEspera = e.finalizando = false;
-    marcador::soltarSeleccion(e);
 }
 
 // The table of a network game as it opens: only the own row (if the seat is
@@ -145,7 +141,7 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     e.puerto = puerto;
     srv->saludo = [&j] {
         return QStringList{protocolo::conPresentacion(j.e.datosJugadores[1].nombre, 1),
-                           protocolo::kModoJuego + textoModoJuego(j.e.modoLineal)};
+                           mensajes::modo(j.e.modoLineal)};
     };
     srv->alRecibir = [&j](int k, const QString& m) { procesarMensaje(j, m, k); };
     srv->alPresentarse = [&j](int k, const QString& nombre) { presentarJugador(j, k, nombre); };
@@ -224,9 +220,8 @@ bool terminarConexion(Juego& j, Cliente* cli, bool conectado)
 
 void timer3_Timer(Juego& j)
 {
-    if (j.puertaEnTic || !j.f2->pulsada())
+    if (!j.f2->pulsada())
         return;
-    QScopedValueRollback<bool> enTic(j.puertaEnTic, true);
     if (!j.e.esServidor || !j.e.aceptando) {
         j.timer3.stop();
         return;

@@ -3,14 +3,10 @@
 
 #include "net/procesardatos.h"
 
-#include "game/avisos.h"
-#include "game/combinacion.h"
 #include "game/juego.h"
 #include "game/marcador.h"
-#include "game/pozo.h"
-#include "game/reparto.h"
+#include "game/mensajes.h"
 #include "game/tiempos.h"
-#include "game/turno.h"
 #include "net/asientos.h"
 #include "net/chat.h"
 #include "net/cierre.h"
@@ -18,182 +14,210 @@
 #include "net/protocolo.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <utility>
 
 using namespace protocolo;
 
 namespace {
 
+// One message's handler: the payload, and the client seat it came from on
+// the server (0 for the server's word on a client, or the server's own).
+using Manejador = void (*)(Juego& j, const QString& carga, int origen);
+
+template <class F>
+void mesaDe(Juego& j, F&& f)
+{
+    j.transicion(std::forward<F>(f));
+}
+
+// ----------------------------------------------------------------- server
+// What a client may say, each for its own seat only. Anything else it sends
+// is dropped, unapplied and unrelayed; an outcome the server did not judge
+// so is refused and that station set right.
+
 void relevar(Juego& j, const QString& mensaje, int origen)
 {
-    // The server's own messages have already gone to every client.
-    if (origen < 1)
-        return;
-    if (Servidor* s = servidorDe(j))
-        s->SendToAllButOriginator(mensaje, origen);
+    mesaDe(j, [&](Estado&, Salida& o) { o.enviar(mensaje, false, origen); });
 }
 
-void fichaValor(Juego& j, const QString& carga)
+void turnoOnDeCliente(Juego& j, const QString& carga, int s)
 {
-    Estado& e = j.e;
+    if (asiento(carga) != s)
+        return;
+    Servidor* srv = servidorDe(j);
+    bool concedido = false;
+    mesaDe(j, [&](Estado& e, Salida& o) {
+        if ((concedido = mesa::concederTurno(e, o, s)))
+            o.enviar(mensajes::turnoOn(s), false, s);
+    });
+    const int turno = j.e.turno;
+    // A station that says it can wait for it is told its claim stands; a
+    // late claimer is told who won.
+    if (srv && (concedido ? srv->version(s - 1) >= kVersionPropia : turno != s))
+        srv->enviarpersona(mensajes::turnoOn(turno), s - 1);
+}
+
+void turnoOffDeCliente(Juego& j, const QString& carga, int s)
+{
+    if (asiento(carga) != s || j.e.turno != s)
+        return;
+    mesaDe(j, [&](Estado& e, Salida& o) {
+        mesa::turnoDejado(e, o, s);
+        o.enviar(mensajes::turnoOff(s), false, s);
+    });
+}
+
+void fichaDeCliente(Juego& j, const QString& carga, int s, bool marcada)
+{
+    const auto k = ficha(carga);
+    if (k)
+        mesaDe(j, [&](Estado& e, Salida& o) { mesa::fichaDeCliente(e, o, *j.azar, s, *k, marcada); });
+}
+void fichaOnDeCliente(Juego& j, const QString& carga, int s) { fichaDeCliente(j, carga, s, true); }
+void fichaOffDeCliente(Juego& j, const QString& carga, int s) { fichaDeCliente(j, carga, s, false); }
+
+void puntajeDeCliente(Juego& j, const QString& carga, int s)
+{
+    const auto p = asientoYValor(carga);
+    if (!p || p->asiento != s)
+        return;
+    bool aceptado = false;
+    mesaDe(j, [&](Estado& e, Salida& o) { aceptado = mesa::resultadoDeCliente(e, o, s, p->valor); });
+    if (!aceptado)
+        corregir(j, s - 1);
+}
+
+// The match of the last target is credited where its pick was judged; the
+// seat's own word only shows whether its station needs setting right.
+void partidasDeCliente(Juego& j, const QString& carga, int s)
+{
+    const auto p = asientoYValor(carga);
+    if (p && p->asiento == s && p->valor != j.e.partidasGanadas[s])
+        corregir(j, s - 1);
+}
+
+void chatDeCliente(Juego& j, const QString& carga, int s)
+{
+    UpdateDialog(j, carga);
+    relevar(j, mensajes::chat(carga), s);
+}
+
+// ----------------------------------------------------------------- client
+// The server's word, applied as it comes once it is well formed.
+
+void relog(Juego& j, const QString& carga, int) { j.e.relog.texto = carga; }
+
+void objetivo(Juego& j, const QString& carga, int)
+{
+    const auto c = dosCampos(carga);
+    const auto n = enteroInicial(c.primero);
+    if (c.tieneComa && c.primero == QString::number(n) && n >= 1 && n <= 50 && poolValido(c.segundo))
+        mesa::objetivoDelServidor(j.e, c.primero, c.segundo);
+}
+
+void fichaValor(Juego& j, const QString& carga, int)
+{
     const auto c = dosCampos(carga);
     const auto k = ficha(c.primero);
-    if (!k || c.segundo.size() != 1 || c.segundo[0] < QLatin1Char('1') || c.segundo[0] > QLatin1Char('9'))
-        return;
-    if (*k == 1) {
-        for (int i = 1; i <= kFichas; ++i)
-            e.fichaCU[i].borde = bordeAlAzar(j);
-    }
-    e.Valor[*k] = c.segundo;
-    if (*k == kFichas) {
-        e.enPartida = true;
-        e.Command1.habilitado = true;
-        e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
-    }
+    if (k && c.segundo.size() == 1 && c.segundo[0] >= QLatin1Char('1') && c.segundo[0] <= QLatin1Char('9'))
+        mesa::fichaDelServidor(j.e, *j.azar, *k, c.segundo);
 }
 
-void fichaRedonda(Juego& j, const QString& carga)
+void fichaOn(Juego& j, const QString& carga, int)
 {
-    Estado& e = j.e;
-    if (!e.esServidor) {
-        const auto c = dosCampos(carga);
-        const auto n = enteroInicial(c.primero);
-        if (!c.tieneComa || c.primero != QString::number(n) || n < 1 || n > 50 || !poolValido(c.segundo))
-            return;
-        e.fichaRE = c.primero;
-        e.fichasRedondas = c.segundo;
-        return;
-    }
-    // A client that would draw asks the server to.
-    marcador::relojACero(e);
-    if (e.fichasRedondas.isEmpty()) {
-        e.fichasRedondas = pozo::completo();
-        repartirFichas(j);
-    }
-    nuevaFichaRedonda(j);
+    if (const auto k = ficha(carga))
+        mesa::fichaRemota(j.e, *k, true);
 }
-
-void turnoOn(Juego& j, int n, int origen)
+void fichaOff(Juego& j, const QString& carga, int)
 {
-    Estado& e = j.e;
-    if (e.esServidor) {
-        Servidor* srv = servidorDe(j);
-        if (e.turno != 0) {
-            // The first claim the server handled holds; a late claimer is told who won.
-            if (e.turno != n && srv)
-                srv->enviarpersona(kTurnoON + QString::number(e.turno), origen);
-            return;
-        }
-        if (origen >= 1) {
-            e.intentoAbierto[n] = true;
-            arbitrar(j, n, tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro));
-            // A station that says it can wait for it is told its claim stands.
-            if (srv && srv->version(origen) >= kVersionPropia)
-                srv->enviarpersona(kTurnoON + QString::number(n), origen);
-        }
-    } else if (n == e.miJugador) {
-        // Our own claim, confirmed: a pick that waited for this is judged now.
-        // A claim that has meanwhile run out here is not taken up again.
-        if (e.turno == n) {
-            e.turnoConfirmado = true;
-            if (e.chequeoEnEspera)
-                verificarCombinacion(j);
-        }
-        return;
-    } else if (e.turno == e.miJugador && marcador::esAsiento(e.miJugador)) {
-        // Our own claim lost the race at the server.
-        terminarTurnoPropio(j);
-        marcador::tableroEnBlanco(e);
+    if (const auto k = ficha(carga))
+        mesa::fichaRemota(j.e, *k, false);
+}
+
+void desconectado(Juego& j, const QString&, int) { j.e.barra = QStringLiteral("Desconectado"); }
+
+void turnoOn(Juego& j, const QString& carga, int)
+{
+    if (const auto n = asiento(carga))
+        mesaDe(j, [&](Estado& e, Salida& o) { mesa::turnoSegunServidor(e, o, *j.azar, *n); });
+}
+
+void turnoOff(Juego& j, const QString& carga, int)
+{
+    if (const auto n = asiento(carga))
+        mesaDe(j, [&](Estado& e, Salida& o) { mesa::turnoTerminado(e, o, *n); });
+}
+
+void identificacion(Juego& j, const QString& carga, int)
+{
+    if (const auto n = asiento(carga)) {
+        j.e.miJugador = *n;
+        j.e.datosJugadores[*n].nombre = j.e.miNombre;
     }
-    marcador::resaltar(e, e.turno, false);
-    marcador::resaltar(e, n, true);
-    e.turno = n;
-    relevar(j, kTurnoON + QString::number(n), origen);
 }
 
-void turnoOff(Juego& j, int n, int origen)
-{
-    Estado& e = j.e;
-    marcador::resaltar(e, n, false);
-    // The end of an earlier turn that crossed our own claim on the way: the
-    // claim stands until the server says otherwise.
-    if (!e.esServidor && e.turno != 0 && e.turno != n)
-        return;
-    marcador::resaltar(e, e.turno, false);
-    e.turno = 0;
-    marcador::tableroEnBlanco(e);
-    if (n == e.miJugador)
-        terminarTurnoPropio(j);
-    relevar(j, kTurnoOFF + QString::number(n), origen);
-}
-
-void partidas(Juego& j, const AsientoValor& p, int origen)
-{
-    Estado& e = j.e;
-    if (origen >= 1) {
-        // A client took the last target of the pool. The server credits the
-        // match by its own count and starts the next one at once, before any
-        // notice lets the round clock run out on an empty pool: one pool,
-        // one match.
-        marcador::sumarPartida(e, p.asiento);
-        marcador::fichasACero(e);
-        e.intentoAbierto[p.asiento] = true;  // its tiles, now 0, still come
-        e.fichasRedondas = pozo::completo();
-        if (Servidor* s = servidorDe(j))
-            s->enviaratodos(kPartidas + QString::number(p.asiento) + QLatin1Char(',') + e.Partidas[p.asiento].texto, false);
-        repartirFichas(j);
-        mostrarAviso(j, QStringLiteral("El ganador de esta partida es ") + e.datosJugadores[p.asiento].nombre);
-        return;
-    }
-    e.partidasGanadas[p.asiento] = p.valor;
-    e.Partidas[p.asiento].texto = p.texto;
-    mostrarAviso(j, QStringLiteral("El ganador de esta partida es ") + e.datosJugadores[p.asiento].nombre);
-    marcador::fichasACero(e);
-}
-
-void puntaje(Juego& j, const AsientoValor& p, int origen)
-{
-    Estado& e = j.e;
-    if (origen >= 1)
-        e.intentoAbierto[p.asiento] = false;  // one outcome per claim
-    e.datosJugadores[p.asiento].fichas = p.valor;
-    e.Fichas[p.asiento].texto = p.texto;
-    relevar(j, kPuntaje + QString::number(p.asiento) + QLatin1Char(',') + p.texto, origen);
-}
-
-void presentacion(Estado& e, const QString& carga)
+void presentacion(Juego& j, const QString& carga, int)
 {
     const auto p = leerPresentacion(carga);
     if (!p)
         return;
-    mostrarFila(e, p->asiento, p->nombre);
-    e.Fichas[p->asiento].texto = QStringLiteral("0");
-    e.Partidas[p->asiento].texto = QStringLiteral("0");
+    mostrarFila(j.e, p->asiento, p->nombre);
+    j.e.Fichas[p->asiento].texto = QStringLiteral("0");
+    j.e.Partidas[p->asiento].texto = QStringLiteral("0");
 }
 
-// The picks of a client's turn reach the server one by one; with the third
-// the attempt is complete, and its outcome follows the player's notice.
-void ficha(Juego& j, const Mensaje& m, int k, int origen)
+void partidas(Juego& j, const QString& carga, int)
 {
-    Estado& e = j.e;
-    e.fichaCU[k].fondo = m.tag == kFichaON ? color::gris : color::blanco;
-    relevar(j, m.tag + QString::number(k), origen);
-    if (origen >= 1 && m.tag == kFichaON
-        && std::count_if(e.fichaCU.begin() + 1, e.fichaCU.end(), [](const FichaCU& f) { return f.fondo == color::gris; }) == 3)
-        arbitrar(j, e.turno, tiempos::ms(tiempos::kAviso + tiempos::kMargenArbitro));
+    if (const auto p = asientoYValor(carga))
+        mesaDe(j, [&](Estado& e, Salida& o) { mesa::finDePartida(e, o, *j.azar, p->asiento, true, p->valor); });
 }
 
-void finalizar(Juego& j)
+void puntaje(Juego& j, const QString& carga, int)
+{
+    if (const auto p = asientoYValor(carga)) {
+        j.e.datosJugadores[p->asiento].fichas = p->valor;
+        j.e.Fichas[p->asiento].texto = p->texto;
+    }
+}
+
+void chat(Juego& j, const QString& carga, int) { UpdateDialog(j, carga); }
+
+void version(Juego& j, const QString& carga, int)
+{
+    // The server confirms our claims (it answers only clients that speak this).
+    j.e.servidorConfirma = enteroInicial(carga) >= kVersionPropia;
+}
+
+void ganadas(Juego& j, const QString& carga, int)
+{
+    if (const auto p = asientoYValor(carga)) {
+        j.e.partidasGanadas[p->asiento] = p->valor;
+        j.e.Partidas[p->asiento].texto = p->texto;
+    }
+}
+
+void ausente(Juego& j, const QString& carga, int)
+{
+    const auto c = dosCampos(carga);
+    if (const auto n = asiento(c.primero); n && c.tieneComa)
+        j.e.ausente[*n] = enteroInicial(c.segundo) != 0;
+}
+
+void modo(Juego& j, const QString& carga, int)
+{
+    mesaDe(j, [&](Estado& e, Salida& o) { mesa::cambiarModo(e, o, mensajes::modoLinealDe(carga)); });
+}
+
+void finalizar(Juego& j, const QString&, int)
 {
     Estado& e = j.e;
     e.ganador = ganadorGeneral(e);
     // The clock stops with the game, not when the winner's box is closed.
     e.enPartida = false;
-    j.Timer1.stop();
     e.barra = QStringLiteral("Partida finalizada");
     if (Cliente* c = clienteDe(j))
         c->cerrar();
-    j.cambio();
+    j.sincronizar();
     j.caja->mostrar(CajaMensaje::Icono::Informacion,
                     QStringLiteral("El ganador general del juego es ") + e.datosJugadores[e.ganador].nombre);
     if (e.esServidor)
@@ -202,41 +226,50 @@ void finalizar(Juego& j)
         desactivarRed(j);
 }
 
-// What a client on connection k may say: only for its own seat, picks only
-// while that seat holds the turn on the server, and the outcome of an
-// attempt only while the server still waits for it. A late outcome is
-// dropped and its station is set right.
-bool permitido(Juego& j, const Mensaje& m, int k)
+struct Entrada {
+    const QString& tag;
+    Manejador manejar;
+};
+
+// From a client, on the server.
+const Entrada kDeCliente[] = {
+    {mensajes::kTurnoON, turnoOnDeCliente},   {mensajes::kTurnoOFF, turnoOffDeCliente},
+    {mensajes::kFichaON, fichaOnDeCliente},   {mensajes::kFichaOFF, fichaOffDeCliente},
+    {mensajes::kPuntaje, puntajeDeCliente},   {mensajes::kPartidas, partidasDeCliente},
+    {mensajes::kMessage, chatDeCliente},
+};
+// The server's own, through its handler (vbSelf).
+const Entrada kPropios[] = {
+    {mensajes::kMessage, chat},
+    {mensajes::kFinalizarpartidas, finalizar},
+};
+// From the server, on a client.
+const Entrada kDelServidor[] = {
+    {mensajes::kRelog, relog},
+    {mensajes::kFichaRedonda, objetivo},
+    {mensajes::kFichaValor, fichaValor},
+    {mensajes::kFichaON, fichaOn},
+    {mensajes::kFichaOFF, fichaOff},
+    {mensajes::kDisconnected, desconectado},
+    {mensajes::kTurnoON, turnoOn},
+    {mensajes::kTurnoOFF, turnoOff},
+    {mensajes::kIdentificacion, identificacion},
+    {mensajes::kJoined, presentacion},
+    {mensajes::kPartidas, partidas},
+    {mensajes::kPuntaje, puntaje},
+    {mensajes::kMessage, chat},
+    {kVersion, version},
+    {mensajes::kGanadas, ganadas},
+    {mensajes::kAusente, ausente},
+    {mensajes::kModoJuego, modo},
+    {mensajes::kFinalizarpartidas, finalizar},
+};
+
+template <std::size_t N>
+Manejador buscar(const Entrada (&tabla)[N], const QString& tag)
 {
-    const Estado& e = j.e;
-    const int s = k + 1;
-    if (m.tag == kMessage)
-        return true;
-    if (m.tag == kTurnoON)
-        return asiento(m.carga) == s;
-    if (m.tag == kTurnoOFF)
-        return asiento(m.carga) == s && e.turno == s;
-    if (m.tag == kPuntaje || m.tag == kPartidas) {
-        const auto p = asientoYValor(m.carga);
-        if (!p || p->asiento != s)
-            return false;
-        // The last target's match comes only from the seat that took it
-        // (anything else is no outcome at all), and an attempt moves its
-        // tiles by one at most.
-        if (e.intentoAbierto[s] && m.tag == kPartidas)
-            return e.fichasRedondas.isEmpty();
-        if (e.intentoAbierto[s] && std::abs(p->valor - e.datosJugadores[s].fichas) <= 1)
-            return true;
-        // An attempt the server has waived, or a count that went astray:
-        // that station is set right (its next outcome comes after this).
-        corregir(j, k);
-        return false;
-    }
-    if (m.tag == kFichaON || m.tag == kFichaOFF)
-        return e.turno == s;
-    if (m.tag == kFichaRedonda)
-        return m.carga.isEmpty() && e.turno == s;
-    return false;
+    const auto it = std::find_if(std::begin(tabla), std::end(tabla), [&](const Entrada& x) { return x.tag == tag; });
+    return it == std::end(tabla) ? nullptr : it->manejar;
 }
 
 }  // namespace
@@ -255,90 +288,17 @@ int ganadorGeneral(const Estado& e)
     return g;
 }
 
-void Procesardatos(Juego& j, const QString& vsData, int viconnection)
-{
-    qsizetype desde = 0;
-    for (;;) {
-        const qsizetype fin = vsData.indexOf(QStringLiteral("\r\n"), desde);
-        if (fin < 0)
-            break;
-        procesarMensaje(j, vsData.mid(desde, fin - desde), viconnection);
-        desde = fin + 2;
-    }
-}
-
 void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
 {
     if (j.traza)
         j.traza(false, viconnection, mensaje);
-    Estado& e = j.e;
     const Mensaje m = separar(mensaje);
-    const bool deCliente = e.esServidor && viconnection >= 1;
-    if (deCliente && !permitido(j, m, viconnection))
+    const bool deCliente = j.e.esServidor && viconnection >= 1;
+    const Manejador manejar = deCliente        ? buscar(kDeCliente, m.tag)
+                              : j.e.esServidor ? buscar(kPropios, m.tag)
+                                               : buscar(kDelServidor, m.tag);
+    if (!manejar)
         return;
-
-    if (m.tag == kRelog) {
-        if (!e.esServidor)
-            e.relog.texto = m.carga;
-    } else if (m.tag == kFichaRedonda) {
-        fichaRedonda(j, m.carga);
-    } else if (m.tag == kFichaValor) {
-        if (!e.esServidor)
-            fichaValor(j, m.carga);
-    } else if (m.tag == kFichaOFF || m.tag == kFichaON) {
-        const auto k = protocolo::ficha(m.carga);
-        if (!k)
-            return;
-        ficha(j, m, *k, viconnection);
-    } else if (m.tag == kDisconnected) {
-        if (!e.esServidor)
-            e.barra = QStringLiteral("Desconectado");
-    } else if (m.tag == kTurnoON) {
-        if (const auto n = asiento(m.carga))
-            turnoOn(j, *n, viconnection);
-    } else if (m.tag == kTurnoOFF) {
-        if (const auto n = asiento(m.carga))
-            turnoOff(j, *n, viconnection);
-    } else if (m.tag == kIdentificacion) {
-        const auto n = asiento(m.carga);
-        if (e.esServidor || !n)
-            return;
-        e.miJugador = *n;
-        e.datosJugadores[*n].nombre = e.miNombre;
-    } else if (m.tag == kJoined) {
-        // A server seats a connection only through presentarJugador.
-        if (!e.esServidor)
-            presentacion(e, m.carga);
-    } else if (m.tag == kPartidas) {
-        if (const auto p = asientoYValor(m.carga))
-            partidas(j, *p, viconnection);
-    } else if (m.tag == kPuntaje) {
-        if (const auto p = asientoYValor(m.carga))
-            puntaje(j, *p, viconnection);
-    } else if (m.tag == kMessage) {
-        UpdateDialog(j, m.carga);
-        relevar(j, mensaje, viconnection);
-    } else if (m.tag == kVersion) {
-        // The server confirms our claims (it answers only clients that speak this).
-        if (!e.esServidor)
-            e.servidorConfirma = enteroInicial(m.carga) >= kVersionPropia;
-    } else if (m.tag == kGanadas) {
-        if (const auto p = asientoYValor(m.carga); p && !e.esServidor) {
-            e.partidasGanadas[p->asiento] = p->valor;
-            e.Partidas[p->asiento].texto = p->texto;
-        }
-    } else if (m.tag == kAusente) {
-        const auto c = dosCampos(m.carga);
-        if (const auto n = asiento(c.primero); n && !e.esServidor && c.tieneComa)
-            e.ausente[*n] = enteroInicial(c.segundo) != 0;
-    } else if (m.tag == kModoJuego) {
-        if (!e.esServidor)
-            e.modoLineal = modoLinealDe(m.carga);
-    } else if (m.tag == kFinalizarpartidas) {
-        finalizar(j);
-        return;
-    } else {
-        return;
-    }
+    manejar(j, m.carga, deCliente ? viconnection + 1 : 0);
     j.cambio();
 }

@@ -9,14 +9,11 @@
 class Juego;
 struct Estado;
 
-// Handles every whole message (ended by CR LF) in vsData, in order.
-// viconnection is the server connection the text came from (1..5), or -1
-// for a client's text from its server and for the server's own messages.
-void Procesardatos(Juego& j, const QString& vsData, int viconnection);
-
-// One message, without its CR LF. On the server a client speaks only for
-// its own seat: anything else it sends is dropped, unapplied and unrelayed,
-// as is anything malformed from anybody.
+// One message, without its CR LF. viconnection is the server connection the
+// text came from (1..5), or -1 for a client's text from its server and for
+// the server's own messages. On the server a client speaks only for its own
+// seat: anything else it sends is dropped, unapplied and unrelayed, as is
+// anything malformed from anybody.
 void procesarMensaje(Juego& j, const QString& mensaje, int viconnection);
 
 // The overall winner when the game ends: most matches won, then most tiles

@@ -75,6 +75,7 @@ public:
 
     void enviaratodos(const QString& vsData, bool vbSelf) override;
     void enviaraservidor(const QString&) override {}
+    void enviarSalvo(const QString& vsData, int asiento) override { SendToAllButOriginator(vsData, asiento - 1); }
     void enviarpersona(const QString& vsData, int viconnection);
     void SendToAllButOriginator(const QString& vsData, int viconnection);
     void enviarami(const QString& vsData);

@@ -10,7 +10,7 @@
 #include "flow/vencimiento.h"
 #include "game/seleccion.h"
 #include "game/tablero.h"
-#include "machine/busqueda.h"
+#include "game/busqueda.h"
 #include "machine/maquina.h"
 #include "prueba.h"
 

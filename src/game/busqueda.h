@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+struct Estado;
+
 namespace busqueda {
 
 struct Resultado {
@@ -26,3 +28,6 @@ struct Resultado {
 Resultado buscar(const std::array<int, 50>& valores, int objetivo, bool modoLineal, bool adelante);
 
 }  // namespace busqueda
+
+// The search on the board as it stands, for the current target and mode.
+busqueda::Resultado buscarEnTablero(const Estado& e, bool adelante);

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "machine/busqueda.h"
+#include "game/busqueda.h"
 
 #include "game/combinacion.h"
+#include "game/estado.h"
 #include "game/tablero.h"
 
 namespace busqueda {
@@ -49,3 +50,11 @@ Resultado buscar(const std::array<int, 50>& valores, int objetivo, bool modoLine
 }
 
 }  // namespace busqueda
+
+busqueda::Resultado buscarEnTablero(const Estado& e, bool adelante)
+{
+    std::array<int, 50> valores{};
+    for (int k = 1; k <= kFichas; ++k)
+        valores[k] = e.Valor[k].toInt();
+    return busqueda::buscar(valores, e.fichaRE.toInt(), e.modoLineal, adelante);
+}
