@@ -3,7 +3,7 @@
 
 #pragma once
 // Message boxes on the desktop: titled "Zumbarta", one OK button, over
-// whichever window is in front.
+// whichever window is in front, modal for it; they return at once.
 
 #include "game/puertos.h"
 

@@ -5,11 +5,9 @@
 
 #include "dialogs/twips.h"
 #include "game/avisos.h"
-#include "game/tiempos.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 Form3::Form3(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form3"), parent), j_(j)
 {
@@ -27,30 +25,20 @@ Form3::Form3(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form3"
     twips::poner(command1_, 960, 855, 1275, 375);
     connect(command1_, &QPushButton::clicked, this, [this] {
         aceptarAviso(j_);
-        cerrar(QDialog::Accepted);
+        done(QDialog::Accepted);
     });
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(tiempos::ms(tiempos::kAviso));
-    timer1_->setSingleShot(true);
-    connect(timer1_, &QTimer::timeout, this, [this] { cerrar(QDialog::Rejected); });
 }
 
 void Form3::mostrar(const QString& texto)
 {
     label1_->setText(texto);
-    timer1_->start();
-    if (abierto_)
+    if (isVisible())
         return;
-    abierto_ = true;
     command1_->setFocus();
-    exec();
-    abierto_ = false;
+    open();
 }
 
-void Form3::cerrar(int resultado)
+void Form3::cerrar()
 {
-    timer1_->stop();
-    done(resultado);
+    done(QDialog::Rejected);
 }

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -208,6 +209,15 @@ void Form1::mostrar()
     mn_finpartida_->setEnabled(e.mn_finpartida.habilitado);
     for (int i = 1; i <= 2; ++i)
         mn_mod_[i]->setChecked(e.mn_mod[i].marcado);
+}
+
+// Modal for this window only: the help window stays usable. The caller goes
+// on at once and the dialog reports through its own buttons.
+QDialog* Form1::abrirEncima(QDialog* d)
+{
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->open();
+    return d;
 }
 
 void Form1::closeEvent(QCloseEvent* ev)

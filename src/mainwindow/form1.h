@@ -7,12 +7,14 @@
 // and passes the players' actions on; the rules live in the core.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 class Juego;
 class Lienzo;
 class FiguraFicha;
 class QAction;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -33,6 +35,7 @@ public slots:
     void mostrar();
 
     // "Partida local": the game holds still while the setup dialog is open.
+    // Like every dialog of this window, it opens and returns at once.
     void partidaLocal();
 
     // "Partida en red": the network setup dialog.
@@ -51,6 +54,10 @@ private:
     void construirControles();
     void construirMenus();
     void conectarPartida();
+    bool ajusteAbierto();
+    // Shows `d` modal over this window without waiting for it; it is
+    // deleted once closed.
+    QDialog* abrirEncima(QDialog* d);
 
     Juego& j_;
     Lienzo* lienzo_ = nullptr;
@@ -74,4 +81,5 @@ private:
     QAction* mn_repar_ = nullptr;
     QAction* mn_finpartida_ = nullptr;
     std::array<QAction*, 3> mn_mod_{};
+    QPointer<QDialog> ajuste_;  // the setup dialog open, if any
 };

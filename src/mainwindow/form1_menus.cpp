@@ -72,5 +72,5 @@ void Form1::construirMenus()
     connect(temas, &QAction::triggered, this, [this] { abrirTemasDeAyuda(j_.e.ruta, this); });
     separador(ayuda, "mn_line3");
     QAction* acerca = entrada(ayuda, "mn_acerca", QStringLiteral("Acerca de ..."));
-    connect(acerca, &QAction::triggered, this, [this] { frmAbout(*j_.caja, this).exec(); });
+    connect(acerca, &QAction::triggered, this, [this] { abrirEncima(new frmAbout(*j_.caja, this)); });
 }

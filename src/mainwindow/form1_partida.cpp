@@ -42,18 +42,32 @@ void Form1::conectarPartida()
     qApp->installEventFilter(this);
 }
 
+// One setup at a time: asked for again while one is open, that one comes to
+// the front and the game is not held a second time.
+bool Form1::ajusteAbierto()
+{
+    if (!ajuste_ || !ajuste_->isVisible())
+        return false;
+    ajuste_->raise();
+    ajuste_->activateWindow();
+    return true;
+}
+
 void Form1::partidaLocal()
 {
+    if (ajusteAbierto())
+        return;
     abrirPartidaLocal(j_);
-    Form2 dialogo(j_, this);
-    dialogo.exec();
+    ajuste_ = abrirEncima(new Form2(j_, this));
 }
 
 void Form1::partidaEnRed()
 {
-    Form4 dialogo(j_, this);
-    dialogo.volverComo = claves::nombrePara;
-    dialogo.exec();
+    if (ajusteAbierto())
+        return;
+    auto* dialogo = new Form4(j_, this);
+    dialogo->volverComo = claves::nombrePara;
+    ajuste_ = abrirEncima(dialogo);
 }
 
 bool Form1::eventFilter(QObject* o, QEvent* ev)

@@ -110,20 +110,18 @@ private slots:
         QTcpServer ocupado;
         QVERIFY(ocupado.listen(QHostAddress::LocalHost, 0));
         auto servir = [&](const QString& puerto, bool anunciar, const std::function<void(Form4&)>& antes = {}) {
-            QTimer::singleShot(0, [&, puerto, anunciar, antes] {
-                Form4& f = *hijo<Form4>(w, {});
-                escribir(f, "txtName", QStringLiteral("Ana"));
-                hijo<QRadioButton>(f, "Option1(2)")->click();
-                if (antes)
-                    antes(f);
-                if (hijo<QCheckBox>(f, "chkAnunciar")->isChecked() != anunciar)
-                    hijo<QCheckBox>(f, "chkAnunciar")->click();
-                escribir(f, "Puerto", puerto);
-                QTest::keyClick(hijo(f, "Puerto"), Qt::Key_Return);
-                if (f.isVisible())
-                    pulsar(f, "Command2");  // refused: the checks below fail, nothing hangs
-            });
             hijo<QAction>(w, "mn_red")->trigger();
+            Form4& f = *qobject_cast<Form4*>(QApplication::activeModalWidget());
+            escribir(f, "txtName", QStringLiteral("Ana"));
+            hijo<QRadioButton>(f, "Option1(2)")->click();
+            if (antes)
+                antes(f);
+            if (hijo<QCheckBox>(f, "chkAnunciar")->isChecked() != anunciar)
+                hijo<QCheckBox>(f, "chkAnunciar")->click();
+            escribir(f, "Puerto", puerto);
+            QTest::keyClick(hijo(f, "Puerto"), Qt::Key_Return);
+            if (f.isVisible())
+                pulsar(f, "Command2");  // refused: the checks below fail
         };
         servir(QStringLiteral("0"), true, [&](Form4& f) {
             escribir(f, "Puerto", QString::number(ocupado.serverPort()));

@@ -133,7 +133,8 @@ private slots:
         QCOMPARE(texto(w, "Fichas", 1), QStringLiteral("1"));  // the pick was judged and shown
     }
 
-    // The game menu reaches the game; "Partida local" stops it while open, "Cancelar" sets it going, unpaused.
+    // The game menu reaches the game; "Partida local" stops it while open (asked again, no second dialog),
+    // "Cancelar" sets it going, unpaused.
     void menuDeJuego()
     {
         VentanaDePrueba w(false);
@@ -149,14 +150,12 @@ private slots:
         hijo<QAction>(w, "mn_repar")->trigger();
         QVERIFY(!w.j.e.Valor[1].isEmpty());
 
-        bool parado = false;
         pausar->trigger();
-        QTimer::singleShot(0, this, [&] {
-            parado = andando(w.j).isEmpty();
-            QTest::mouseClick(hijo(*hijo<Form2>(w, {}), "Command2"), Qt::LeftButton);
-        });
         hijo<QAction>(w, "mn_local")->trigger();
-        QVERIFY(parado && andando(w.j) == QStringLiteral("Timer1 Timer2 maquinas") && pausar->text() == QStringLiteral("Pausar"));
+        hijo<QAction>(w, "mn_local")->trigger();  // one dialog, the game held once
+        QVERIFY(andando(w.j).isEmpty() && w.findChildren<Form2*>().size() == 1);
+        QTest::mouseClick(hijo(*hijo<Form2>(w, {}), "Command2"), Qt::LeftButton);
+        QVERIFY(andando(w.j) == QStringLiteral("Timer1 Timer2 maquinas") && pausar->text() == QStringLiteral("Pausar"));
     }
 
     // "Acerca de ..." opens its box; "Info del sistema..." tells through the game's box, with no
@@ -164,15 +163,14 @@ private slots:
     void acercaDe()
     {
         VentanaDePrueba w;
-        QString vio;
-        QTimer::singleShot(0, this, [&] {
-            QWidget& f = *hijo<frmAbout>(w, {});
-            QTest::mouseClick(hijo(f, "cmdSysInfo"), Qt::LeftButton);
-            vio = f.windowTitle() + u'|' + hijo<QLabel>(f, "lblVersion")->text() + (f.isVisible() ? "|abierta" : "");
-            QTest::mouseClick(hijo(f, "cmdOK"), Qt::LeftButton);
-        });
         hijo<QAction>(w, "mn_acerca")->trigger();
-        QCOMPARE(vio, QStringLiteral("Acerca de Zumbarta|Versi\u00F3n 2 c|abierta"));
+        QPointer<QWidget> f = hijo<frmAbout>(w, {});
+        QTest::mouseClick(hijo(*f, "cmdSysInfo"), Qt::LeftButton);
+        QCOMPARE(f->windowTitle() + u'|' + hijo<QLabel>(*f, "lblVersion")->text() + (f->isVisible() ? "|abierta" : ""),
+                 QStringLiteral("Acerca de Zumbarta|Versi\u00F3n 2 c|abierta"));
+        QTest::mouseClick(hijo(*f, "cmdOK"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!f);  // each opening its own box, gone once closed
         QVERIFY(w.caja.cajas.size() == 1 && w.caja.cajas[0].icono == CajaMensaje::Icono::Ninguno);
         QCOMPARE(w.caja.cajas[0].texto, QStringLiteral("La informaci\u00F3n del sistema no est\u00E1 disponible en este momento"));
     }
