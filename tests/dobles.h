@@ -8,7 +8,6 @@
 #include "game/puertos.h"
 #include "game/tiempos.h"
 
-#include <QEventLoop>
 #include <QTimer>
 #include <QStringList>
 #include <deque>
@@ -24,24 +23,15 @@ QStringList textosDe(const std::vector<T>& v)
     return l;
 }
 
-// Records every notice; optionally runs something "while it is open".
-// With `dura`, it stays open its (scaled) time as the window does, the
-// events of the game going on meanwhile.
+// Records every notice shown; optionally runs something as one opens.
 struct AvisoGrabado : Aviso {
     QStringList textos;
     std::function<void()> mientrasAbierto;
-    bool dura = false, abierto = false;
     void mostrar(const QString& texto) override
     {
         textos << texto;
         if (mientrasAbierto)
             mientrasAbierto();
-        if (dura && !std::exchange(abierto, true)) {
-            QEventLoop bucle;
-            QTimer::singleShot(tiempos::ms(tiempos::kAviso), &bucle, &QEventLoop::quit);
-            bucle.exec();
-            abierto = false;
-        }
     }
     void cerrar() override {}
 };

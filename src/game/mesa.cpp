@@ -214,8 +214,6 @@ void mesaNueva(Estado& e)
     e.pasoColocador = 0;
     e.chequeoEnEspera = e.turnoConfirmado = false;
     e.finDeRondaPendiente = e.preparando = false;
-    e.mn_pausar.marcado = false;
-    e.mn_pausar.texto = QStringLiteral("Pausar");
     e.fichasRedondas = pozo::completo();
     e.ganador = 0;
 }

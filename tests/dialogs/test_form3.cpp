@@ -5,6 +5,7 @@
 
 #include "controles.h"
 #include "dialogs/form3.h"
+#include "game/avisos.h"
 #include "prueba.h"
 
 namespace {
@@ -49,7 +50,9 @@ private slots:
             p.j.e.esServidor = servidor;
             p.j.e.enPartida = enPartida;
             Form3 f(p.j);
-            f.mostrar(QStringLiteral("Ana, Te has ganado esta ficha"));
+            p.j.usarAviso(&f);
+            mostrarAviso(p.j, QStringLiteral("Ana, Te has ganado esta ficha"));
+            QVERIFY(f.isVisible() && !p.j.Timer1.isActive());  // the clock waits for the notice
             aceptar(f)->click();
             QVERIFY(p.j.Timer1.isActive() == corre && !f.isVisible());
         }

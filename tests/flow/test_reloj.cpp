@@ -10,7 +10,6 @@
 #include "partida.h"
 #include "prueba.h"
 
-#include <optional>
 
 namespace {
 
@@ -25,28 +24,21 @@ QString vista(const Estado& e)
 }
 
 // Ana holds the turn with tile 1 picked when the round runs out. Returns the board as the notice
-// opens and after `accion`, the chat pane, then only if some pick is left at the next draw, that.
+// opens and after `accion`, the chat pane, then only if some pick is left once it closed, that.
 QStringList vencer(JuegoDePrueba& p, int objetivo, bool lineal, const std::function<void()>& accion = {})
 {
     Estado& e = p.j.e;
     empezarLocal(p, {"Ana", "Beto"}, objetivo);
     mn_mod_Click(p.j, lineal ? 2 : 1);
     jugar(p, '1', {1, 1});
-    QStringList vio;
-    p.aviso.mientrasAbierto = [&] {
-        vio << vista(e);
-        if (accion)
-            accion();
-        vio << vista(e) << e.txtDialog;
-    };
-    std::optional<QString> alSacar;
-    QObject::connect(&p.j, &Juego::cambiado, [&] {
-        if (!alSacar && e.fichaRE != QString::number(objetivo))
-            alSacar = vista(e);
-    });
     tics(p, 180);
-    if (alSacar != "" || !vista(e).isEmpty())
-        vio << "queda " + alSacar.value_or("?") + " / " + vista(e);
+    QStringList vio{vista(e)};
+    if (accion)
+        accion();
+    vio << vista(e) << e.txtDialog;
+    p.j.cerrarAviso();
+    if (!vista(e).isEmpty())
+        vio << "queda " + vista(e);
     return vio;
 }
 
@@ -72,24 +64,26 @@ private slots:
         e.turno = 2;
         jugar(p, 0, {1, 1, 1, 2});
         tics(p, 1);
-        const QStringList t = p.enlace.textos();
+        QStringList t = p.enlace.textos();
         QCOMPARE((QStringList{t[0], t[54], t[60], t[178]}),
                  (QStringList{"[Relog]2 : 59", "[Relog]2 : 05", "[Relog]1 : 59", "[Relog]0 : 01"}));
         QCOMPARE(t.mid(181), (QStringList{"[Message]Finalizo el tiempo y nadie gano la ficha 19",
-                                          "[Message]Una soluci\u00F3n era 3 \u00D7 4 + 7 = 19",
-                                          "[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas, "[TurnoOFF]2",
-                                          "[Relog]0 : 00"}));
-        QCOMPARE(p.aviso.textos, QStringList{"Ha finalizado el tiempo"});
+                                          "[Message]Una soluci\u00F3n era 3 \u00D7 4 + 7 = 19", "[Relog]0 : 00"}));
+        // The clock waits for the notice; the next target and the end of the turn follow its close.
+        QVERIFY(p.aviso.textos == QStringList{"Ha finalizado el tiempo"} && !p.j.Timer1.isActive() && e.turno == 2);
+        p.j.cerrarAviso();
+        t = p.enlace.textos();
+        QCOMPARE(t.mid(184), (QStringList{"[ficharedonda]" + e.fichaRE + "," + e.fichasRedondas, "[TurnoOFF]2"}));
         QCOMPARE((QStringList{e.relog.texto, e.Fichas[1].texto, e.Fichas[2].texto}), (QStringList{"0 : 00", "2", "0"}));
         QVERIFY(e.fichaRE != QStringLiteral("19") && pozo::cantidad(e.fichasRedondas) == 48 && p.sonido.beeps == 1);
         QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichasElegidas == 0 && e.combinacion.isEmpty() && !grises(e));
-        QVERIFY(p.j.maquinas.isActive());  // the machines go on with the next target
+        QVERIFY(p.j.Timer1.isActive());
         tics(p, 1);
         QCOMPARE(e.relog.texto, QStringLiteral("2 : 59"));
     }
 
     // The last target's round runs out: most tiles win the match, a tie the lower seat, nobody's
-    // tiles seat 1, all below zero the least below; ticks under the notices do nothing.
+    // tiles seat 1, all below zero the least below.
     void finPorFichas()
     {
         const std::pair<QList<int>, const char*> casos[] = {
@@ -105,14 +99,15 @@ private slots:
             e.Valor[ficha(7, 1)].clear();
             p.enRed(true);
             tics(p, 179);
-            p.aviso.mientrasAbierto = [&] { tics(p, 5); };
             guionReparto(p.azar);
             tics(p, 1);
+            p.j.cerrarAviso();
             QCOMPARE(p.aviso.textos, (QStringList{"Ha finalizado el tiempo", QStringLiteral("El ganador de esta partida es ") + ganador}));
             const int g = static_cast<int>(nombres.indexOf(QLatin1String(ganador))) + 1;
             QVERIFY(e.ganador == g && p.enlace.textos().contains(QStringLiteral("[Partidas]%1,1").arg(g)));
             QCOMPARE((QStringList{e.Partidas[g].texto, e.Fichas[g].texto, e.Valor[ficha(7, 1)], e.relog.texto}),
                      (QStringList{"1", "0", "9", "0 : 00"}));
+            p.j.cerrarAviso();
             QVERIFY(pozo::cantidad(e.fichasRedondas) == 49 && e.segundos + e.minutos + e.minutosPasados == 0);
         }
     }
@@ -127,7 +122,7 @@ private slots:
         for (bool pausado : {true, false}) {
             mn_pausar_Click(p.j);
             QVERIFY(e.mn_pausar.marcado == pausado && e.mn_pausar.texto == (pausado ? "Reanudar" : "Pausar"));
-            QCOMPARE(andando(p.j), pausado ? QString() : QStringLiteral("Timer1 Timer2 maquinas"));
+            QCOMPARE(andando(p.j), pausado ? QString() : QStringLiteral("Timer1 Timer2"));
         }
         tics(p, 1);
         QCOMPARE(e.relog.texto, QStringLiteral("1 : 22"));
@@ -137,6 +132,7 @@ private slots:
         QCOMPARE(e.Fichas[3].texto, QStringLiteral("-1"));
         QVERIFY(!e.Jugadores[3].opaca && e.turno == 0 && e.combinacion.isEmpty() && !grises(e) && !p.j.Timer2.isActive());
         QVERIFY(e.fichaRE == QStringLiteral("19") && p.sonido.beeps == 1);  // the target stays
+        p.j.cerrarAviso();
         mn_pausar_Click(p.j);
         mn_pausar_Click(p.j);  // nobody holds the turn: its tick only stops
         Timer2_Timer(p.j);
@@ -153,7 +149,8 @@ private slots:
         QCOMPARE(vencer(c, 48, true), (QStringList{"", "", "Este tablero no ten\u00EDa soluci\u00F3n para 48"}));
     }
 
-    // What can happen under the notice takes the pick away; a click takes a green tile as a new pick.
+    // What can happen under the notice takes the pick away; a click takes a green tile as a new pick,
+    // which the end of the round then drops with the turn.
     void solucionBajoElAviso()
     {
         JuegoDePrueba a, b, c, d;
@@ -162,6 +159,7 @@ private slots:
                  (QStringList{de48, "", l48}));
         QCOMPARE(vencer(c, 48, false, [&] { empezarLocal(c, {"Ana", "Beto"}, 7); }), (QStringList{de48, "", l48}));
         QCOMPARE(vencer(d, 48, false, [&] { jugar(d, 0, {2, 2}); }), (QStringList{de48, "1G3 9G2 10V1", l48}));
+        QVERIFY(d.j.e.fichasElegidas == 0 && !grises(d.j.e));
     }
 };
 

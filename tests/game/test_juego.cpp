@@ -93,18 +93,19 @@ private slots:
                      qPrintable(QStringLiteral("%1 -> %2").arg(digitos).arg(objetivo)));
     }
 
-    // A wrong pick costs a tile even when the clock runs out under its notice; then the last target wins the match.
+    // A wrong pick costs a tile, and the clock waits for its notice; then the last target wins the
+    // match, its notice following the tile's.
     void malaYLuegoLaUltima()
     {
         EnJuego p({"Ana", "Beto", "Carla"}, 12);
         Estado& e = p.j.e;
         tics(p, 179);
-        jugar(p, '2', {1, 1, 1, 2});
-        p.aviso.mientrasAbierto = [&] { p.aviso.mientrasAbierto = nullptr; tics(p, 1); };
-        jugar(p, 0, {1, 3});  // 347
-        QCOMPARE(p.aviso.textos, (QStringList{"Beto La combinacion elegida no es correcta, perdera un punto",
-                                              "Ha finalizado el tiempo"}));
-        QVERIFY(e.Fichas[2].texto == QStringLiteral("-1") && p.sonido.beeps == 2 && terminado(p));
+        jugar(p, '2', {1, 1, 1, 2, 1, 3});  // 347
+        QCOMPARE(p.aviso.textos, QStringList{"Beto La combinacion elegida no es correcta, perdera un punto"});
+        QVERIFY(e.Fichas[2].texto == QStringLiteral("-1") && p.sonido.beeps == 1 && terminado(p));
+        QVERIFY(!p.j.Timer1.isActive() && e.relog.texto == QStringLiteral("0 : 01"));
+        p.j.cerrarAviso();
+        QVERIFY(p.j.Timer1.isActive());
 
         e.fichaRE = QStringLiteral("50");
         e.fichasRedondas.clear();
@@ -112,10 +113,10 @@ private slots:
         e.partidasGanadas[2] = 1;
         e.Valor[ficha(1, 1)].clear();
         p.aviso.textos.clear();
-        p.aviso.mientrasAbierto = [&] { QVERIFY(!p.j.Timer1.isActive()); };  // the clock waits for the news
         guionReparto(p.azar);
         guionObjetivo(p.azar, pozo::completo(), 8);
         jugar(p, '2', {4, 7, 5, 6, 6, 7});  // 955
+        p.j.cerrarAviso();
         QCOMPARE(p.aviso.textos, (QStringList{"Beto, Te has ganado esta ficha", "Beto, has ganado esta partida"}));
         // Matches won, every seat's tiles, a new board, a new target from a full pool.
         QCOMPARE((QStringList{e.Partidas[2].texto, e.Fichas[1].texto, e.Fichas[2].texto, e.Valor[ficha(1, 1)], e.fichaRE}),
@@ -140,8 +141,9 @@ private slots:
         QCOMPARE(t.mid(0, 8), (QStringList{"[TurnoON]1", "[fichaON]28", "[fichaOFF]28", "[fichaON]28", "[fichaON]34",
                                            "[fichaON]42", "[Partidas]1,1", "[fichaValor]1,3"}));
         QCOMPARE(t.mid(56), (QStringList{"[ficharedonda]8," + s.j.e.fichasRedondas, "[TurnoOFF]1", "[Puntaje]1,0"}));
-        QCOMPARE(s.aviso.textos, QStringList{"Ana, Te has ganado esta ficha"});
-        QVERIFY(s.enlace.envios[6].vbSelf && s.j.e.Command1.habilitado && s.sonido.beeps == 1);
+        s.j.cerrarAviso();
+        QCOMPARE(s.aviso.textos, (QStringList{"Ana, Te has ganado esta ficha", "El ganador de esta partida es Ana"}));
+        QVERIFY(!s.enlace.envios[6].vbSelf && s.j.e.Command1.habilitado && s.sonido.beeps == 1);
     }
 
     // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five border colours, and
@@ -220,8 +222,8 @@ private slots:
         QVERIFY(local.enlace.envios.empty());
     }
 
-    // "Repartir" mid-attempt: a fresh match and board, the clocks running,
-    // but the grey tiles, the picks and the turn timer left as they were.
+    // "Repartir" mid-attempt: a fresh match and board, the clock running, and
+    // the attempt ended with the turn: picks of the old board never count.
     void repartirDuranteUnIntento()
     {
         JuegoDePrueba p(false);
@@ -240,9 +242,9 @@ private slots:
         QCOMPARE((QList<int>{e.datosJugadores[2].fichas, e.Fichas[2].texto.toInt(), e.partidasGanadas[2], e.turno,
                              e.fichasElegidas, e.minutos + e.segundos + e.minutosPasados + e.ganador,
                              pozo::cantidad(e.fichasRedondas)}),
-                 (QList<int>{0, 0, 2, 0, 2, 0, 49}));
-        QVERIFY(!e.Jugadores[2].opaca && e.combinacion == QStringLiteral("34") && e.fichaCU[9].fondo == color::gris);
-        QVERIFY(p.j.Timer2.isActive() && p.j.Timer1.isActive() && p.j.maquinas.isActive() && !e.Valor[49].isEmpty());
+                 (QList<int>{0, 0, 2, 0, 0, 0, 49}));
+        QVERIFY(!e.Jugadores[2].opaca && e.combinacion.isEmpty() && e.fichaCU[9].fondo == color::blanco);
+        QVERIFY(!p.j.Timer2.isActive() && p.j.Timer1.isActive() && !e.Valor[49].isEmpty());
     }
 };
 

@@ -21,6 +21,7 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
 {
     Estado& e = p.j.e;
     e.numJugadores = 3;
+    e.enPartida = true;
     for (int s = 1; s <= 3; ++s)
         e.datosJugadores[s].nombre = maquina[s] ? nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
     e.maquina = maquina;
@@ -79,12 +80,12 @@ private slots:
         QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
-    // No machine seat in play stops the timer; a human's turn or no path leaves all as it was.
+    // No machine seat in play, or a human's turn, stops the timer; no path leaves all as it was.
     void laMaquinaNoJuega()
     {
         const struct { std::array<int, 7> maquina; int turno; const char* objetivo; bool sigue; } casos[] = {
             {{}, 0, "14", false}, {{0, 0, 0, 0, 0, 1, 0}, 0, "14", false},  // none, or out of play
-            {{0, 0, 1}, 1, "14", true}, {{0, 0, 1}, 0, "50", true}};
+            {{0, 0, 1}, 1, "14", false}, {{0, 0, 1}, 0, "50", true}};
         for (const auto& c : casos) {
             JuegoDePrueba p;
             preparar(p, c.maquina);
@@ -111,8 +112,6 @@ private slots:
         Timer2_Timer(p.j);
         QVERIFY(e.turno == 2 && p.aviso.textos.isEmpty() && !p.j.Timer2.isActive());
 
-        QString alComprobar;
-        p.aviso.mientrasAbierto = [&] { alComprobar = e.combinacion; };
         for (int paso = 1; paso <= 3; ++paso) {
             Valor_Click(p.j, 1);  // the mouse has no say in a machine's turn
             QVERIFY(p.aviso.textos.isEmpty() && e.fichaCU[1].fondo == color::blanco);
@@ -120,10 +119,11 @@ private slots:
             for (int i = 1; paso < 3 && i <= 3; ++i)
                 QCOMPARE(e.fichaCU[e.jugadaMaquina[i]].fondo, i <= paso ? color::gris : color::blanco);
         }
-        QCOMPARE((QStringList{alComprobar, e.Fichas[2].texto} << p.aviso.textos),
-                 (QStringList{"342", "1", "Maquina 2, Te has ganado esta ficha"}));
+        QCOMPARE((QStringList{e.Fichas[2].texto} << p.aviso.textos), (QStringList{"1", "Maquina 2, Te has ganado esta ficha"}));
         QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichaCU[9].fondo == color::blanco && e.pasoColocador == 0);
-        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive());  // restarted by the correct pick
+        QVERIFY(!p.j.colocador.isActive() && !p.j.maquinas.isActive());  // the machines wait for the notice
+        p.j.cerrarAviso();
+        QVERIFY(p.j.maquinas.isActive());
     }
 
     // The round runs out while the machine places its tiles: the pick is void, nobody scored, the machines go on.
@@ -138,6 +138,7 @@ private slots:
         QCOMPARE(e.fichaCU[9].fondo, color::gris);
         for (int t = 0; t < 180; ++t)
             Timer1_Timer(p.j);
+        p.j.cerrarAviso();
         colocador_Timer(p.j);
         QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive() && p.aviso.textos == QStringList{"Ha finalizado el tiempo"});
         QVERIFY(e.datosJugadores[2].fichas == 0 && e.fichaCU[9].fondo == color::blanco && e.fichaCU[10].fondo == color::blanco);

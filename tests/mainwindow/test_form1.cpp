@@ -155,7 +155,7 @@ private slots:
         hijo<QAction>(w, "mn_local")->trigger();  // one dialog, the game held once
         QVERIFY(andando(w.j).isEmpty() && w.findChildren<Form2*>().size() == 1);
         QTest::mouseClick(hijo(*hijo<Form2>(w, {}), "Command2"), Qt::LeftButton);
-        QVERIFY(andando(w.j) == QStringLiteral("Timer1 Timer2 maquinas") && pausar->text() == QStringLiteral("Pausar"));
+        QVERIFY(andando(w.j) == QStringLiteral("Timer1 Timer2") && pausar->text() == QStringLiteral("Pausar"));
     }
 
     // "Acerca de ..." opens its box; "Info del sistema..." tells through the game's box, with no
