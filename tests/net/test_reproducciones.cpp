@@ -72,10 +72,11 @@ private slots:
         alPrimerAviso(ana, [&] {  // the notice is still open when the seat has changed hands
             vuelto = std::make_unique<Crudo>(m.puerto);
             vuelto->escribir("[Version]2\r\n[Volver]" + m.clave + "\r\n");
-            volvio = vuelto->espera("[Identificacion]4\r\n") && esperar([&] { return m.pepe.s.state() == QAbstractSocket::UnconnectedState; });
+            volvio = vuelto->espera("[Identificacion]4\r\n");
         });
         m.pepe.escribir("[TurnoON]4\r\n[Partidas]4,1\r\n");
         QVERIFY(esperar([&] { return volvio && !ana.aviso.abierto; }));
+        QVERIFY(esperar([&] { return m.pepe.s.state() == QAbstractSocket::UnconnectedState; }, 3000));
         vuelto->escribir("[Message]Pepe: sigo aqui\r\n");
         QVERIFY(m.todos([](const Estado& e) { return e.txtDialog.endsWith(QStringLiteral("Pepe: sigo aqui")) && e.Partidas[4].texto == QStringLiteral("1"); }));
     }
