@@ -57,27 +57,23 @@ private slots:
     void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
     void cleanupTestCase() { tiempos::fijarEscala(1); }
 
-    // Pepe's match opens the winner's notice from inside his connection's
-    // handler; meanwhile his seat is taken back with his secret on a new
-    // connection, which closes the old one. Its handler must not go on with a
-    // connection that is gone (AddressSanitizer: heap-use-after-free).
+    // Pepe's last target (3 x 4 - 7) opens the winner's notice from inside
+    // his connection's handler; while it is open his seat is taken back with
+    // his secret on a new connection, which closes the old one. Its handler
+    // must not go on with a connection that is gone (once a heap-use-after-free).
     void asientoRecuperadoBajoElAviso()
     {
         MesaConPepe m;
         QVERIFY(m.lista);
         JuegoDePrueba& ana = m[1];
-        ana.aviso.dura = true;
-        std::unique_ptr<Crudo> vuelto;
-        bool volvio = false;
-        alPrimerAviso(ana, [&] {  // the notice is still open when the seat has changed hands
-            vuelto = std::make_unique<Crudo>(m.puerto);
-            vuelto->escribir("[Version]2\r\n[Volver]" + m.clave + "\r\n");
-            volvio = vuelto->espera("[Identificacion]4\r\n");
-        });
-        m.pepe.escribir("[TurnoON]4\r\n[Partidas]4,1\r\n");
-        QVERIFY(esperar([&] { return volvio && !ana.aviso.abierto; }));
+        m.pepe.escribir("[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n");
+        QVERIFY(esperar([&] { return ana.j.e.avisoAbierto; }, 3000));
+        Crudo vuelto(m.puerto);
+        vuelto.escribir("[Version]2\r\n[Volver]" + m.clave + "\r\n");
+        QVERIFY(vuelto.espera("[Identificacion]4\r\n"));
+        QVERIFY(ana.aviso.textos.contains(QStringLiteral("El ganador de esta partida es Pepe")));
         QVERIFY(esperar([&] { return m.pepe.s.state() == QAbstractSocket::UnconnectedState; }, 3000));
-        vuelto->escribir("[Message]Pepe: sigo aqui\r\n");
+        vuelto.escribir("[Message]Pepe: sigo aqui\r\n");
         QVERIFY(m.todos([](const Estado& e) { return e.txtDialog.endsWith(QStringLiteral("Pepe: sigo aqui")) && e.Partidas[4].texto == QStringLiteral("1"); }));
     }
 
