@@ -235,7 +235,7 @@ void reclamarConTecla(Estado& e, Salida& o, int s)
 
 void reclamarPropio(Estado& e, Salida& o)
 {
-    if (e.turno != 0 || !marcador::esAsiento(e.miJugador)) {
+    if (e.turno != 0 || !marcador::esAsiento(e.miJugador) || e.finalizando) {
         ++o.beeps;
         return;
     }
@@ -584,6 +584,37 @@ void cambiarModo(Estado& e, Salida& o, bool lineal)
     e.mn_mod[2].marcado = lineal;
     if (esServidorEnRed(e))
         o.enviar(mensajes::modo(lineal));
+}
+
+int ganadorGeneral(const Estado& e)
+{
+    int g = 1;
+    for (int i = 2; i <= kMaxJugadores; ++i) {
+        // Only seats with a player can win; tiles won break a tie, as numbers.
+        if (!e.Jugadores[i].visible)
+            continue;
+        const int pi = e.partidasGanadas[i], pg = e.partidasGanadas[g];
+        if (pi > pg || (pi == pg && e.datosJugadores[i].fichas > e.datosJugadores[g].fichas))
+            g = i;
+    }
+    return g;
+}
+
+void finalizar(Estado& e, Salida& o)
+{
+    terminarTurnoEnServidor(e, o, e.turno);
+    e.finalizando = true;
+    e.enPartida = false;
+    e.Command1.habilitado = false;
+    e.finDeRondaPendiente = false;
+    e.ganador = ganadorGeneral(e);
+    for (int s = 1; s <= kMaxJugadores; ++s) {
+        if (!e.Jugadores[s].visible)
+            continue;
+        o.enviar(mensajes::puntaje(s, e.datosJugadores[s].fichas));
+        o.enviar(mensajes::ganadas(s, e.partidasGanadas[s]));
+    }
+    o.enviar(mensajes::kFinalizarpartidas);
 }
 
 void avisoCerrado(Estado& e, Salida& o, Azar& azar)

@@ -119,6 +119,13 @@ void finDePartida(Estado& e, Salida& o, Azar& azar, int g, bool porObjetivo, int
 void repartirDeNuevo(Estado& e, Salida& o, Azar& azar);
 // "Continuo" (false) or "Lineal" (true).
 void cambiarModo(Estado& e, Salida& o, bool lineal);
+// "Finalizar partida" on the server: the result is fixed now. The turn
+// ends, the clock stops, every station gets the counts, the overall winner
+// is named from them, and the clients are told the game is over.
+void finalizar(Estado& e, Salida& o);
+// The overall winner: most matches won, then most tiles won in the match
+// under way; among the seats that have a player.
+int ganadorGeneral(const Estado& e);
 // The notice window has closed.
 void avisoCerrado(Estado& e, Salida& o, Azar& azar);
 

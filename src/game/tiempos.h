@@ -19,6 +19,7 @@ inline constexpr int kPresentacion = 10000; // a new connection may stay silent
 inline constexpr int kConexion = 10000;     // a client waits for its server
 inline constexpr int kMargenArbitro = 2000; // the server's grace beyond a client's turn
 inline constexpr int kAnuncio = 2000;       // a server tells the LAN about its game
+inline constexpr int kCierreFinal = 3000;   // clients still connected once the game has ended
 
 // The scale every interval is multiplied by; set before the game is built.
 void fijarEscala(double escala);

@@ -8,6 +8,7 @@
 #include "game/marcador.h"
 #include "game/mensajes.h"
 #include "game/pozo.h"
+#include "game/tiempos.h"
 #include "net/anunciador.h"
 #include "net/asientos.h"
 #include "net/chat.h"
@@ -19,6 +20,7 @@
 #include <QAbstractSocket>
 #include <QHostInfo>
 #include <QNetworkInterface>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -243,11 +245,17 @@ void mn_finpartida_Click(Juego& j)
     j.cambio();
     if (!e.esServidor || e.finalizando)
         return;
-    e.finalizando = true;
-    enviar(j, protocolo::kFinalizarpartidas);
-    if (clientesPresentes(j) == 0)
-        if (Servidor* srv = servidorDe(j))
-            srv->enviarami(protocolo::kFinalizarpartidas);
+    // The result is fixed now: the clock stops, nothing more is played, and
+    // every station is given the counts the winner is named from.
+    j.transicion([](Estado& es, Salida& o) { mesa::finalizar(es, o); });
+    Servidor* srv = servidorDe(j);
+    if (clientesPresentes(j) == 0) {
+        if (srv)
+            srv->enviarami(mensajes::kFinalizarpartidas);
+        return;
+    }
+    // A client that does not leave is not waited for long.
+    QTimer::singleShot(tiempos::ms(tiempos::kCierreFinal), srv, [srv] { srv->enviarami(mensajes::kFinalizarpartidas); });
 }
 
 QString ipLocal()

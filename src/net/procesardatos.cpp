@@ -50,11 +50,11 @@ void turnoOnDeCliente(Juego& j, const QString& carga, int s)
         if ((concedido = mesa::concederTurno(e, o, s)))
             o.enviar(mensajes::turnoOn(s), false, s);
     });
-    const int turno = j.e.turno;
+    const int quien = j.e.turno;
     // A station that says it can wait for it is told its claim stands; a
     // late claimer is told who won.
-    if (srv && (concedido ? srv->version(s - 1) >= kVersionPropia : turno != s))
-        srv->enviarpersona(mensajes::turnoOn(turno), s - 1);
+    if (srv && (concedido ? srv->version(s - 1) >= kVersionPropia : quien != s))
+        srv->enviarpersona(mensajes::turnoOn(quien), s - 1);
 }
 
 void turnoOffDeCliente(Juego& j, const QString& carga, int s)
@@ -96,8 +96,18 @@ void partidasDeCliente(Juego& j, const QString& carga, int s)
         corregir(j, s - 1);
 }
 
+// A line speaks for its sender: it must begin with the seat's own name, as
+// the sender's station composes it. What the program says itself (who left,
+// who came back) comes only from the server.
 void chatDeCliente(Juego& j, const QString& carga, int s)
 {
+    // A name longer than the server keeps is cut at its seat, but its
+    // station still writes it whole.
+    const QString& nombre = j.e.datosJugadores[s].nombre;
+    const QString quien = carga.left(carga.indexOf(QStringLiteral(": ")));
+    if (nombre.isEmpty() || !carga.contains(QStringLiteral(": "))
+        || (quien != nombre && !(nombre.size() == kLargoNombre && quien.startsWith(nombre))))
+        return;
     UpdateDialog(j, carga);
     relevar(j, mensajes::chat(carga), s);
 }
@@ -152,7 +162,9 @@ void identificacion(Juego& j, const QString& carga, int)
 {
     if (const auto n = asiento(carga)) {
         j.e.miJugador = *n;
-        j.e.datosJugadores[*n].nombre = j.e.miNombre;
+        // The server's row for us came first, with the name as it keeps it.
+        if (j.e.datosJugadores[*n].nombre.isEmpty())
+            j.e.datosJugadores[*n].nombre = j.e.miNombre;
     }
 }
 
@@ -211,7 +223,10 @@ void modo(Juego& j, const QString& carga, int)
 void finalizar(Juego& j, const QString&, int)
 {
     Estado& e = j.e;
-    e.ganador = ganadorGeneral(e);
+    // The server named the winner when the game was ended; a client names it
+    // from the counts it was given then.
+    if (!e.esServidor)
+        e.ganador = mesa::ganadorGeneral(e);
     // The clock stops with the game, not when the winner's box is closed.
     e.enPartida = false;
     e.barra = QStringLiteral("Partida finalizada");
@@ -274,26 +289,15 @@ Manejador buscar(const Entrada (&tabla)[N], const QString& tag)
 
 }  // namespace
 
-int ganadorGeneral(const Estado& e)
-{
-    int g = 1;
-    for (int i = 2; i <= kMaxJugadores; ++i) {
-        // Only seats with a player can win; tiles won break a tie, as numbers.
-        if (!e.Jugadores[i].visible)
-            continue;
-        const int pi = e.partidasGanadas[i], pg = e.partidasGanadas[g];
-        if (pi > pg || (pi == pg && e.datosJugadores[i].fichas > e.datosJugadores[g].fichas))
-            g = i;
-    }
-    return g;
-}
-
 void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
 {
     if (j.traza)
         j.traza(false, viconnection, mensaje);
     const Mensaje m = separar(mensaje);
     const bool deCliente = j.e.esServidor && viconnection >= 1;
+    // Once the game has ended nothing more is played; the chat goes on.
+    if (deCliente && j.e.finalizando && m.tag != mensajes::kMessage)
+        return;
     const Manejador manejar = deCliente        ? buscar(kDeCliente, m.tag)
                               : j.e.esServidor ? buscar(kPropios, m.tag)
                                                : buscar(kDelServidor, m.tag);

@@ -16,6 +16,3 @@ struct Estado;
 // anything malformed from anybody.
 void procesarMensaje(Juego& j, const QString& mensaje, int viconnection);
 
-// The overall winner when the game ends: most matches won, then most tiles
-// won in the match under way; among the seats that have a player.
-int ganadorGeneral(const Estado& e);

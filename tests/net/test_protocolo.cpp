@@ -5,6 +5,7 @@
 // overall winner.
 
 #include "game/estado.h"
+#include "game/mesa.h"
 #include "net/procesardatos.h"
 #include "net/protocolo.h"
 #include "net/recepcion.h"
@@ -73,11 +74,11 @@ private slots:
         e.partidasGanadas = {0, 1, 1, 0, 0, 0, 0};
         e.datosJugadores[1].fichas = 9;
         e.datosJugadores[2].fichas = 10;
-        QCOMPARE(ganadorGeneral(e), 2);
+        QCOMPARE(mesa::ganadorGeneral(e), 2);
         e.partidasGanadas = {0, 0, 0, 0, 0, 0, 0};
         e.datosJugadores[2].fichas = e.datosJugadores[1].fichas = -2;
         e.Jugadores[3].visible = false;
-        QCOMPARE(ganadorGeneral(e), 1);
+        QCOMPARE(mesa::ganadorGeneral(e), 1);
     }
 };
 

@@ -7,6 +7,9 @@
 #include "flow/mandos.h"
 #include "game/pozo.h"
 #include "game/tiempos.h"
+#include "net/partidared.h"
+
+#include <QElapsedTimer>
 #include "red.h"
 
 // Ana serves, Beto and Carla play on this program, Pepe (seat 4) is a bare
@@ -47,6 +50,35 @@ struct MesaConPepe : MesaViva {
     {
         pepe.escribir(lineas + "[Message]Pepe: listo\r\n");
         return todos([](const Estado& e) { return e.txtDialog.endsWith(QStringLiteral("Pepe: listo")); }, 3000);
+    }
+};
+
+// Pepe (seat 4, a bare peer) at a table started on target 19, as a cheat
+// would play it: whatever he sends, only a judged pick scores.
+struct ConTramposo : MesaViva {
+    Crudo pepe{puerto};
+    bool lista = false;
+
+    explicit ConTramposo(const QByteArray& enLaSala = {})
+    {
+        pepe.escribir("[Version]2\r\n");
+        lista = pepe.sentarse("Pepe", 4);
+        pepe.escribir(enLaSala);
+        lista = lista && empezar(19);
+    }
+    bool dice(const QByteArray& lineas)
+    {
+        pepe.escribir(lineas + "[Message]Pepe: listo\r\n");
+        const bool visto = todos([](const Estado& e) { return e.txtDialog.endsWith(QStringLiteral("Pepe: listo")); }, 3000);
+        servidor.j.e.txtDialog.clear();
+        for (auto& c : clientes)
+            c->j.e.txtDialog.clear();
+        return visto;
+    }
+    // Once the turn is free again, Pepe's tiles and matches on every station.
+    bool cuenta(const char* fichas, const char* partidas = "0")
+    {
+        return todos([&](const Estado& e) { return e.turno == 0 && e.Fichas[4].texto == QLatin1String(fichas) && e.Partidas[4].texto == QLatin1String(partidas); });
     }
 };
 
@@ -108,6 +140,77 @@ private slots:
         QVERIFY(m.pepeDice("[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[Partidas]4,1\r\n[ficharedonda]\r\n[TurnoOFF]4\r\n[Puntaje]4,0\r\n"));
         QCOMPARE(m[1].j.e.Partidas[4].texto, QStringLiteral("0"));
         QVERIFY2(m.pepe.espera("[Ganadas]4,0\r\n", tiempos::ms(tiempos::kAviso)), m.pepe.leido.replace("\r\n", " ").constData());
+    }
+
+    // What Pepe says of his own outcome counts only as the server judged it;
+    // a turn he lets run out, or gives back before his third tile, costs one.
+    void soloPuntuaLoJuzgado()
+    {
+        const std::tuple<const char*, QByteArray, const char*> casos[] = {
+            {"nada elegido", "[TurnoON]4\r\n[Puntaje]4,1\r\n", "-1"},
+            {"dispersa", "[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]49\r\n[Puntaje]4,1\r\n", "-1"},
+            {"dos de mas", "[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[Puntaje]4,2\r\n", "1"},
+            {"dos de menos", "[TurnoON]4\r\n[Puntaje]4,-2\r\n", "-1"},
+            {"dejado", "[TurnoON]4\r\n[TurnoOFF]4\r\n", "-1"},
+            {"honrado", "[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[TurnoOFF]4\r\n[Puntaje]4,1\r\n", "1"},
+        };
+        for (const auto& [caso, lineas, fichas] : casos) {
+            ConTramposo m;
+            QVERIFY2(m.lista && m.dice(lineas) && m.cuenta(fichas), caso);
+            // A late +1, during another seat's turn, is refused and his station set right.
+            m.pepe.leido.clear();
+            QVERIFY2(m.pedirTurno(m[2]) && m.dice("[Puntaje]4,5\r\n"), caso);
+            QVERIFY2(m.pepe.espera("[Puntaje]4," + QByteArray(fichas) + "\r\n") && m[1].j.e.Fichas[4].texto == QLatin1String(fichas), caso);
+        }
+        ConTramposo sala("[Puntaje]4,1\r\n");  // in the lobby
+        QVERIFY(sala.lista && sala.cuenta("0"));
+        // A match with no pick at the last target, and ten draws at will.
+        ConTramposo m;
+        m[1].j.e.fichasRedondas = QStringLiteral("*05*");
+        QVERIFY(m.lista && m.dice("[TurnoON]4\r\n[Partidas]4,1\r\n" + QByteArray("[ficharedonda]\r\n").repeated(10)));
+        QVERIFY(m[1].j.e.fichaRE == QStringLiteral("19") && m[1].j.e.fichasRedondas == QStringLiteral("*05*") && m.cuenta("-1"));
+    }
+
+    // However Pepe picks and takes back, his turn ends at its limit from the
+    // claim, and one that goes silent after its third tile does as well.
+    void turnoAcotado()
+    {
+        for (bool callado : {false, true}) {
+            ConTramposo m;
+            QVERIFY(m.lista);
+            QElapsedTimer desde;
+            desde.start();
+            m.pepe.escribir("[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n");
+            for (int i = 0; !callado && i < 20 && m[1].j.e.turno == 4; ++i) {
+                m.pepe.escribir("[fichaOFF]3\r\n[fichaON]3\r\n[ficharedonda]\r\n");
+                QTest::qWait(tiempos::ms(1000));
+            }
+            QVERIFY(m.cuenta("1"));
+            QVERIFY(desde.elapsed() < tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro + tiempos::kAviso) * 3 / 2 + 100);
+            QVERIFY(m.pedirTurno(m[2]));
+        }
+    }
+
+    // Once "Finalizar partida" is chosen the result stands: nothing Pepe
+    // plays counts, and his connection is closed although he stays.
+    void finalizarEsFinal()
+    {
+        ConTramposo m;
+        QVERIFY(m.lista);
+        mn_finpartida_Click(m[1].j);
+        QVERIFY(!m[1].j.Timer1.isActive());
+        m.pepe.escribir("[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[Puntaje]4,1\r\n");
+        QVERIFY(esperar([&] { return m.pepe.s.state() == QAbstractSocket::UnconnectedState; }, tiempos::ms(tiempos::kCierreFinal) * 3));
+        QCOMPARE(m[1].caja.textos(), QStringList{"El ganador general del juego es Ana"});
+        QVERIFY(m[1].j.e.Fichas[4].texto == QStringLiteral("0") && m[1].j.e.turno == 0);
+    }
+
+    // A chat line speaks only for its sender.
+    void chatEnNombrePropio()
+    {
+        ConTramposo m;
+        QVERIFY(m.lista && m.dice("[Message]Ana: me rindo\r\n[Message]Pepe  se ha desconectado\r\n[Message]Pepe: hola\r\n"));
+        QVERIFY(m.todos([](const Estado& e) { return !e.txtDialog.contains(QStringLiteral("rindo")) && !e.txtDialog.contains(QStringLiteral("desconectado")); }));
     }
 };
 
