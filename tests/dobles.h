@@ -7,6 +7,8 @@
 #include "game/juego.h"
 #include "game/puertos.h"
 #include "game/tiempos.h"
+#include "net/redpartida.h"
+#include "net/transporte/servidor.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -31,6 +33,7 @@ struct AvisoGrabado : Aviso {
     QStringList textos;
     std::function<void()> mientrasAbierto;
     bool dura = false, abierto = false;
+    int duracionMs = tiempos::kAviso;
     void mostrar(const QString& texto) override
     {
         textos << texto;
@@ -38,7 +41,7 @@ struct AvisoGrabado : Aviso {
             mientrasAbierto();
         if (dura && !std::exchange(abierto, true)) {
             QEventLoop bucle;
-            QTimer::singleShot(tiempos::ms(tiempos::kAviso), &bucle, &QEventLoop::quit);
+            QTimer::singleShot(duracionMs, &bucle, &QEventLoop::quit);
             bucle.exec();
             abierto = false;
         }
@@ -92,6 +95,17 @@ struct EnlaceGrabado : Enlace {
 };
 
 // A game with every port recorded.
+// A test station's environment: its timers at that scale, its server on
+// loopback only (nothing of the tests leaves the machine), and its seat
+// secrets in the tests' own state folder.
+inline Entorno enPruebas(double escala = 1.0, const QHostAddress& escucha = QHostAddress::LocalHost)
+{
+    return {escala, {}, escucha};
+}
+
+// The server of a station's network game, or null.
+inline Servidor* servidorEn(const Juego& j) { return j.red ? j.red->servidor() : nullptr; }
+
 struct JuegoDePrueba {
     Juego j;
     AvisoGrabado aviso;
@@ -101,8 +115,9 @@ struct JuegoDePrueba {
     F2Guion f2;
     EnlaceGrabado enlace;
 
-    explicit JuegoDePrueba(bool azarDeGuion = true)
+    explicit JuegoDePrueba(bool azarDeGuion = true, const Entorno& entorno = enPruebas()) : j(entorno)
     {
+        aviso.duracionMs = j.ms(tiempos::kAviso);
         j.usarAviso(&aviso), j.usarCaja(&caja), j.usarSonido(&sonido), j.usarF2(&f2);
         if (azarDeGuion)
             j.usarAzar(&azar);

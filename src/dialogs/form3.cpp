@@ -5,6 +5,7 @@
 
 #include "dialogs/twips.h"
 #include "game/avisos.h"
+#include "game/juego.h"
 #include "game/tiempos.h"
 
 #include <QLabel>
@@ -32,7 +33,7 @@ Form3::Form3(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form3"
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(tiempos::ms(tiempos::kAviso));
+    timer1_->setInterval(j_.ms(tiempos::kAviso));
     timer1_->setSingleShot(true);
     connect(timer1_, &QTimer::timeout, this, [this] { cerrar(QDialog::Rejected); });
 }

@@ -14,8 +14,8 @@ struct Juego::Silencio final : Aviso, CajaMensaje, Sonido, TeclaF2 {
     bool pulsada() override { return false; }
 };
 
-Juego::Juego(QObject* parent)
-    : QObject(parent), silencio_(new Silencio)
+Juego::Juego(const Entorno& entorno, QObject* parent)
+    : QObject(parent), entorno(entorno), silencio_(new Silencio)
 {
     aviso = silencio_;
     caja = silencio_;
@@ -23,18 +23,19 @@ Juego::Juego(QObject* parent)
     f2 = silencio_;
     azar = &azarPropio_;
 
-    Timer1.setInterval(tiempos::ms(tiempos::kReloj));
-    Timer2.setInterval(tiempos::ms(tiempos::kTurno));
-    timer3.setInterval(tiempos::ms(tiempos::kPuerta));
-    colocador.setInterval(tiempos::ms(tiempos::kColocador));
-    maquinas.setInterval(tiempos::ms(tiempos::kMaquinas));
-    arbitro.setSingleShot(true);
+    Timer1.setInterval(ms(tiempos::kReloj));
+    Timer2.setInterval(ms(tiempos::kTurno));
+    timer3.setInterval(ms(tiempos::kPuerta));
+    colocador.setInterval(ms(tiempos::kColocador));
+    maquinas.setInterval(ms(tiempos::kMaquinas));
 }
 
 Juego::~Juego()
 {
-    // The network link goes first, while the state it reports to still exists.
-    qDeleteAll(findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly));
+    // The network game goes first, while the state it reports to still exists
+    // (and a client still connecting, not yet installed).
+    const QObjectList hijos = children();
+    qDeleteAll(hijos);
     delete silencio_;
 }
 

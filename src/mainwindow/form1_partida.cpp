@@ -15,7 +15,6 @@
 #include "game/seleccion.h"
 #include "game/turno.h"
 #include "net/chat.h"
-#include "net/claves.h"
 #include "net/partidared.h"
 
 #include <QAction>
@@ -52,7 +51,6 @@ void Form1::partidaLocal()
 void Form1::partidaEnRed()
 {
     Form4 dialogo(j_, this);
-    dialogo.volverComo = claves::nombrePara;
     dialogo.exec();
 }
 

@@ -14,8 +14,10 @@
 #include "net/asientos.h"
 #include "net/chat.h"
 #include "net/cierre.h"
-#include "net/enlaces.h"
 #include "net/protocolo.h"
+#include "net/redpartida.h"
+#include "net/transporte/cliente.h"
+#include "net/transporte/servidor.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -24,12 +26,17 @@ using namespace protocolo;
 
 namespace {
 
+Servidor* servidorActivo(const Juego& j)
+{
+    return j.red ? j.red->servidor() : nullptr;
+}
+
 void relevar(Juego& j, const QString& mensaje, int origen)
 {
     // The server's own messages have already gone to every client.
     if (origen < 1)
         return;
-    if (Servidor* s = servidorDe(j))
+    if (Servidor* s = servidorActivo(j))
         s->SendToAllButOriginator(mensaje, origen);
 }
 
@@ -77,7 +84,7 @@ void turnoOn(Juego& j, int n, int origen)
 {
     Estado& e = j.e;
     if (e.esServidor) {
-        Servidor* srv = servidorDe(j);
+        Servidor* srv = servidorActivo(j);
         if (e.turno != 0) {
             // The first claim the server handled holds; a late claimer is told who won.
             if (e.turno != n && srv)
@@ -86,7 +93,7 @@ void turnoOn(Juego& j, int n, int origen)
         }
         if (origen >= 1) {
             e.intentoAbierto[n] = true;
-            arbitrar(j, n, tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro));
+            arbitrar(j, n, j.ms(tiempos::kTurno + tiempos::kMargenArbitro));
             // A station that says it can wait for it is told its claim stands.
             if (srv && srv->version(origen) >= kVersionPropia)
                 srv->enviarpersona(kTurnoON + QString::number(n), origen);
@@ -139,7 +146,7 @@ void partidas(Juego& j, const AsientoValor& p, int origen)
         marcador::fichasACero(e);
         e.intentoAbierto[p.asiento] = true;  // its tiles, now 0, still come
         e.fichasRedondas = pozo::completo();
-        if (Servidor* s = servidorDe(j))
+        if (Servidor* s = servidorActivo(j))
             s->enviaratodos(kPartidas + QString::number(p.asiento) + QLatin1Char(',') + e.Partidas[p.asiento].texto, false);
         repartirFichas(j);
         mostrarAviso(j, QStringLiteral("El ganador de esta partida es ") + e.datosJugadores[p.asiento].nombre);
@@ -180,7 +187,7 @@ void ficha(Juego& j, const Mensaje& m, int k, int origen)
     relevar(j, m.tag + QString::number(k), origen);
     if (origen >= 1 && m.tag == kFichaON
         && std::count_if(e.fichaCU.begin() + 1, e.fichaCU.end(), [](const FichaCU& f) { return f.fondo == color::gris; }) == 3)
-        arbitrar(j, e.turno, tiempos::ms(tiempos::kAviso + tiempos::kMargenArbitro));
+        arbitrar(j, e.turno, j.ms(tiempos::kAviso + tiempos::kMargenArbitro));
 }
 
 void finalizar(Juego& j)
@@ -191,8 +198,8 @@ void finalizar(Juego& j)
     e.enPartida = false;
     j.Timer1.stop();
     e.barra = QStringLiteral("Partida finalizada");
-    if (Cliente* c = clienteDe(j))
-        c->cerrar();
+    if (j.red && j.red->cliente())
+        j.red->cliente()->cerrar();
     j.cambio();
     j.caja->mostrar(CajaMensaje::Icono::Informacion,
                     QStringLiteral("El ganador general del juego es ") + e.datosJugadores[e.ganador].nombre);
@@ -202,14 +209,13 @@ void finalizar(Juego& j)
         desactivarRed(j);
 }
 
-// What a client on connection k may say: only for its own seat, picks only
+// What a client on seat s may say: only for its own seat, picks only
 // while that seat holds the turn on the server, and the outcome of an
 // attempt only while the server still waits for it. A late outcome is
 // dropped and its station is set right.
-bool permitido(Juego& j, const Mensaje& m, int k)
+bool permitido(Juego& j, const Mensaje& m, int s)
 {
     const Estado& e = j.e;
-    const int s = k + 1;
     if (m.tag == kMessage)
         return true;
     if (m.tag == kTurnoON)
@@ -229,7 +235,8 @@ bool permitido(Juego& j, const Mensaje& m, int k)
             return true;
         // An attempt the server has waived, or a count that went astray:
         // that station is set right (its next outcome comes after this).
-        corregir(j, k);
+        if (Servidor* srv = servidorActivo(j))
+            corregir(j, *srv, s);
         return false;
     }
     if (m.tag == kFichaON || m.tag == kFichaOFF)
@@ -255,26 +262,14 @@ int ganadorGeneral(const Estado& e)
     return g;
 }
 
-void Procesardatos(Juego& j, const QString& vsData, int viconnection)
-{
-    qsizetype desde = 0;
-    for (;;) {
-        const qsizetype fin = vsData.indexOf(QStringLiteral("\r\n"), desde);
-        if (fin < 0)
-            break;
-        procesarMensaje(j, vsData.mid(desde, fin - desde), viconnection);
-        desde = fin + 2;
-    }
-}
-
-void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
+void procesarMensaje(Juego& j, const QString& mensaje, int origen)
 {
     if (j.traza)
-        j.traza(false, viconnection, mensaje);
+        j.traza(false, origen, mensaje);
     Estado& e = j.e;
     const Mensaje m = separar(mensaje);
-    const bool deCliente = e.esServidor && viconnection >= 1;
-    if (deCliente && !permitido(j, m, viconnection))
+    const bool deCliente = e.esServidor && origen >= 1;
+    if (deCliente && !permitido(j, m, origen))
         return;
 
     if (m.tag == kRelog) {
@@ -289,16 +284,16 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
         const auto k = protocolo::ficha(m.carga);
         if (!k)
             return;
-        ficha(j, m, *k, viconnection);
+        ficha(j, m, *k, origen);
     } else if (m.tag == kDisconnected) {
         if (!e.esServidor)
             e.barra = QStringLiteral("Desconectado");
     } else if (m.tag == kTurnoON) {
         if (const auto n = asiento(m.carga))
-            turnoOn(j, *n, viconnection);
+            turnoOn(j, *n, origen);
     } else if (m.tag == kTurnoOFF) {
         if (const auto n = asiento(m.carga))
-            turnoOff(j, *n, viconnection);
+            turnoOff(j, *n, origen);
     } else if (m.tag == kIdentificacion) {
         const auto n = asiento(m.carga);
         if (e.esServidor || !n)
@@ -311,13 +306,13 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
             presentacion(e, m.carga);
     } else if (m.tag == kPartidas) {
         if (const auto p = asientoYValor(m.carga))
-            partidas(j, *p, viconnection);
+            partidas(j, *p, origen);
     } else if (m.tag == kPuntaje) {
         if (const auto p = asientoYValor(m.carga))
-            puntaje(j, *p, viconnection);
+            puntaje(j, *p, origen);
     } else if (m.tag == kMessage) {
         UpdateDialog(j, m.carga);
-        relevar(j, mensaje, viconnection);
+        relevar(j, mensaje, origen);
     } else if (m.tag == kVersion) {
         // The server confirms our claims (it answers only clients that speak this).
         if (!e.esServidor)

@@ -4,12 +4,10 @@
 // The server and a client against a raw socket: the exact bytes, messages cut
 // anywhere, and peers that misbehave.
 
-#include "net/claves.h"
 #include "net/protocolo.h"
 #include "red.h"
 
 #include <QTcpServer>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 
 class TestBytes : public QObject {
@@ -18,7 +16,7 @@ class TestBytes : public QObject {
     // What a station shows but its chat pane, to see that bad input changed nothing.
     static QStringList foto(const Estado& e)
     {
-        QStringList f = mesaDe(e) << e.relog.texto << e.barra << QString::number(e.miJugador) << QString::number(e.numConexiones);
+        QStringList f = mesaDe(e) << e.relog.texto << e.barra << QString::number(e.miJugador);
         for (int k = 1; k <= kFichas; ++k)
             f << QString::number(e.fichaCU[k].fondo) + QString::number(e.fichaCU[k].borde);
         return f;
@@ -38,7 +36,7 @@ private slots:
         Estado& e = m.servidor.j.e;
         QCOMPARE(e.Jugadores[2].texto, QStringLiteral(" 2  LuisAlbert"));
 
-        servidorDe(m.servidor.j)->pausaChatMs = 0;  // chat pacing is checked elsewhere
+        servidorEn(m.servidor.j)->pausaChatMs = 0;  // chat pacing is checked elsewhere
         const QByteArray msg = "[Message]hola\r\n";
         for (int corte = 1; corte < msg.size(); ++corte) {
             luis.escribir(msg.left(corte));
@@ -81,7 +79,7 @@ private slots:
         tarde.escribir("[Joined]Tarde\r\n");
         QVERIFY(tarde.espera("[Rechazado]\r\n"));
         QVERIFY(esperar([&] { return tarde.s.state() == QAbstractSocket::UnconnectedState; }, 3000));
-        QCOMPARE(m.servidor.j.e.numConexiones, 3);
+        QCOMPARE(clientesSentados(m.servidor.j), 3);
     }
 
     // The client's side: its greeting, a name with "(", and nonsense ignored.
@@ -89,17 +87,16 @@ private slots:
     {
         QTcpServer falso;
         QVERIFY(falso.listen(QHostAddress::LocalHost, 0));
-        JuegoDePrueba beto;
+        QTemporaryDir sinClaves;  // no secret of another test's server on a reused port
+        JuegoDePrueba beto(true, {1.0, sinClaves.filePath(QStringLiteral("asientos")), QHostAddress::LocalHost});
         QStringList estados;
         QObject::connect(&beto.j, &Juego::cambiado, [&] {
             if (estados.isEmpty() || estados.last() != beto.j.e.barra)
                 estados << beto.j.e.barra;
         });
-        QTemporaryDir sinClaves;  // no secret of another test's server on a reused port
-        claves::fijarArchivo(sinClaves.filePath(QStringLiteral("asientos")));
-        const auto luego = qScopeGuard([] { claves::fijarArchivo({}); });
-        Cliente* cli = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("localhost"), QString::number(falso.serverPort())});
-        QObject::connect(cli, &Cliente::terminado, cli, [&](bool ok) { terminarConexion(beto.j, cli, ok); });
+        RedPartida* red = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("localhost"), QString::number(falso.serverPort())});
+        Cliente* cli = red->cliente();
+        QObject::connect(cli, &Cliente::terminado, cli, [&](bool ok) { terminarConexion(beto.j, red, ok); });
         QVERIFY(esperar([&] { return falso.hasPendingConnections(); }));
         QTcpSocket* s = falso.nextPendingConnection();
         QVERIFY(esperar([&] { return s->bytesAvailable() >= 26; }));

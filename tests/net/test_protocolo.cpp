@@ -7,7 +7,7 @@
 #include "game/estado.h"
 #include "net/procesardatos.h"
 #include "net/protocolo.h"
-#include "net/recepcion.h"
+#include "net/transporte/recepcion.h"
 #include "prueba.h"
 
 using namespace protocolo;
