@@ -48,8 +48,8 @@ public:
     virtual bool pulsada() = 0;
 };
 
-// Where the game's network messages leave. The network layer installs one
-// while a network game is set up.
+// Where the game's network messages leave. The network game (net/redpartida.h)
+// is the one installed while it is up; the transport's classes are not links.
 class Enlace {
 public:
     virtual ~Enlace() = default;
