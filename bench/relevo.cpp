@@ -9,7 +9,8 @@
 
 #include "game/juego.h"
 #include "net/partidared.h"
-#include "net/enlaces.h"
+#include "net/redpartida.h"
+#include "net/transporte/servidor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -60,9 +61,9 @@ void medir(benchmark::State& st, QTcpSocket& a, QTcpSocket& b)
 // Seat 2 holds the turn; seat 3 sees its picks.
 void relevo(benchmark::State& st)
 {
-    Juego j;
-    iniciarServidor(j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QStringLiteral("0")}, QHostAddress::LocalHost);
-    const quint16 puerto = servidorDe(j)->puertoEscucha();
+    Juego j(Entorno{1.0, {}, QHostAddress::LocalHost});
+    iniciarServidor(j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QStringLiteral("0")});
+    const quint16 puerto = j.red->servidor()->puertoEscucha();
     auto a = conectar(puerto), b = conectar(puerto);
     a->write("[Joined]A\r\n");
     const bool listo = recibir(*a, "[Identificacion]2\r\n") && (b->write("[Joined]B\r\n"), recibir(*b, "[Identificacion]3\r\n"))

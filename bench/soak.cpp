@@ -13,11 +13,11 @@
 
 #include "flow/temporizadores.h"
 #include "game/juego.h"
-#include "net/conexion.h"
-#include "net/enlaces.h"
+#include "net/transporte/conexion.h"
+#include "net/redpartida.h"
+#include "net/transporte/servidor.h"
 #include "net/partidared.h"
 #include "net/protocolo.h"
-#include "net/servidor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -89,11 +89,11 @@ qint64 rssKiB(qint64 pid)
 
 int servir()
 {
-    Juego j;
+    Juego j(Entorno{1.0, {}, QHostAddress::LocalHost});
     conectarTemporizadores(j);
-    if (!iniciarServidor(j, {EleccionRed::Servir, QStringLiteral("Servidor"), {}, QStringLiteral("0")}, QHostAddress::LocalHost))
+    if (!iniciarServidor(j, {EleccionRed::Servir, QStringLiteral("Servidor"), {}, QStringLiteral("0")}))
         return 1;
-    std::printf("%d\n", servidorDe(j)->puertoEscucha());
+    std::printf("%d\n", j.red->servidor()->puertoEscucha());
     std::fflush(stdout);
     return QCoreApplication::exec();
 }

@@ -5,7 +5,7 @@
 // it sits on seat 2 of three.
 
 #include "mesa.h"
-#include "net/cliente.h"
+#include "net/redpartida.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n)
 {
@@ -15,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n)
         fuzz::sentar(e, 2);
         return e;
     }();
-    fuzz::recibir(fuzz::reponer<Cliente>(sentado), datos, n, -1, true);
+    fuzz::recibir(fuzz::reponer(sentado, RedPartida::Rol::Cliente), datos, n, 0, true);
     return 0;
 }

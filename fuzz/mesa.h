@@ -14,7 +14,8 @@
 #include "dobles.h"
 #include "net/procesardatos.h"
 #include "net/protocolo.h"
-#include "net/recepcion.h"
+#include "net/redpartida.h"
+#include "net/transporte/recepcion.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -61,8 +62,7 @@ inline void recibir(JuegoDePrueba& p, const uint8_t* datos, size_t n, int origen
 // One station serves every input, set back to `e` each time: building a
 // game per input took a third of each run. What a handler may have left
 // beyond the state (records, draws, timers, a closed link) goes too.
-template <class Enlace>
-JuegoDePrueba& reponer(const Estado& e)
+inline JuegoDePrueba& reponer(const Estado& e, RedPartida::Rol rol)
 {
     static JuegoDePrueba& p = *new JuegoDePrueba;
     p.j.e = e;
@@ -72,9 +72,10 @@ JuegoDePrueba& reponer(const Estado& e)
     p.azar.ultimo = 0.0;
     for (QTimer* t : {&p.j.Timer1, &p.j.Timer2, &p.j.timer3, &p.j.colocador, &p.j.maquinas, &p.j.avisoAbierto})
         t->stop();
-    if (!dynamic_cast<Enlace*>(p.j.enlace)) {
+    if (!p.j.red) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        p.j.enlace = new Enlace(&p.j);
+        p.j.red = new RedPartida(p.j, rol);
+        p.j.enlace = p.j.red;
     }
     return p;
 }

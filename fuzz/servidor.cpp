@@ -7,7 +7,7 @@
 #include "mesa.h"
 #include "net/asientos.h"
 #include "net/partidared.h"
-#include "net/servidor.h"
+#include "net/redpartida.h"
 #include "partida.h"
 
 namespace {
@@ -19,12 +19,12 @@ const Estado& mesaEmpezada()
         JuegoDePrueba p;
         Estado& e = p.j.e;
         fuzz::sentar(e, 1);
-        e.numConexiones = 2;
         e.fichasRedondas = pozo::completo();
         guionReparto(p.azar);
         guionObjetivo(p.azar, e.fichasRedondas, 19);
         empezarPartidaRed(p.j);
-        if (e.aceptando || e.Valor[49].isEmpty())
+        e.numJugadores = 3;  // no connection took seats 2 and 3 here
+        if (e.Valor[49].isEmpty())
             fuzz::roto("set-up");
         return e;
     }();
@@ -36,6 +36,6 @@ const Estado& mesaEmpezada()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n)
 {
     fuzz::iniciarQt();
-    fuzz::recibir(fuzz::reponer<Servidor>(mesaEmpezada()), datos, n, 1, false);
+    fuzz::recibir(fuzz::reponer(mesaEmpezada(), RedPartida::Rol::Servidor), datos, n, 2, false);
     return 0;
 }

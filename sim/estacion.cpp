@@ -32,10 +32,12 @@
 #include "game/turno.h"
 #include "net/chat.h"
 #include "net/cierre.h"
-#include "net/claves.h"
-#include "net/enlaces.h"
+#include "net/asientos.h"
 #include "net/partidared.h"
 #include "net/protocolo.h"
+#include "net/redpartida.h"
+#include "net/transporte/cliente.h"
+#include "net/transporte/servidor.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -83,6 +85,7 @@ void terminar()
 class AvisoSim final : public Aviso {
 public:
     std::function<void(const QString&)> anotar;
+    int duracionMs = 0;
     AvisoSim()
     {
         reloj_.setSingleShot(true);
@@ -91,7 +94,7 @@ public:
     void mostrar(const QString& texto) override
     {
         anotar(u"aviso "_s + texto);
-        reloj_.start(tiempos::ms(tiempos::kAviso));
+        reloj_.start(duracionMs);
         if (bucle_ || saliendo)
             return;
         QEventLoop bucle;
@@ -138,33 +141,53 @@ struct F2Sim final : TeclaF2 {
 
 class Estacion {
 public:
-    Estacion(bool servidor, quint64 semilla) : servidor_(servidor), azar_(semilla)
+    Estacion(bool servidor, quint64 semilla, const Entorno& entorno) : servidor_(servidor), azar_(semilla), j(entorno)
     {
+        aviso_.duracionMs = j.ms(tiempos::kAviso);
         aviso_.anotar = caja_.anotar = [this](const QString& t) { anotar(t); };
         j.usarAviso(&aviso_);
         j.usarCaja(&caja_);
         j.usarF2(&f2_);
         j.usarAzar(&azar_);
-        j.traza = [this](bool enviado, int conexion, const QString& m) { mensaje(enviado, conexion, m); };
+        j.traza = [this](bool enviado, int asiento, const QString& m) { mensaje(enviado, asiento, m); };
         // Each tick is recorded before the game's own handler, connected as
         // the program connects it, and checked after it.
         const std::pair<QTimer*, QString> timers[] = {
-            {&j.Timer1, u"Timer1"_s}, {&j.Timer2, u"Timer2"_s}, {&j.timer3, u"timer3"_s}, {&j.colocador, u"colocador"_s}, {&j.maquinas, u"maquinas"_s},
-            {&j.arbitro, u"arbitro"_s}};
-        // A message's outcome is judged before anything else moves the scores.
+            {&j.Timer1, u"Timer1"_s}, {&j.Timer2, u"Timer2"_s}, {&j.timer3, u"timer3"_s}, {&j.colocador, u"colocador"_s}, {&j.maquinas, u"maquinas"_s}};
         for (const auto& [t, nombre] : timers)
-            QObject::connect(t, &QTimer::timeout, &j, [this, n = nombre] {
-                verificar();
-                anotar(u"tic "_s + n, n == u"Timer1" ? u"reloj"_s : n);
-                arbitrando_ = n == u"arbitro";
-            });
+            antesDelTic(t, nombre);
         conectarTemporizadores(j);
         for (const auto& tn : timers)
-            QObject::connect(tn.first, &QTimer::timeout, &j, [this] {
-                arbitrando_ = false;
-                verificar();
-            });
+            despuesDelTic(tn.first);
         QObject::connect(&j, &Juego::cambiado, &j, [this] { verificar(); });
+    }
+
+    // The referee's timer comes with the server's network game: watched the
+    // same way once that is up, around the handler the game gave it.
+    void vigilarArbitro()
+    {
+        QTimer* t = &j.red->arbitro;
+        QObject::disconnect(t, &QTimer::timeout, nullptr, nullptr);
+        antesDelTic(t, u"arbitro"_s);
+        QObject::connect(t, &QTimer::timeout, &j, [this] { arbitro_Timer(j); });
+        despuesDelTic(t);
+    }
+
+    // A message's outcome is judged before anything else moves the scores.
+    void antesDelTic(QTimer* t, const QString& nombre)
+    {
+        QObject::connect(t, &QTimer::timeout, &j, [this, n = nombre] {
+            verificar();
+            anotar(u"tic "_s + n, n == u"Timer1" ? u"reloj"_s : n);
+            arbitrando_ = n == u"arbitro";
+        });
+    }
+    void despuesDelTic(QTimer* t)
+    {
+        QObject::connect(t, &QTimer::timeout, &j, [this] {
+            arbitrando_ = false;
+            verificar();
+        });
     }
 
     void leer(QSocketNotifier* nota)
@@ -263,23 +286,23 @@ private:
         escribir(u"I "_s + que);
     }
 
-    void mensaje(bool enviado, int conexion, const QString& m)
+    void mensaje(bool enviado, int asiento, const QString& m)
     {
         const bool relog = m.startsWith(protocolo::kRelog);
         // "[Relog]" moves only the clock's text and flows all the time: not counted.
         if (!relog)
-            ++(enviado ? env_ : rec_)[std::max(conexion, 0)];
+            ++(enviado ? env_ : rec_)[std::max(asiento - 1, 0)];
         const QString flecha = enviado ? u"-> "_s : u"<- "_s;
-        const QString quien = conexion >= 1 ? QString::number(conexion) : servidor_ ? u"yo"_s : QString();
+        const QString quien = asiento >= 1 ? QString::number(asiento) : servidor_ ? u"yo"_s : QString();
         const QString clave = relog ? u"reloj"_s : m.startsWith(protocolo::kFichaValor) ? u"reparto"_s : flecha + m;
         // Repeated, a message the server sends goes to several clients: "*".
         anotar(flecha + quien + u' ' + m, clave, ultimaClave_ == clave ? flecha + u"* "_s + m : QString());
         if (enviado) {
             // The server took the turn back from that seat itself: no tile is
             // lost for it. A turn that only took too long still has its outcome to come.
-            if (m.startsWith(protocolo::kTurnoOFF) && protocolo::asiento(m.mid(protocolo::kTurnoOFF.size())) == conexion + 1
-                && turnoDe_[conexion + 1] == Turno::Dado && !arbitrando_)
-                turnoDe_[conexion + 1] = Turno::Quitado;
+            if (asiento >= 1 && m.startsWith(protocolo::kTurnoOFF) && protocolo::asiento(m.mid(protocolo::kTurnoOFF.size())) == asiento
+                && turnoDe_[asiento] == Turno::Dado && !arbitrando_)
+                turnoDe_[asiento] = Turno::Quitado;
             return;
         }
         verificar();
@@ -287,8 +310,8 @@ private:
         // gave that seat, once, and a match only for the last target taken
         // with the turn held.
         const auto t = protocolo::separar(m);
-        const int s = conexion + 1;
-        if (servidor_ && conexion >= 1 && (t.tag == protocolo::kPuntaje || t.tag == protocolo::kPartidas)) {
+        const int s = asiento;
+        if (servidor_ && asiento >= 1 && (t.tag == protocolo::kPuntaje || t.tag == protocolo::kPartidas)) {
             vigilado_ = s;
             vigiladoPuntaje_ = t.tag == protocolo::kPuntaje;
             antes_ = {j.e.datosJugadores[s].fichas, j.e.partidasGanadas[s]};
@@ -366,7 +389,7 @@ private:
                             {u"asientos"_s, asientos}, {u"partidas"_s, partidas}, {u"finales"_s, finales_}, {u"rondas"_s, rondas_},
                             {u"aviso"_s, aviso_.abierto()}, {u"cajas"_s, int(caja_.abiertas.size())}, {u"caja"_s, caja_.ultima},
                             {u"turnoLibre"_s, e.Command1.visible && e.Command1.habilitado}, {u"repartir"_s, e.mn_repar.habilitado},
-                            {u"conexiones"_s, e.numConexiones}, {u"env"_s, env}, {u"rec"_s, rec}};
+                            {u"conexiones"_s, clientesSentados(j)}, {u"env"_s, env}, {u"rec"_s, rec}};
         return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     }
 
@@ -380,7 +403,7 @@ private:
     QString ultimaClave_;
     int repeticiones_ = 0;
     std::set<QString> rotas_;
-    std::array<int, kMaxJugadores> env_{}, rec_{};  // by connection; 0 is a client's server
+    std::array<int, kMaxJugadores> env_{}, rec_{};  // by seat - 1; 0 is a client's server
     int turnoVisto_ = 0, rondas_ = 0, finales_ = 0;
     QString ultimoObjetivo_;
     // The server's watch as referee.
@@ -413,15 +436,13 @@ int main(int argc, char** argv)
         std::fputs("zumbarta_estacion (--servir NOMBRE [--local] | --unirse NOMBRE PUERTO) [--escala E] [--semilla N] [--origen MS]\n", stderr);
         return 2;
     }
-    if (const QString e = valor(u"--escala"); !e.isEmpty())
-        tiempos::fijarEscala(e.toDouble());
-    origen = valor(u"--origen").toLongLong();
     // Each player keeps its seat secrets apart, as on a computer of its own.
-    if (const QString c = valor(u"--claves"); !c.isEmpty())
-        claves::fijarArchivo(c);
+    Entorno entorno{1.0, valor(u"--claves"), QHostAddress::LocalHost};
+    if (const QString e = valor(u"--escala"); !e.isEmpty())
+        entorno.escala = e.toDouble();
+    origen = valor(u"--origen").toLongLong();
 
-    // The game is built only now, with the time scale set.
-    Estacion est(servidor, valor(u"--semilla").toULongLong());
+    Estacion est(servidor, valor(u"--semilla").toULongLong(), entorno);
     Juego& j = est.j;
     QSocketNotifier nota(0, QSocketNotifier::Read);
     QObject::connect(&nota, &QSocketNotifier::activated, &j, [&] { est.leer(&nota); });
@@ -432,13 +453,14 @@ int main(int argc, char** argv)
             local.nombres = {QString(), nombre, u"Rival"_s};
             aceptarPartidaLocal(j, local);
         }
-        if (!iniciarServidor(j, {EleccionRed::Servir, nombre, {}, u"0"_s}, QHostAddress::LocalHost))
+        if (!iniciarServidor(j, {EleccionRed::Servir, nombre, {}, u"0"_s}))
             return 1;
-        escribir(u"P %1"_s.arg(servidorDe(j)->puertoEscucha()));
+        est.vigilarArbitro();
+        escribir(u"P %1"_s.arg(j.red->servidor()->puertoEscucha()));
     } else {
-        Cliente* c = iniciarCliente(j, {EleccionRed::Conectarse, nombre, u"127.0.0.1"_s, valor(u"--unirse", 2)});
-        QObject::connect(c, &Cliente::terminado, &j, [&j, c](bool conectado) {
-            if (!terminarConexion(j, c, conectado))
+        RedPartida* red = iniciarCliente(j, {EleccionRed::Conectarse, nombre, u"127.0.0.1"_s, valor(u"--unirse", 2)});
+        QObject::connect(red->cliente(), &Cliente::terminado, &j, [&j, red](bool conectado) {
+            if (!terminarConexion(j, red, conectado))
                 terminar();
         });
     }

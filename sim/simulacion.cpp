@@ -16,6 +16,7 @@
 // what the stations make of it depends on timing and may differ.
 
 #include "game/combinacion.h"
+#include "game/entorno.h"
 #include "game/estado.h"
 #include "game/tablero.h"
 #include "game/tiempos.h"
@@ -42,6 +43,14 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// An interval of the game at the stations' time scale.
+int aEscala(double escala, int intervalo)
+{
+    Entorno e;
+    e.escala = escala;
+    return e.ms(intervalo);
+}
 
 qint64 reloj()
 {
@@ -94,7 +103,8 @@ struct Puesto {
 class Simulacion {
 public:
     Simulacion(double escala, int estaciones, quint64 semilla, int segundos)
-        : escala_(escala), estaciones_(estaciones), semilla_(semilla), segundos_(segundos) {}
+        : turnoMs_(aEscala(escala, tiempos::kTurno)), avisoMs_(aEscala(escala, tiempos::kAviso)),
+          escala_(escala), estaciones_(estaciones), semilla_(semilla), segundos_(segundos) {}
 
     int correr()
     {
@@ -109,8 +119,8 @@ public:
     }
 
 private:
-    const int turnoMs_ = tiempos::ms(tiempos::kTurno);
-    const int avisoMs_ = tiempos::ms(tiempos::kAviso);
+    const int turnoMs_;
+    const int avisoMs_;
     // What a turn may take beyond its own time: its notices and the wire.
     const int margenMs_ = 4 * avisoMs_ + 500;
 
@@ -582,7 +592,7 @@ private:
             calibrar();
 
         // 5 to 40 minutes of the game's time: long enough for a few matches.
-        for (const qint64 fin = std::min(finCorrida, ahora() + tiempos::ms(60000 * (5 + azar(35)))); !roto_ && ahora() < fin && clientes() > 0;) {
+        for (const qint64 fin = std::min(finCorrida, ahora() + aEscala(escala_, 60000 * (5 + azar(35)))); !roto_ && ahora() < fin && clientes() > 0;) {
             jugar(std::min<qint64>(turnoMs_ * (6 + azar(35)), fin - ahora()));
             if (!roto_ && clientes() > 0)
                 calma();
@@ -671,7 +681,6 @@ int main(int argc, char** argv)
         std::fputs("zumbarta_sim [--segundos N] [--semilla S] [--estaciones 2..6] [--escala E <= 0.02]\n", stderr);
         return 2;
     }
-    tiempos::fijarEscala(escala);
     decir(u"zumbarta_sim --segundos %1 --semilla %2 --estaciones %3 --escala %4"_s.arg(segundos).arg(semilla).arg(estaciones).arg(escala));
     return Simulacion(escala, estaciones, semilla, segundos).correr();
 }

@@ -7,6 +7,8 @@
 #include "game/juego.h"
 #include "game/puertos.h"
 #include "game/tiempos.h"
+#include "net/redpartida.h"
+#include "net/transporte/servidor.h"
 
 #include <QTimer>
 #include <QStringList>
@@ -80,10 +82,22 @@ struct EnlaceGrabado : Enlace {
     void enviaratodos(const QString& vsData, bool vbSelf) override { envios.push_back({vsData, true, vbSelf}); }
     void enviaraservidor(const QString& vsData) override { envios.push_back({vsData, false, false}); }
     void enviarSalvo(const QString& vsData, int) override { envios.push_back({vsData, true, false}); }
+    void vigilarTurno(int, bool) override {}
     QStringList textos() const { return textosDe(envios); }
 };
 
 // A game with every port recorded.
+// A test station's environment: its timers at that scale, its server on
+// loopback only (nothing of the tests leaves the machine), and its seat
+// secrets in the tests' own state folder.
+inline Entorno enPruebas(double escala = 1.0, const QHostAddress& escucha = QHostAddress::LocalHost)
+{
+    return {escala, {}, escucha};
+}
+
+// The server of a station's network game, or null.
+inline Servidor* servidorEn(const Juego& j) { return j.red ? j.red->servidor() : nullptr; }
+
 struct JuegoDePrueba {
     Juego j;
     AvisoGrabado aviso;
@@ -93,7 +107,7 @@ struct JuegoDePrueba {
     F2Guion f2;
     EnlaceGrabado enlace;
 
-    explicit JuegoDePrueba(bool azarDeGuion = true)
+    explicit JuegoDePrueba(bool azarDeGuion = true, const Entorno& entorno = enPruebas()) : j(entorno)
     {
         j.usarAviso(&aviso), j.usarCaja(&caja), j.usarSonido(&sonido), j.usarF2(&f2);
         if (azarDeGuion)

@@ -6,9 +6,12 @@
 #include "dialogs/sololinea.h"
 #include "dialogs/twips.h"
 #include "game/juego.h"
-#include "net/buscador.h"
-#include "net/cliente.h"
+#include "game/tiempos.h"
 #include "net/partidared.h"
+#include "net/redpartida.h"
+#include "net/transporte/buscador.h"
+#include "net/transporte/claves.h"
+#include "net/transporte/cliente.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -123,9 +126,7 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
         w->hide();
 
     // Each opening offers the port peers expect.
-    j_.e.puerto = 1001;
     puerto_->setText(QStringLiteral("1001"));
-    connect(puerto_, &QLineEdit::textChanged, this, [this](const QString& t) { j_.e.puerto = puertoDeTexto(t); });
 
     const QString botones[] = {QString(), QStringLiteral("Aceptar"), QStringLiteral("Cancelar"), QStringLiteral("Local IP")};
     for (int i = 1; i <= 3; ++i) {
@@ -150,9 +151,9 @@ void Form4::showEvent(QShowEvent* ev)
     // chosen later.
     if (buscador_)
         return;
-    buscador_ = new Buscador(this);
+    buscador_ = new Buscador(j_.ms(tiempos::kAnuncio), this);
     connect(buscador_, &Buscador::cambiaron, this, &Form4::mostrarPartidas);
-    buscador_->buscar(escucha.isLoopback());
+    buscador_->buscar(j_.entorno.escucha.isLoopback());
 }
 
 void Form4::rolCambiado()
@@ -180,7 +181,7 @@ void Form4::mostrarPartidas()
     lstPartidas_->clear();
     for (const Buscador::Entrada& e : buscador_->partidas()) {
         const anuncio::Partida& p = e.partida;
-        const QString como = volverComo ? volverComo(e.equipo, p.puerto) : QString();
+        const QString como = claves::nombrePara(j_.entorno.archivoClaves, e.equipo, p.puerto);
         const bool vuelve = !como.isEmpty();
         auto* it = new QTreeWidgetItem(lstPartidas_, {p.nombre, e.equipo.toString(),
                                                       QStringLiteral("%1 de %2").arg(p.ocupados).arg(p.ocupados + p.libres),
@@ -234,14 +235,14 @@ void Form4::aceptar()
     if (!eleccionRedValida(j_, el))
         return;
     if (el.rol == EleccionRed::Servir) {
-        if (iniciarServidor(j_, el, escucha))
+        if (iniciarServidor(j_, el))
             done(QDialog::Accepted);
         return;
     }
     habilitarBotones(false);
-    Cliente* cli = iniciarCliente(j_, el);
-    connect(cli, &Cliente::terminado, this, [this, cli](bool conectado) {
-        if (terminarConexion(j_, cli, conectado))
+    RedPartida* red = iniciarCliente(j_, el);
+    connect(red->cliente(), &Cliente::terminado, this, [this, red](bool conectado) {
+        if (terminarConexion(j_, red, conectado))
             done(QDialog::Accepted);
         else
             habilitarBotones(true);

@@ -5,12 +5,15 @@
 // The network game setup: the player's name, whether to serve or to join,
 // and for a client the server and the port, typed or picked from the games
 // heard on the LAN. A view only: the checks, the server, the client and the
-// LAN announcement are the core's (net/partidared.h, net/buscador.h).
+// LAN announcement are the core's (net/partidared.h,
+// net/transporte/buscador.h). A server started from here listens where the
+// environment says (every interface of this computer, so the LAN can reach
+// it); on loopback, the list of games looks on loopback only too. A game
+// the player may take a seat back in is marked in the list, and picking it
+// fills the player's name too.
 
 #include "dialogs/dialogo.h"
-#include <QHostAddress>
 #include <array>
-#include <functional>
 
 class Buscador;
 class Juego;
@@ -26,18 +29,6 @@ class Form4 : public DialogoDelJuego {
     Q_OBJECT
 public:
     explicit Form4(Juego& j, QWidget* parent = nullptr);
-
-    // Where a server started from here listens: every interface of this
-    // computer, so the LAN can reach it. On loopback, the list of games
-    // looks on loopback only too. Tests set the default before any dialog
-    // opens, so that nothing of theirs leaves the machine.
-    static inline QHostAddress escuchaPredeterminada = QHostAddress::Any;
-    QHostAddress escucha = escuchaPredeterminada;
-
-    // The player this station may take a seat back as, in the game at that
-    // address and port, or empty. Such a game is marked in the list, and
-    // picking it fills the player's name too. Unset: no game is.
-    std::function<QString(const QHostAddress&, quint16)> volverComo;
 
 protected:
     void showEvent(QShowEvent* ev) override;

@@ -77,14 +77,14 @@ QString nombreDeMaquina(int s)
 
 int intervaloDeNivel(int nivel)
 {
-    static constexpr std::array<int, 5> kIntervalos{0, 15000, 10000, 5000, 3000};
+    static constexpr std::array<int, 5> kIntervalos{0, tiempos::kNivel1, tiempos::kNivel2, tiempos::kNivel3, tiempos::kNivel4};
     return nivel >= 1 && nivel <= 4 ? kIntervalos[nivel] : 0;
 }
 
 void elegirNivel(Juego& j, int nivel)
 {
     if (const int ms = intervaloDeNivel(nivel))
-        j.maquinas.setInterval(tiempos::ms(ms));
+        j.maquinas.setInterval(j.ms(ms));
 }
 
 void cancelarPartidaLocal(Juego& j)

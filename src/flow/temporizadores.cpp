@@ -8,7 +8,6 @@
 #include "flow/vencimiento.h"
 #include "game/juego.h"
 #include "machine/maquina.h"
-#include "net/asientos.h"
 #include "net/partidared.h"
 
 void conectarTemporizadores(Juego& j)
@@ -18,5 +17,4 @@ void conectarTemporizadores(Juego& j)
     QObject::connect(&j.colocador, &QTimer::timeout, &j, [&j] { colocador_Timer(j); });
     QObject::connect(&j.timer3, &QTimer::timeout, &j, [&j] { timer3_Timer(j); });
     QObject::connect(&j.maquinas, &QTimer::timeout, &j, [&j] { maquinas_Timer(j); });
-    QObject::connect(&j.arbitro, &QTimer::timeout, &j, [&j] { arbitro_Timer(j); });
 }

@@ -86,11 +86,7 @@ struct Estado {
     int miJugador = 0;
     QString miNombre;
     bool modoLineal = false;
-    int puerto = 0;
     bool anunciar = true;   // a server tells the LAN about its game; the setup's box, kept for the run
-    bool aceptando = false;
-    int numConexiones = 0;  // seats taken by clients on the server
-    int desconectados = 0;  // client seats away now
 
     // A game is being played here: from a local game's "Aceptar" or a
     // network game's start until that game ends or another is set up. The

@@ -21,8 +21,8 @@ struct Juego::Silencio final : Aviso, CajaMensaje, Sonido, TeclaF2 {
     bool pulsada() override { return false; }
 };
 
-Juego::Juego(QObject* parent)
-    : QObject(parent), silencio_(new Silencio)
+Juego::Juego(const Entorno& entorno, QObject* parent)
+    : QObject(parent), entorno(entorno), silencio_(new Silencio)
 {
     aviso = silencio_;
     caja = silencio_;
@@ -30,21 +30,22 @@ Juego::Juego(QObject* parent)
     f2 = silencio_;
     azar = &azarPropio_;
 
-    Timer1.setInterval(tiempos::ms(tiempos::kReloj));
-    Timer2.setInterval(tiempos::ms(tiempos::kTurno));
-    timer3.setInterval(tiempos::ms(tiempos::kPuerta));
-    colocador.setInterval(tiempos::ms(tiempos::kColocador));
-    maquinas.setInterval(tiempos::ms(tiempos::kMaquinas));
-    arbitro.setSingleShot(true);
+    Timer1.setInterval(ms(tiempos::kReloj));
+    Timer2.setInterval(ms(tiempos::kTurno));
+    timer3.setInterval(ms(tiempos::kPuerta));
+    colocador.setInterval(ms(tiempos::kColocador));
+    maquinas.setInterval(ms(tiempos::kMaquinas));
     avisoAbierto.setSingleShot(true);
-    avisoAbierto.setInterval(tiempos::ms(tiempos::kAviso));
+    avisoAbierto.setInterval(ms(tiempos::kAviso));
     connect(&avisoAbierto, &QTimer::timeout, this, &Juego::cerrarAviso);
 }
 
 Juego::~Juego()
 {
-    // The network link goes first, while the state it reports to still exists.
-    qDeleteAll(findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly));
+    // The network game goes first, while the state it reports to still exists
+    // (and a client still connecting, not yet installed).
+    const QObjectList hijos = children();
+    qDeleteAll(hijos);
     delete silencio_;
 }
 
@@ -82,10 +83,10 @@ void Juego::aplicar(const Salida& o)
     // Sent last: a server's own handler (vbSelf) sees the table as it now is.
     for (const Salida::Envio& m : o.envios)
         enviar(*this, m.texto, m.vbSelf, m.salvo);
-    if (o.arbitroArranca)
-        arbitro.start(tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro));
-    if (o.arbitroSeAlarga)
-        arbitro.start(std::max(0, arbitro.remainingTime()) + tiempos::ms(tiempos::kAviso));
+    if (enlace && o.arbitroArranca)
+        enlace->vigilarTurno(ms(tiempos::kTurno + tiempos::kMargenArbitro), false);
+    if (enlace && o.arbitroSeAlarga)
+        enlace->vigilarTurno(ms(tiempos::kAviso), true);
     sincronizar();
     cambio();
 }

@@ -3,10 +3,11 @@
 
 #pragma once
 // The context of a running program: the game state, the five timers that move
-// play forward, the network link and the platform ports. The procedures of the
-// game take it as their first argument.
+// play forward, the network game while one is up, the environment and the
+// platform ports. The procedures of the game take it as their first argument.
 
 #include "game/azar.h"
+#include "game/entorno.h"
 #include "game/estado.h"
 #include "game/puertos.h"
 
@@ -16,22 +17,27 @@
 #include <functional>
 
 struct Salida;
+// The network game (net/redpartida.h), above this layer.
+class RedPartida;
 
 class Juego : public QObject {
     Q_OBJECT
 public:
-    explicit Juego(QObject* parent = nullptr);
+    explicit Juego(const Entorno& entorno = {}, QObject* parent = nullptr);
     ~Juego() override;
+
+    const Entorno entorno;
+    // An interval of game/tiempos.h at this station's time scale.
+    int ms(int intervalo) const { return entorno.ms(intervalo); }
 
     Estado e;
 
-    // Intervals from game/tiempos.h, at the scale set when the game was built.
+    // Intervals from game/tiempos.h, at the environment's scale.
     QTimer Timer1;     // round clock, one tick a second
     QTimer Timer2;     // turn timeout, stops itself on its tick
     QTimer timer3;     // start gate of a network game
     QTimer colocador;  // tile placer
     QTimer maquinas;   // machine players, at the level's pace
-    QTimer arbitro;    // on a server, how long a client's turn may last
     QTimer avisoAbierto;  // the notice window's time
 
 
@@ -44,11 +50,15 @@ public:
     TeclaF2* f2;
     Enlace* enlace = nullptr;  // set only while a network game is up
 
+    // The network game while one is up (its server or client, announcer and
+    // referee), a child of this object; it is also the link above.
+    RedPartida* red = nullptr;
+
     // Each network message as it leaves for a peer (enviado) or as its
-    // handling starts, with the server's connection 1..5, or -1 for a
+    // handling starts, with the client's seat 2..6 on the server, or 0 for a
     // client's server and the server's own messages. Null in the program; the
     // simulation of whole network games counts and records them through it.
-    std::function<void(bool enviado, int conexion, const QString& mensaje)> traza;
+    std::function<void(bool enviado, int asiento, const QString& mensaje)> traza;
 
     void usarAviso(Aviso* p);
     void usarCaja(CajaMensaje* p);

@@ -608,12 +608,9 @@ void finalizar(Estado& e, Salida& o)
     e.Command1.habilitado = false;
     e.finDeRondaPendiente = false;
     e.ganador = ganadorGeneral(e);
-    for (int s = 1; s <= kMaxJugadores; ++s) {
-        if (!e.Jugadores[s].visible)
-            continue;
-        o.enviar(mensajes::puntaje(s, e.datosJugadores[s].fichas));
-        o.enviar(mensajes::ganadas(s, e.partidasGanadas[s]));
-    }
+    for (int s = 1; s <= kMaxJugadores; ++s)
+        if (e.Jugadores[s].visible)
+            o.enviar(mensajes::puntaje(s, e.datosJugadores[s].fichas));
     o.enviar(mensajes::kFinalizarpartidas);
 }
 

@@ -51,8 +51,8 @@ public:
     virtual bool pulsada() = 0;
 };
 
-// Where the game's network messages leave. The network layer installs one
-// while a network game is set up.
+// Where the game's network messages leave. The network game (net/redpartida.h)
+// is the one installed while it is up; the transport's classes are not links.
 class Enlace {
 public:
     virtual ~Enlace() = default;
@@ -60,4 +60,7 @@ public:
     virtual void enviaraservidor(const QString& vsData) = 0;
     // The server relays what seat `asiento` said to every other client.
     virtual void enviarSalvo(const QString& vsData, int asiento) = 0;
+    // The server's referee watches a client's turn for `ms` from now, or
+    // (alargar) for `ms` more than it had left.
+    virtual void vigilarTurno(int ms, bool alargar) = 0;
 };

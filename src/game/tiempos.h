@@ -2,10 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Every interval of the game, in milliseconds as a player lives them, and
-// the one time scale they all pass through. The program leaves the scale at
-// 1; the tests and the simulation of whole network games run the real
-// timers at 1/50 or faster, so a three-minute round lasts a few seconds.
+// Every interval of the game, in milliseconds as a player lives them. The
+// timers run them through the time scale of the environment (game/entorno.h).
 
 namespace tiempos {
 
@@ -20,12 +18,13 @@ inline constexpr int kConexion = 10000;     // a client waits for its server
 inline constexpr int kMargenArbitro = 2000; // the server's grace beyond a client's turn
 inline constexpr int kAnuncio = 2000;       // a server tells the LAN about its game
 inline constexpr int kCierreFinal = 3000;   // clients still connected once the game has ended
+inline constexpr int kSeparacionAnuncio = 250;  // at most this often, however many clients ask
+inline constexpr int kPausaChat = 250;      // one more chat line relayed once a player's burst is spent
 
-// The scale every interval is multiplied by; set before the game is built.
-void fijarEscala(double escala);
-double escala();
-
-// An interval of the game as the timers run it: scaled, never below 1 ms.
-int ms(int intervalo);
+// A machine player's attempts at each level, 1 (easiest) to 4.
+inline constexpr int kNivel1 = 15000;
+inline constexpr int kNivel2 = 10000;
+inline constexpr int kNivel3 = 5000;
+inline constexpr int kNivel4 = 3000;
 
 }  // namespace tiempos

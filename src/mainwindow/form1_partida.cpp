@@ -15,7 +15,6 @@
 #include "game/seleccion.h"
 #include "game/turno.h"
 #include "net/chat.h"
-#include "net/claves.h"
 #include "net/partidared.h"
 
 #include <QAction>
@@ -65,9 +64,7 @@ void Form1::partidaEnRed()
 {
     if (ajusteAbierto())
         return;
-    auto* dialogo = new Form4(j_, this);
-    dialogo->volverComo = claves::nombrePara;
-    ajuste_ = abrirEncima(dialogo);
+    ajuste_ = abrirEncima(new Form4(j_, this));
 }
 
 bool Form1::eventFilter(QObject* o, QEvent* ev)

@@ -9,8 +9,10 @@
 #include "game/mensajes.h"
 #include "game/reparto.h"
 #include "game/turno.h"
-#include "net/enlaces.h"
 #include "net/protocolo.h"
+#include "net/redpartida.h"
+#include "net/transporte/anunciador.h"
+#include "net/transporte/servidor.h"
 
 #include <algorithm>
 
@@ -20,19 +22,22 @@ namespace {
 
 // What only this program's clients understand goes to them alone, so a
 // peer that speaks only the original messages sees nothing new.
+Servidor* servidorActivo(const Juego& j)
+{
+    return j.red ? j.red->servidor() : nullptr;
+}
+
 void aLosNuestros(Servidor& srv, const QString& mensaje, int salvo = 0)
 {
-    for (int k = 1; k <= srv.asientos(); ++k)
-        if (k != salvo && srv.version(k) >= kVersionPropia)
-            srv.enviarpersona(mensaje, k);
+    for (int s = Servidor::kPrimero; s <= srv.asientos() + 1; ++s)
+        if (s != salvo && srv.version(s) >= kVersionPropia)
+            srv.enviarpersona(mensaje, s);
 }
 
 void marcarAusente(Juego& j, Servidor& srv, int s, bool ausente)
 {
-    Estado& e = j.e;
-    e.ausente[s] = ausente;
-    e.desconectados = srv.asientos() - clientesPresentes(j);
-    aLosNuestros(srv, conDosNumeros(kAusente, s, ausente ? 1 : 0), s - 1);
+    j.e.ausente[s] = ausente;
+    aLosNuestros(srv, conDosNumeros(kAusente, s, ausente ? 1 : 0), s);
 }
 
 // Every client away: the clock stops and the table waits for them, or, once
@@ -41,7 +46,7 @@ void mesaSinClientes(Juego& j)
 {
     Estado& e = j.e;
     if (e.finalizando) {
-        if (Servidor* srv = servidorDe(j))
+        if (Servidor* srv = servidorActivo(j))
             srv->enviarami(kFinalizarpartidas);
         return;
     }
@@ -53,11 +58,10 @@ void mesaSinClientes(Juego& j)
 }
 
 // The table as it stands, for a player who takes a seat back.
-void restaurar(Juego& j, Servidor& srv, int k)
+void restaurar(Juego& j, Servidor& srv, int yo)
 {
     const Estado& e = j.e;
-    const int yo = k + 1;
-    auto a = [&](const QString& m) { srv.enviarpersona(m, k); };
+    auto a = [&](const QString& m) { srv.enviarpersona(m, yo); };
     for (int s = 1; s <= srv.asientos() + 1; ++s)
         a(conPresentacion(e.datosJugadores[s].nombre, s));
     a(kIdentificacion + QString::number(yo));
@@ -69,7 +73,7 @@ void restaurar(Juego& j, Servidor& srv, int k)
         return;
     for (int t = 1; t <= kFichas; ++t)
         a(kFichaValor + QString::number(t) + QLatin1Char(',') + e.Valor[t]);
-    corregir(j, k);
+    corregir(j, srv, yo);
     if (e.turno != 0) {
         a(kTurnoON + QString::number(e.turno));
         for (int t = 1; t <= kFichas; ++t)
@@ -96,79 +100,75 @@ void mostrarFila(Estado& e, int s, const QString& nombre)
 
 int clientesPresentes(const Juego& j)
 {
-    const Servidor* srv = servidorDe(j);
-    int n = 0;
-    for (int k = 1; srv && k <= srv->asientos(); ++k)
-        n += srv->conectada(k);
-    return n;
+    const Servidor* srv = servidorActivo(j);
+    return srv ? srv->presentes() : 0;
 }
 
-void presentarJugador(Juego& j, int k, const QString& nombre)
+int clientesSentados(const Juego& j)
 {
-    Servidor* srv = servidorDe(j);
-    if (!srv || k < 1 || k >= kMaxJugadores)
+    const Servidor* srv = servidorActivo(j);
+    return srv ? srv->asientos() : 0;
+}
+
+bool admiteNuevos(const Juego& j)
+{
+    const Servidor* srv = servidorActivo(j);
+    return srv && srv->admiteNuevos;
+}
+
+void presentarJugador(Juego& j, Servidor& srv, int s, const QString& nombre)
+{
+    if (s < Servidor::kPrimero || s > kMaxJugadores)
         return;
     Estado& e = j.e;
-    e.numConexiones = srv->asientos();
     const QString corto = nombre.left(kLargoNombre);
-    for (int i = 1; i <= e.numConexiones - 1; ++i)
-        srv->enviarpersona(conPresentacion(e.datosJugadores[i + 1].nombre, i + 1), k);
-    mostrarFila(e, k + 1, corto);
-    srv->enviaratodos(conPresentacion(corto, k + 1), false);
-    srv->enviarpersona(kIdentificacion + QString::number(k + 1), k);
+    for (int i = Servidor::kPrimero; i < s; ++i)
+        srv.enviarpersona(conPresentacion(e.datosJugadores[i].nombre, i), s);
+    mostrarFila(e, s, corto);
+    srv.enviaratodos(conPresentacion(corto, s), false);
+    srv.enviarpersona(kIdentificacion + QString::number(s), s);
     j.cambio();
     // The sixth seat fills the table: the game starts as F2 would start it.
-    if (e.numConexiones == kMaxJugadores - 1)
+    if (srv.asientos() == kMaxJugadores - 1)
         empezarPartidaRed(j);
     else
         anunciarPartida(j);
 }
 
-void perderAsiento(Juego& j, int k)
+void perderAsiento(Juego& j, Servidor& srv, int s)
 {
-    Servidor* srv = servidorDe(j);
-    if (!srv)
-        return;
-    const int s = k + 1;
-    srv->enviaratodos(kMessage + j.e.datosJugadores[s].nombre + QStringLiteral("  se ha desconectado"), true);
+    srv.enviaratodos(mensajes::chat(mensajes::lineaSeFue(j.e.datosJugadores[s].nombre)), true);
     // Whoever leaves holding the turn gives it back, or nobody could play on.
     terminarTurnoDesdeServidor(j, s);
-    marcarAusente(j, *srv, s, true);
+    marcarAusente(j, srv, s, true);
     if (clientesPresentes(j) == 0)
         mesaSinClientes(j);
     anunciarPartida(j);
     j.cambio();
 }
 
-void corregir(Juego& j, int k)
+void corregir(Juego& j, Servidor& srv, int s)
 {
-    Servidor* srv = servidorDe(j);
-    if (!srv)
-        return;
     const Estado& e = j.e;
     if (!e.fichaRE.isEmpty())
-        srv->enviarpersona(kFichaRedonda + e.fichaRE + QLatin1Char(',') + e.fichasRedondas, k);
-    for (int s = 1; s <= kMaxJugadores; ++s) {
-        if (!e.Jugadores[s].visible)
+        srv.enviarpersona(kFichaRedonda + e.fichaRE + QLatin1Char(',') + e.fichasRedondas, s);
+    for (int t = 1; t <= kMaxJugadores; ++t) {
+        if (!e.Jugadores[t].visible)
             continue;
-        srv->enviarpersona(conDosNumeros(kPuntaje, s, e.datosJugadores[s].fichas), k);
-        if (srv->version(k) >= kVersionPropia)
-            srv->enviarpersona(conDosNumeros(kGanadas, s, e.partidasGanadas[s]), k);
+        srv.enviarpersona(conDosNumeros(kPuntaje, t, e.datosJugadores[t].fichas), s);
+        if (srv.version(s) >= kVersionPropia)
+            srv.enviarpersona(conDosNumeros(kGanadas, t, e.partidasGanadas[t]), s);
     }
 }
 
-void volverAsiento(Juego& j, int k)
+void volverAsiento(Juego& j, Servidor& srv, int s)
 {
-    Servidor* srv = servidorDe(j);
-    if (!srv)
-        return;
     Estado& e = j.e;
-    const int s = k + 1;
     // A turn held by the connection this one replaced cannot go on here.
     terminarTurnoDesdeServidor(j, s);
-    marcarAusente(j, *srv, s, false);
-    restaurar(j, *srv, k);
-    srv->enviaratodos(kMessage + e.datosJugadores[s].nombre + QStringLiteral(" ha vuelto"), true);
+    marcarAusente(j, srv, s, false);
+    restaurar(j, srv, s);
+    srv.enviaratodos(mensajes::chat(mensajes::lineaVolvio(e.datosJugadores[s].nombre)), true);
     if (e.mesaEnEspera) {
         e.mesaEnEspera = false;
         e.barra = QStringLiteral("Presione el boton turno para elegir la combinacion");
@@ -181,10 +181,9 @@ void volverAsiento(Juego& j, int k)
 void empezarPartidaRed(Juego& j)
 {
     Estado& e = j.e;
-    e.aceptando = false;
-    if (Servidor* s = servidorDe(j))
+    if (Servidor* s = servidorActivo(j))
         s->admiteNuevos = false;
-    e.numJugadores = e.numConexiones + 1;
+    e.numJugadores = clientesSentados(j) + 1;
     j.transicion([&](Estado& es, Salida& o) {
         mesa::repartir(es, o, *j.azar);
         mesa::sacarObjetivo(es, o, *j.azar);
@@ -203,14 +202,14 @@ void empezarPartidaRed(Juego& j)
 
 void anunciarPartida(Juego& j)
 {
-    Anunciador* a = anunciadorDe(j);
+    Anunciador* a = j.red ? j.red->anunciador() : nullptr;
     if (!a)
         return;
     const Estado& e = j.e;
-    const int ausentes = e.enPartida ? e.numConexiones - clientesPresentes(j) : 0;
+    const int ausentes = e.enPartida ? clientesSentados(j) - clientesPresentes(j) : 0;
     anuncio::Partida p = a->partida();
-    if (e.aceptando) {
-        p.ocupados = e.numConexiones + 1;
+    if (admiteNuevos(j)) {
+        p.ocupados = clientesSentados(j) + 1;
         p.estado = anuncio::Estado::Esperando;
     } else if (ausentes > 0) {
         p.ocupados = e.numJugadores - ausentes;
@@ -228,7 +227,8 @@ void anunciarPartida(Juego& j)
 
 void arbitro_Timer(Juego& j)
 {
-    j.arbitro.stop();
+    if (j.red)
+        j.red->arbitro.stop();
     if (j.e.esServidor)
         j.transicion([](Estado& e, Salida& o) { mesa::limiteDelTurno(e, o, e.turno); });
 }

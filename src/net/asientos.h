@@ -10,6 +10,7 @@
 #include <QString>
 
 class Juego;
+class Servidor;
 struct Estado;
 
 // The longest player name the server takes from a client.
@@ -20,25 +21,29 @@ QString filaDeRed(int s, const QString& nombre);
 // Seat s's row shown with that player, its counts as they were.
 void mostrarFila(Estado& e, int s, const QString& nombre);
 
-// Connection k introduced itself with its player's name: seat k + 1.
-void presentarJugador(Juego& j, int k, const QString& nombre);
+// A newcomer took client seat s (2..6) with its player's name.
+void presentarJugador(Juego& j, Servidor& srv, int s, const QString& nombre);
 
-// Connection k is gone: the others are told, a turn it held is free again,
-// and its seat waits for it.
-void perderAsiento(Juego& j, int k);
+// Seat s's connection is gone: the others are told, a turn it held is free
+// again, and the seat waits for it.
+void perderAsiento(Juego& j, Servidor& srv, int s);
 
-// The server's view of the game for connection k: the target and pool, and
-// every seat's tiles and matches, with no notice. It sets right a station
-// that applied an outcome the server had already waived (its turn ended
-// there first), and is part of what a returning player is given.
-void corregir(Juego& j, int k);
+// The server's view of the game for seat s: the target and pool, and every
+// seat's tiles and matches, with no notice. It sets right a station that
+// applied an outcome the server had already waived (its turn ended there
+// first), and is part of what a returning player is given.
+void corregir(Juego& j, Servidor& srv, int s);
 
-// Connection k's seat was taken back: the player gets the whole table as it
-// stands, with no notice, and everybody hears of the return.
-void volverAsiento(Juego& j, int k);
+// Seat s was taken back: the player gets the whole table as it stands, with
+// no notice, and everybody hears of the return.
+void volverAsiento(Juego& j, Servidor& srv, int s);
 
-// How many clients' seats are taken and how many of them are here now.
+// On a server: how many clients' seats have been taken, how many of them
+// are here now, and whether the lobby still admits newcomers. 0, 0 and
+// false anywhere else.
+int clientesSentados(const Juego& j);
 int clientesPresentes(const Juego& j);
+bool admiteNuevos(const Juego& j);
 
 // The server starts the game with the players seated so far: on F2 at the
 // start gate, or by itself when the sixth seat is taken.

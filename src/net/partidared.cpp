@@ -9,13 +9,15 @@
 #include "game/mensajes.h"
 #include "game/pozo.h"
 #include "game/tiempos.h"
-#include "net/anunciador.h"
 #include "net/asientos.h"
 #include "net/chat.h"
 #include "net/cierre.h"
-#include "net/enlaces.h"
 #include "net/procesardatos.h"
 #include "net/protocolo.h"
+#include "net/redpartida.h"
+#include "net/transporte/anunciador.h"
+#include "net/transporte/cliente.h"
+#include "net/transporte/servidor.h"
 
 #include <QAbstractSocket>
 #include <QHostInfo>
@@ -42,8 +44,6 @@ void dejarLoAnterior(Juego& j)
     j.colocador.stop();
     e.maquina.fill(0);
     e.numJugadores = 0;
-    e.numConexiones = 0;
-    e.desconectados = 0;
     mesa::mesaNueva(e);
     e.ausente.fill(false);
     e.servidorConfirma = false;
@@ -125,37 +125,38 @@ QString motivoPuerto(int puerto, int errorDeSocket)
     return QStringLiteral("El sistema no deja escuchar en ese puerto; elija otro, por ejemplo 5001.");
 }
 
-bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direccion)
+bool iniciarServidor(Juego& j, const EleccionRed& el)
 {
     const int puerto = puertoDeTexto(el.puerto);
+    const QHostAddress& direccion = j.entorno.escucha;
     // This station's own lobby on that very port makes way for the new one.
-    if (Servidor* viejo = servidorDe(j); viejo && puerto != 0 && viejo->puertoEscucha() == puerto)
+    if (j.red && j.red->servidor() && puerto != 0 && j.red->servidor()->puertoEscucha() == puerto)
         dejarLoAnterior(j);
-    auto* srv = new Servidor(&j);
+    auto* red = new RedPartida(j, RedPartida::Rol::Servidor);
+    Servidor* srv = red->servidor();
     if (!srv->servidor(puerto, direccion)) {
         const QString motivo = motivoPuerto(puerto, srv->error());
-        delete srv;
+        delete red;
         advertir(j, QStringLiteral("No se puede usar el puerto ") + QString::number(puerto) + QStringLiteral(".\n") + motivo);
         return false;
     }
     dejarLoAnterior(j);
     Estado& e = j.e;
-    e.puerto = puerto;
     srv->saludo = [&j] {
         return QStringList{protocolo::conPresentacion(j.e.datosJugadores[1].nombre, 1),
                            mensajes::modo(j.e.modoLineal)};
     };
-    srv->alRecibir = [&j](int k, const QString& m) { procesarMensaje(j, m, k); };
-    srv->alPresentarse = [&j](int k, const QString& nombre) { presentarJugador(j, k, nombre); };
-    srv->alPerder = [&j](int k) { perderAsiento(j, k); };
-    srv->alVolver = [&j](int k) { volverAsiento(j, k); };
-    srv->alEnviar = [&j](int k, const QString& m) {
+    srv->alRecibir = [&j](int s, const QString& m) { procesarMensaje(j, m, s); };
+    srv->alPresentarse = [&j, srv](int s, const QString& nombre) { presentarJugador(j, *srv, s, nombre); };
+    srv->alPerder = [&j, srv](int s) { perderAsiento(j, *srv, s); };
+    srv->alVolver = [&j, srv](int s) { volverAsiento(j, *srv, s); };
+    srv->alEnviar = [&j](int s, const QString& m) {
         if (j.traza)
-            j.traza(true, k, m);
+            j.traza(true, s, m);
     };
-    j.enlace = srv;
+    j.red = red;
+    j.enlace = red;
     e.esServidor = true;
-    e.aceptando = true;
     e.mn_finpartida.habilitado = true;
     e.fichasRedondas = pozo::completo();
     e.miJugador = 1;
@@ -169,26 +170,26 @@ bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direcc
     j.timer3.start();
     abrirMesa(j);
     if (el.anunciar) {
-        auto* a = new Anunciador(direccion.isLoopback(), srv);
-        a->actualizar({0, srv->puertoEscucha(), el.nombre});
+        red->anunciar(direccion.isLoopback())->actualizar({0, srv->puertoEscucha(), el.nombre});
         anunciarPartida(j);
     }
     return true;
 }
 
-Cliente* iniciarCliente(Juego& j, const EleccionRed& el)
+RedPartida* iniciarCliente(Juego& j, const EleccionRed& el)
 {
     // Whatever runs here goes on until the server has given us a seat.
-    auto* cli = new Cliente(&j);
+    auto* red = new RedPartida(j, RedPartida::Rol::Cliente);
+    Cliente* cli = red->cliente();
     cli->alPaso = [&j](Cliente::Paso p) {
         static const char* const textos[] = {"Resolviendo host", "Host resuelto", "Conectando...", "Conectado", "Error"};
         j.e.barra = QLatin1String(textos[static_cast<int>(p)]);
         j.cambio();
     };
-    cli->alRecibir = [&j](const QString& m) { procesarMensaje(j, m, -1); };
+    cli->alRecibir = [&j](const QString& m) { procesarMensaje(j, m, 0); };
     cli->alEnviar = [&j](const QString& m) {
         if (j.traza)
-            j.traza(true, -1, m);
+            j.traza(true, 0, m);
     };
     cli->alPerderse = [&j] {
         // The server went away, or this station lost the network.
@@ -197,13 +198,14 @@ Cliente* iniciarCliente(Juego& j, const EleccionRed& el)
         UpdateDialog(j, QStringLiteral("Se ha perdido la conexi\u00f3n con el servidor."));
     };
     cli->conectar(el.servidor, el.nombre, puertoDeTexto(el.puerto));
-    return cli;
+    return red;
 }
 
-bool terminarConexion(Juego& j, Cliente* cli, bool conectado)
+bool terminarConexion(Juego& j, RedPartida* red, bool conectado)
 {
+    const Cliente* cli = red->cliente();
     if (!conectado) {
-        cli->deleteLater();
+        red->deleteLater();
         advertir(j, cli->rechazado() ? QStringLiteral("La partida ya empez\u00f3 y no hay un asiento libre para usted.")
                                      : QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
         return false;
@@ -211,11 +213,10 @@ bool terminarConexion(Juego& j, Cliente* cli, bool conectado)
     dejarLoAnterior(j);
     Estado& e = j.e;
     e.esServidor = false;
-    e.aceptando = false;
     e.miJugador = 0;  // known once the server says which seat is ours
     e.miNombre = cli->nombre();
-    e.puerto = cli->puerto();
-    j.enlace = cli;
+    j.red = red;
+    j.enlace = red;
     abrirMesa(j);
     return true;
 }
@@ -224,7 +225,7 @@ void timer3_Timer(Juego& j)
 {
     if (!j.f2->pulsada())
         return;
-    if (!j.e.esServidor || !j.e.aceptando) {
+    if (!j.e.esServidor || !admiteNuevos(j)) {
         j.timer3.stop();
         return;
     }
@@ -248,14 +249,15 @@ void mn_finpartida_Click(Juego& j)
     // The result is fixed now: the clock stops, nothing more is played, and
     // every station is given the counts the winner is named from.
     j.transicion([](Estado& es, Salida& o) { mesa::finalizar(es, o); });
-    Servidor* srv = servidorDe(j);
+    Servidor* srv = j.red ? j.red->servidor() : nullptr;
+    if (!srv)
+        return;
     if (clientesPresentes(j) == 0) {
-        if (srv)
-            srv->enviarami(mensajes::kFinalizarpartidas);
+        srv->enviarami(mensajes::kFinalizarpartidas);
         return;
     }
     // A client that does not leave is not waited for long.
-    QTimer::singleShot(tiempos::ms(tiempos::kCierreFinal), srv, [srv] { srv->enviarami(mensajes::kFinalizarpartidas); });
+    QTimer::singleShot(j.ms(tiempos::kCierreFinal), srv, [srv] { srv->enviarami(mensajes::kFinalizarpartidas); });
 }
 
 QString ipLocal()

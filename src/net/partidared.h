@@ -5,11 +5,10 @@
 // Setting up, starting and ending a network game: what the network setup
 // dialog decides, the start gate on the server, and "Finalizar partida".
 
-#include <QHostAddress>
 #include <QString>
 
 class Juego;
-class Cliente;
+class RedPartida;
 
 struct EleccionRed {
     enum Rol { Ninguno, Conectarse, Servir };
@@ -28,21 +27,21 @@ int puertoDeTexto(const QString& texto);
 // The dialog's checks, in order; a warning box explains the first refusal.
 bool eleccionRedValida(Juego& j, const EleccionRed& el);
 
-// Server role: listens on `puerto` and sets the table up for seat 1. When
-// the port cannot be used a warning box says why and false comes back, with
-// the dialog left open.
-bool iniciarServidor(Juego& j, const EleccionRed& el, const QHostAddress& direccion = QHostAddress::Any);
+// Server role: listens on `puerto` at the environment's address and sets the
+// table up for seat 1. When the port cannot be used a warning box says why
+// and false comes back, with the dialog left open.
+bool iniciarServidor(Juego& j, const EleccionRed& el);
 
-// Client role: starts connecting and returns the client, whose terminado()
-// reports the outcome; connect terminarConexion() to it directly, so the
-// table is set before the server's first message is handled. The game that
-// runs meanwhile is left alone.
-Cliente* iniciarCliente(Juego& j, const EleccionRed& el);
+// Client role: starts connecting and returns the network game, not yet
+// installed, whose client's terminado() reports the outcome; connect
+// terminarConexion() to it directly, so the table is set before the server's
+// first message is handled. The game that runs meanwhile is left alone.
+RedPartida* iniciarCliente(Juego& j, const EleccionRed& el);
 
 // The client's attempt ended: a warning when it failed (false comes back and
-// the client is released), else the old game is given up and the table is
-// set up for the network game.
-bool terminarConexion(Juego& j, Cliente* cli, bool conectado);
+// the network game is released), else the old game is given up, this one is
+// installed and the table is set up for it.
+bool terminarConexion(Juego& j, RedPartida* red, bool conectado);
 
 // One tick of the start gate `timer3`.
 void timer3_Timer(Juego& j);

@@ -10,7 +10,9 @@
 #include "net/asientos.h"
 #include "net/chat.h"
 #include "net/cierre.h"
-#include "net/enlaces.h"
+#include "net/redpartida.h"
+#include "net/transporte/cliente.h"
+#include "net/transporte/servidor.h"
 #include "net/protocolo.h"
 
 #include <algorithm>
@@ -23,6 +25,19 @@ namespace {
 // One message's handler: the payload, and the client seat it came from on
 // the server (0 for the server's word on a client, or the server's own).
 using Manejador = void (*)(Juego& j, const QString& carga, int origen);
+
+Servidor* servidorDe(const Juego& j)
+{
+    return j.red ? j.red->servidor() : nullptr;
+}
+
+// A station whose outcome the server refused is given the table as the
+// server has it.
+void corregirA(Juego& j, int s)
+{
+    if (Servidor* srv = servidorDe(j))
+        corregir(j, *srv, s);
+}
 
 template <class F>
 void mesaDe(Juego& j, F&& f)
@@ -53,8 +68,8 @@ void turnoOnDeCliente(Juego& j, const QString& carga, int s)
     const int quien = j.e.turno;
     // A station that says it can wait for it is told its claim stands; a
     // late claimer is told who won.
-    if (srv && (concedido ? srv->version(s - 1) >= kVersionPropia : quien != s))
-        srv->enviarpersona(mensajes::turnoOn(quien), s - 1);
+    if (srv && (concedido ? srv->version(s) >= kVersionPropia : quien != s))
+        srv->enviarpersona(mensajes::turnoOn(quien), s);
 }
 
 void turnoOffDeCliente(Juego& j, const QString& carga, int s)
@@ -84,7 +99,7 @@ void puntajeDeCliente(Juego& j, const QString& carga, int s)
     bool aceptado = false;
     mesaDe(j, [&](Estado& e, Salida& o) { aceptado = mesa::resultadoDeCliente(e, o, s, p->valor); });
     if (!aceptado)
-        corregir(j, s - 1);
+        corregirA(j, s);
 }
 
 // The match of the last target is credited where its pick was judged; the
@@ -93,7 +108,7 @@ void partidasDeCliente(Juego& j, const QString& carga, int s)
 {
     const auto p = asientoYValor(carga);
     if (p && p->asiento == s && p->valor != j.e.partidasGanadas[s])
-        corregir(j, s - 1);
+        corregirA(j, s);
 }
 
 // A line speaks for its sender: it must begin with the seat's own name, as
@@ -230,8 +245,8 @@ void finalizar(Juego& j, const QString&, int)
     // The clock stops with the game, not when the winner's box is closed.
     e.enPartida = false;
     e.barra = QStringLiteral("Partida finalizada");
-    if (Cliente* c = clienteDe(j))
-        c->cerrar();
+    if (j.red && j.red->cliente())
+        j.red->cliente()->cerrar();
     j.sincronizar();
     j.caja->mostrar(CajaMensaje::Icono::Informacion,
                     QStringLiteral("El ganador general del juego es ") + e.datosJugadores[e.ganador].nombre);
@@ -289,12 +304,12 @@ Manejador buscar(const Entrada (&tabla)[N], const QString& tag)
 
 }  // namespace
 
-void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
+void procesarMensaje(Juego& j, const QString& mensaje, int origen)
 {
     if (j.traza)
-        j.traza(false, viconnection, mensaje);
+        j.traza(false, origen, mensaje);
     const Mensaje m = separar(mensaje);
-    const bool deCliente = j.e.esServidor && viconnection >= 1;
+    const bool deCliente = j.e.esServidor && origen >= 1;
     // Once the game has ended nothing more is played; the chat goes on.
     if (deCliente && j.e.finalizando && m.tag != mensajes::kMessage)
         return;
@@ -303,6 +318,6 @@ void procesarMensaje(Juego& j, const QString& mensaje, int viconnection)
                                                : buscar(kDelServidor, m.tag);
     if (!manejar)
         return;
-    manejar(j, m.carga, deCliente ? viconnection + 1 : 0);
+    manejar(j, m.carga, deCliente ? origen : 0);
     j.cambio();
 }

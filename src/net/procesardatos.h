@@ -9,10 +9,10 @@
 class Juego;
 struct Estado;
 
-// One message, without its CR LF. viconnection is the server connection the
-// text came from (1..5), or -1 for a client's text from its server and for
+// One message, without its CR LF. origen is the client seat (2..6) the
+// server heard it from, or 0 for a client's message from its server and for
 // the server's own messages. On the server a client speaks only for its own
 // seat: anything else it sends is dropped, unapplied and unrelayed, as is
 // anything malformed from anybody.
-void procesarMensaje(Juego& j, const QString& mensaje, int viconnection);
+void procesarMensaje(Juego& j, const QString& mensaje, int origen);
 

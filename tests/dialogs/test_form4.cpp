@@ -6,13 +6,17 @@
 #include "controles.h"
 #include "dialogs/form4.h"
 #include "mainwindow/teclaf2.h"
-#include "net/anunciador.h"
+#include "net/transporte/anunciador.h"
+#include "net/asientos.h"
 #include "net/partidared.h"
-#include "net/enlaces.h"
+#include "net/redpartida.h"
+#include "net/transporte/claves.h"
+#include "net/transporte/servidor.h"
 #include "partida.h"
 #include "prueba.h"
 
 #include <QTcpServer>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -24,17 +28,13 @@ bool visible(QWidget& f, const char* nombre) { return hijo(f, QLatin1String(nomb
 class TestForm4 : public QObject {
     Q_OBJECT
 private slots:
-    // Every dialog of these tests looks for games, and serves, on loopback only.
-    void initTestCase() { Form4::escuchaPredeterminada = QHostAddress::LocalHost; }
-
     // Each opening offers port 1001; what shows for each role, and the checks in their order.
     void controlesYComprobaciones()
     {
         JuegoDePrueba p;
-        p.j.e.puerto = 77;
         Form4 f(p.j);
         f.show();
-        QVERIFY(p.j.e.puerto == 1001 && hijo<QLineEdit>(f, "Puerto")->text() == QStringLiteral("1001"));
+        QCOMPARE(hijo<QLineEdit>(f, "Puerto")->text(), QStringLiteral("1001"));
         QVERIFY(hijo<QLineEdit>(f, "txtName")->maxLength() == 10 && f.windowTitle() == QStringLiteral(" "));
         QVERIFY(!visible(f, "Label4") && !visible(f, "textServer") && !visible(f, "Puerto"));
 
@@ -52,10 +52,7 @@ private slots:
                                                "No se puede dejar en blanco el nombre del\nservidor o puerto"}));
         QVERIFY(p.caja.cajas[2].icono == CajaMensaje::Icono::Advertencia && f.isVisible());
 
-        escribir(f, "Puerto", QStringLiteral("5001abc"));
-        const int leido = p.j.e.puerto;
-        escribir(f, "Puerto", QStringLiteral("abc"));
-        QVERIFY(leido == 5001 && p.j.e.puerto == 0);
+        QVERIFY(puertoDeTexto(QStringLiteral("5001abc")) == 5001 && puertoDeTexto(QStringLiteral("abc")) == 0);
 
         // No server there: the buttons wait, then "Error" and the warning (its words: the network test's).
         const quint16 cerrado = [] { QTcpServer s; return s.listen(QHostAddress::LocalHost, 0) ? s.serverPort() : quint16(0); }();
@@ -79,11 +76,13 @@ private slots:
     // joins. A game to go back to is marked, and picked under the name its seat was held by.
     void partidasEnLaRed()
     {
-        JuegoDePrueba ana, beto;
-        QVERIFY(iniciarServidor(ana.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QStringLiteral("0"), true}, QHostAddress::LocalHost));
-        const quint16 puerto = servidorDe(ana.j)->puertoEscucha();
+        QTemporaryDir carpeta;
+        const Entorno entorno{1.0, carpeta.filePath(QStringLiteral("asientos")), QHostAddress::LocalHost};
+        JuegoDePrueba ana, beto(true, entorno);
+        QVERIFY(iniciarServidor(ana.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QStringLiteral("0"), true}));
+        const quint16 puerto = servidorEn(ana.j)->puertoEscucha();
+        claves::guardar(entorno.archivoClaves, QHostAddress::LocalHost, puerto, QStringLiteral("Beto"), QStringLiteral("0f"));
         Form4 f(beto.j);
-        f.volverComo = [&](const QHostAddress& h, quint16 p) { return h.isLoopback() && p == puerto ? QStringLiteral("Beto") : QString(); };
         f.show();
         escribir(f, "txtName", QStringLiteral("Bea"));
         hijo<QRadioButton>(f, "Option1(1)")->click();
@@ -96,7 +95,7 @@ private slots:
         const auto texto = [&](const char* caja) { return hijo<QLineEdit>(f, QLatin1String(caja))->text(); };
         QCOMPARE((QStringList{texto("txtName"), texto("textServer"), texto("Puerto")}), (QStringList{QStringLiteral("Beto"), QStringLiteral("127.0.0.1"), QString::number(puerto)}));
         QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, fila);
-        QVERIFY(esperar([&] { return ana.j.e.numConexiones == 1 && f.result() == QDialog::Accepted; }, 5000));
+        QVERIFY(esperar([&] { return clientesSentados(ana.j) == 1 && f.result() == QDialog::Accepted; }, 5000));
     }
 
     // "Partida en red" over a local game: a busy port is told and the dialog stays; Enter in a
@@ -126,10 +125,10 @@ private slots:
         servir(QStringLiteral("0"), true, [&](Form4& f) {
             escribir(f, "Puerto", QString::number(ocupado.serverPort()));
             pulsar(f, "Command1");
-            QVERIFY(f.isVisible() && !servidorDe(w.j) && hijo<QCheckBox>(f, "chkAnunciar")->isChecked());
+            QVERIFY(f.isVisible() && !servidorEn(w.j) && hijo<QCheckBox>(f, "chkAnunciar")->isChecked());
         });
         QCOMPARE(w.caja.textos(), QStringList{QStringLiteral("No se puede usar el puerto %1.\nOtro programa ya usa ese puerto; elija otro, por ejemplo 5001.").arg(ocupado.serverPort())});
-        QVERIFY(servidorDe(w.j) && anunciadorDe(w.j) && anunciadorDe(w.j)->anunciando());
+        QVERIFY(servidorEn(w.j) && w.j.red->anunciador() && w.j.red->anunciador()->anunciando());
         const Estado& e = w.j.e;
         QCOMPARE((QStringList{e.Jugadores[1].texto, e.Fichas[1].texto, e.barra}),
                  (QStringList{" 1  Ana", "0", "Esperando a los otros... Presione F2 para comenzar con estos jugadores."}));
@@ -151,9 +150,9 @@ private slots:
         QCOMPARE(e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
         QVERIFY(e.turno == 0 && w.sonido.beeps == 0);  // no key typed in the line was the game's
 
-        const quint16 puerto = servidorDe(w.j)->puertoEscucha();
+        const quint16 puerto = servidorEn(w.j)->puertoEscucha();
         servir(QString::number(puerto), false);
-        QVERIFY(servidorDe(w.j) && servidorDe(w.j)->puertoEscucha() == puerto && !anunciadorDe(w.j));
+        QVERIFY(servidorEn(w.j) && servidorEn(w.j)->puertoEscucha() == puerto && !w.j.red->anunciador());
         Form4 otra(w.j);
         QVERIFY(!hijo<QCheckBox>(otra, "chkAnunciar")->isChecked());
 

@@ -5,9 +5,10 @@
 // "a" or "b" last, loopback only; with them, the two ends of a veth pair (servers on "a").
 
 #include "aislado.h"
-#include "net/anunciador.h"
+#include "game/tiempos.h"
+#include "net/transporte/anunciador.h"
 #include "net/asientos.h"
-#include "net/buscador.h"
+#include "net/transporte/buscador.h"
 #include "net/cierre.h"
 #include "net/red.h"
 
@@ -23,9 +24,9 @@ const Buscador::Entrada* entrada(const Buscador& b, const char* nombre)
     return i == l.end() ? nullptr : &*i;
 }
 
-bool servir(JuegoDePrueba& p, const char* nombre, const QHostAddress& donde)
+bool servir(JuegoDePrueba& p, const char* nombre)
 {
-    return iniciarServidor(p.j, {EleccionRed::Servir, QString::fromLatin1(nombre), {}, QStringLiteral("0"), true}, donde);
+    return iniciarServidor(p.j, {EleccionRed::Servir, QString::fromLatin1(nombre), {}, QStringLiteral("0"), true});
 }
 
 // What a player's pick does: connect to the host and port the list shows.
@@ -46,18 +47,18 @@ private slots:
     void encontrarYUnirse()
     {
         JuegoDePrueba ana, lola, beto;
-        Buscador b1, b2;
+        Buscador b1(tiempos::kAnuncio), b2(tiempos::kAnuncio);
         b1.buscar(true);
-        QVERIFY(servir(ana, "Ana", QHostAddress::LocalHost));
+        QVERIFY(servir(ana, "Ana"));
         QVERIFY(QTest::qWaitFor([&] { return entrada(b1, "Ana"); }, 3000));
         const Buscador::Entrada e = *entrada(b1, "Ana");
-        QVERIFY(e.equipo == QHostAddress(QHostAddress::LocalHost) && e.partida.puerto == servidorDe(ana.j)->puertoEscucha());
+        QVERIFY(e.equipo == QHostAddress(QHostAddress::LocalHost) && e.partida.puerto == servidorEn(ana.j)->puertoEscucha());
         QVERIFY(e.partida.ocupados == 1 && e.partida.libres == 5 && e.partida.estado == anuncio::Estado::Esperando);
         QVERIFY(unirse(beto, e));
         QVERIFY(QTest::qWaitFor([&] { return entrada(b1, "Ana")->partida.libres == 4; }, 1000));
 
         // The second browser opens after both servers: its query brings them.
-        QVERIFY(servir(lola, "Lola", QHostAddress::LocalHost));
+        QVERIFY(servir(lola, "Lola"));
         b2.buscar(true);
         for (Buscador* b : {&b1, &b2})
             QVERIFY(QTest::qWaitFor([&] { return b->partidas().size() == 2 && entrada(*b, "Lola"); }, 1000));
@@ -77,7 +78,7 @@ private slots:
     // games leave after 3.5 periods (not before, nor much later), and queries never make a flood.
     void abusos()
     {
-        Buscador b;
+        Buscador b(tiempos::kAnuncio);
         b.intervaloMs = 400;
         b.buscar(true);
         QUdpSocket c;  // a station that is not the game, writing to the group on loopback
@@ -96,7 +97,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return b.partidas().empty(); }, 3000));
         QVERIFY2(t.elapsed() > 1200 && t.elapsed() < 2200, qPrintable(QString::number(t.elapsed())));  // 3.5 periods: 1400 ms
 
-        Anunciador a(true);
+        Anunciador a(true, tiempos::kAnuncio, tiempos::kSeparacionAnuncio);
         a.intervaloMs = 60000;
         a.empezar({0, 5001, QStringLiteral("Ana"), 1, 5, anuncio::Estado::Esperando});
         QUdpSocket oido;
@@ -125,10 +126,10 @@ namespace {
 // Serves on every interface and on loopback only, until the other side has joined and gone.
 int ladoServidor()
 {
-    JuegoDePrueba ana, lola;
-    return servir(ana, "Ana", QHostAddress::Any) && servir(lola, "Lola", QHostAddress::LocalHost)
-                   && QTest::qWaitFor([&] { return ana.j.e.numConexiones == 1; }, 20000)
-                   && QTest::qWaitFor([&] { return ana.j.e.desconectados == 1; }, 20000)
+    JuegoDePrueba ana(true, enPruebas(1.0, QHostAddress::Any)), lola;
+    return servir(ana, "Ana") && servir(lola, "Lola")
+                   && QTest::qWaitFor([&] { return clientesSentados(ana.j) == 1; }, 20000)
+                   && QTest::qWaitFor([&] { return clientesPresentes(ana.j) == 0; }, 20000)
                ? 0
                : 1;
 }
@@ -137,7 +138,7 @@ int ladoServidor()
 // whole period, and a browser of loopback only hears neither.
 int ladoCliente()
 {
-    Buscador b, soloLoopback;
+    Buscador b(tiempos::kAnuncio), soloLoopback(tiempos::kAnuncio);
     b.buscar(false);
     soloLoopback.buscar(true);
     bool lola = false;

@@ -7,9 +7,11 @@
 
 #include "dobles.h"
 #include "flow/temporizadores.h"
-#include "net/cliente.h"
+#include "net/asientos.h"
 #include "net/partidared.h"
-#include "net/enlaces.h"
+#include "net/redpartida.h"
+#include "net/transporte/cliente.h"
+#include "net/transporte/servidor.h"
 #include "partida.h"
 #include "prueba.h"
 
@@ -45,33 +47,35 @@ struct Crudo {
 };
 
 struct Mesa {
+    const double escala;
     JuegoDePrueba servidor;
     std::vector<std::unique_ptr<JuegoDePrueba>> clientes;
     quint16 puerto = 0;
 
-    explicit Mesa(const QString& nombre = QStringLiteral("Ana"))
+    explicit Mesa(const QString& nombre = QStringLiteral("Ana"), double escala = 1.0) : escala(escala), servidor(true, enPruebas(escala))
     {
-        iniciarServidor(servidor.j, {EleccionRed::Servir, nombre, {}, QStringLiteral("0")}, QHostAddress::LocalHost);
-        if (Servidor* s = servidorDe(servidor.j))
+        iniciarServidor(servidor.j, {EleccionRed::Servir, nombre, {}, QStringLiteral("0")});
+        if (Servidor* s = servidorEn(servidor.j))
             puerto = s->puertoEscucha();
     }
 
     JuegoDePrueba& operator[](int s) { return s == 1 ? servidor : *clientes.at(s - 2); }
+    std::unique_ptr<JuegoDePrueba> estacion() const { return std::make_unique<JuegoDePrueba>(true, enPruebas(escala)); }
 
     // A client joins; true once the server has told it its seat.
     bool unir(const QString& nombre)
     {
-        const int asiento = servidor.j.e.numConexiones + 2;
-        clientes.push_back(std::make_unique<JuegoDePrueba>());
+        const int asiento = clientesSentados(servidor.j) + 2;
+        clientes.push_back(estacion());
         return conectarA(*clientes.back(), nombre, puerto) && esperar([&] { return clientes.back()->j.e.miJugador == asiento; });
     }
 
     static bool conectarA(JuegoDePrueba& c, const QString& nombre, quint16 puerto, const QString& equipo = QStringLiteral("127.0.0.1"))
     {
-        Cliente* cli = iniciarCliente(c.j, {EleccionRed::Conectarse, nombre, equipo, QString::number(puerto)});
+        RedPartida* red = iniciarCliente(c.j, {EleccionRed::Conectarse, nombre, equipo, QString::number(puerto)});
         // As the dialog does: the table is set before the server's first message is handled.
         auto resultado = std::make_shared<int>(-1);
-        QObject::connect(cli, &Cliente::terminado, cli, [&c, cli, resultado](bool ok) { *resultado = terminarConexion(c.j, cli, ok); });
+        QObject::connect(red->cliente(), &Cliente::terminado, red, [&c, red, resultado](bool ok) { *resultado = terminarConexion(c.j, red, ok); });
         return esperar([&] { return *resultado >= 0; }) && *resultado == 1;
     }
 
@@ -110,7 +114,7 @@ struct Mesa {
 
 // Ana serves, Beto and Carla join, and the timers run as the program's do.
 struct MesaViva : Mesa {
-    MesaViva()
+    explicit MesaViva(double escala = 1.0) : Mesa(QStringLiteral("Ana"), escala)
     {
         conectarTemporizadores(servidor.j);
         for (const char* n : {"Beto", "Carla"})

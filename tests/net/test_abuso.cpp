@@ -5,7 +5,7 @@
 // station's state stays valid.
 
 #include "net/chat.h"
-#include "net/conexion.h"
+#include "net/transporte/conexion.h"
 #include "red.h"
 
 #include <QElapsedTimer>
@@ -21,10 +21,8 @@ private slots:
     // ones are sent away once their ten seconds (at 1/5) are up, not before.
     void cincuentaMudas()
     {
-        tiempos::fijarEscala(0.2);
-        Mesa m;
-        tiempos::fijarEscala(1);
-        Servidor* srv = servidorDe(m.servidor.j);
+        Mesa m(QStringLiteral("Ana"), 0.2);
+        Servidor* srv = servidorEn(m.servidor.j);
         QElapsedTimer callados;
         callados.start();
         std::vector<std::unique_ptr<QTcpSocket>> mudas;
@@ -42,7 +40,7 @@ private slots:
         for (const char* n : {"Beto", "Carla", "Dario", "Eva", "Fede"})
             QVERIFY(m.unir(QLatin1String(n)));
         QVERIFY(m.todos([](const Estado& e) { return e.Valor[49] == QLatin1Char(kTablero[48]) && e.fichaRE == QStringLiteral("19"); }));
-        QVERIFY(m[1].j.e.numJugadores == 6 && m[1].j.Timer1.isActive() && !m[1].j.e.aceptando);
+        QVERIFY(m[1].j.e.numJugadores == 6 && m[1].j.Timer1.isActive() && !admiteNuevos(m[1].j));
         QCOMPARE(m[6].j.e.Jugadores[1].texto, QStringLiteral(" 1  Ana"));
         QVERIFY(m.pedirTurno(m[4]));
         jugar(m[4], 0, {1, 1, 1, 2, 1, 3});
@@ -63,29 +61,29 @@ private slots:
     {
         Mesa m;
         QVERIFY(m.unir(QStringLiteral("Beto")));
-        Servidor* srv = servidorDe(m.servidor.j);
+        Servidor* srv = servidorEn(m.servidor.j);
         srv->pausaChatMs = 100;
         Crudo tapon(m.puerto, false);  // never reads
         tapon.escribir("[Joined]Tapon\r\n");
-        QVERIFY(esperar([&] { return m.servidor.j.e.numConexiones == 2; }));
+        QVERIFY(esperar([&] { return clientesSentados(m.servidor.j) == 2; }));
         Crudo charla(m.puerto), oyente(m.puerto);
         QVERIFY(charla.sentarse("Charla", 4) && oyente.sentarse("Oye", 5));
         QElapsedTimer reloj;
         reloj.start();
         for (int i = 0; i < 400; ++i)
-            charla.escribir("[Message]f" + QByteArray::number(i) + ':' + QByteArray(8000, 'x') + "\r\n");
+            charla.escribir("[Message]Charla: f" + QByteArray::number(i) + '.' + QByteArray(8000, 'x') + "\r\n");
         QVERIFY(esperar([&] {
-            charla.escribir("[Message]fin\r\n");
-            return oyente.leido.contains("[Message]fin\r\n");
+            charla.escribir("[Message]Charla: fin\r\n");
+            return oyente.leido.contains("[Message]Charla: fin\r\n");
         }, 10000));
         QList<int> pasadas;
         for (const QByteArray& l : oyente.leido.split('\n'))
-            if (l.startsWith("[Message]f") && l.contains(':'))
-                pasadas << l.mid(10, l.indexOf(':') - 10).toInt();
+            if (l.startsWith("[Message]Charla: f") && l.contains('.'))
+                pasadas << l.mid(18, l.indexOf('.') - 18).toInt();
         QVERIFY(std::is_sorted(pasadas.begin(), pasadas.end()) && pasadas.mid(0, Servidor::kRafagaChat) == QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
         QVERIFY(pasadas.size() <= Servidor::kRafagaChat + reloj.elapsed() / srv->pausaChatMs + 1);
         QVERIFY(m[2].j.e.txtDialog.size() <= kLargoPanelChat && m.servidor.j.e.txtDialog.size() <= kLargoPanelChat);
-        QVERIFY(srv->conectada(2) && m.servidor.j.e.desconectados == 0);
+        QVERIFY(srv->conectada(2) && srv->presentes() == srv->asientos());
         QVERIFY(incoherencia(m[1], false).isEmpty() && incoherencia(m[2], false).isEmpty());
     }
 
@@ -136,7 +134,7 @@ private slots:
         cmdSend_Click(m[2].j, QStringLiteral("sigue"));
         QVERIFY(fede.espera("[Message]Beto: sigue\r\n"));
         QCOMPARE(fede.leido.count("[Identificacion]"), 1);
-        QCOMPARE(m.servidor.j.e.numConexiones, 4);
+        QCOMPARE(clientesSentados(m.servidor.j), 4);
         QVERIFY(!m[1].j.e.Jugadores[6].visible && !m[2].j.e.Jugadores[6].visible);
         QCOMPARE(m.servidor.j.e.txtDialog, charla);
         QVERIFY(incoherencia(m[1], false).isEmpty() && incoherencia(m[2], false).isEmpty());

@@ -4,12 +4,10 @@
 // The server and a client against a raw socket: the exact bytes, messages cut
 // anywhere, and peers that misbehave.
 
-#include "net/claves.h"
 #include "net/protocolo.h"
 #include "red.h"
 
 #include <QTcpServer>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 
 class TestBytes : public QObject {
@@ -18,7 +16,7 @@ class TestBytes : public QObject {
     // What a station shows but its chat pane, to see that bad input changed nothing.
     static QStringList foto(const Estado& e)
     {
-        QStringList f = mesaDe(e) << e.relog.texto << e.barra << QString::number(e.miJugador) << QString::number(e.numConexiones);
+        QStringList f = mesaDe(e) << e.relog.texto << e.barra << QString::number(e.miJugador);
         for (int k = 1; k <= kFichas; ++k)
             f << QString::number(e.fichaCU[k].fondo) + QString::number(e.fichaCU[k].borde);
         return f;
@@ -38,8 +36,8 @@ private slots:
         Estado& e = m.servidor.j.e;
         QCOMPARE(e.Jugadores[2].texto, QStringLiteral(" 2  LuisAlbert"));
 
-        servidorDe(m.servidor.j)->pausaChatMs = 0;  // chat pacing is checked elsewhere
-        const QByteArray msg = "[Message]hola\r\n";
+        servidorEn(m.servidor.j)->pausaChatMs = 0;  // chat pacing is checked elsewhere
+        const QByteArray msg = "[Message]LuisAlbert: hola\r\n";
         for (int corte = 1; corte < msg.size(); ++corte) {
             luis.escribir(msg.left(corte));
             QTest::qWait(2);
@@ -49,9 +47,9 @@ private slots:
             luis.escribir(QByteArray(1, c));
             QTest::qWait(1);
         }
-        luis.escribir("[Message]a\r\n[Message]b\r\n");
+        luis.escribir("[Message]LuisAlbert: a\r\n[Message]LuisAlbert: b\r\n");
         QVERIFY(esperar([&] { return e.txtDialog.endsWith(QStringLiteral("b")); }));
-        QCOMPARE(e.txtDialog.split(QStringLiteral("\r\n")), QStringList(msg.size(), QStringLiteral("hola")) << "a" << "b");
+        QCOMPARE(e.txtDialog.split(QStringLiteral("\r\n")), QStringList(msg.size(), QStringLiteral("LuisAlbert: hola")) << "LuisAlbert: a" << "LuisAlbert: b");
         QVERIFY(m.servidor.aviso.textos.isEmpty());
 
         // Malformed or foreign messages change nothing and are not passed on.
@@ -68,10 +66,10 @@ private slots:
         eva.escribir("[TurnoON]9\r\n[TurnoON]\r\n[fichaON]0\r\n[fichaON]50\r\n[fichaOFF]x\r\n[Puntaje]3\r\n[Puntaje]9,1\r\n"
                      "[Puntaje]3,abc\r\n[fichaValor]1,5\r\n[Relog]9 : 99\r\n[modojuego]x\r\n[Identificacion]4\r\n"
                      "[Disconnected]\r\n[ficharedonda]19,*01*\r\n[Joined]Otra\r\n[Partidas]4,1\r\n[TurnoOFF]4\r\n"
-                     "[Finalizarpartidas]\r\n\r\n]\r\n[nada]x\r\n[Message]fin\r\n");
-        QVERIFY(otro.espera("[Message]fin\r\n"));
+                     "[Finalizarpartidas]\r\n\r\n]\r\n[nada]x\r\n[Message]Otro: soy Otro\r\n[Message]Eva: fin\r\n");
+        QVERIFY(otro.espera("[Message]Eva: fin\r\n"));
         QCOMPARE(foto(m.servidor.j.e), antes);
-        QCOMPARE(otro.leido, QByteArray("[TurnoON]3\r\n[Message]fin\r\n"));
+        QCOMPARE(otro.leido, QByteArray("[TurnoON]3\r\n[Message]Eva: fin\r\n"));
         QVERIFY(m.servidor.aviso.textos.isEmpty() && m.servidor.caja.cajas.empty());
 
         // A late claim is answered with the holder; a late joiner is refused at once.
@@ -81,7 +79,7 @@ private slots:
         tarde.escribir("[Joined]Tarde\r\n");
         QVERIFY(tarde.espera("[Rechazado]\r\n"));
         QVERIFY(esperar([&] { return tarde.s.state() == QAbstractSocket::UnconnectedState; }, 3000));
-        QCOMPARE(m.servidor.j.e.numConexiones, 3);
+        QCOMPARE(clientesSentados(m.servidor.j), 3);
     }
 
     // The client's side: its greeting, a name with "(", and nonsense ignored.
@@ -89,17 +87,16 @@ private slots:
     {
         QTcpServer falso;
         QVERIFY(falso.listen(QHostAddress::LocalHost, 0));
-        JuegoDePrueba beto;
+        QTemporaryDir sinClaves;  // no secret of another test's server on a reused port
+        JuegoDePrueba beto(true, {1.0, sinClaves.filePath(QStringLiteral("asientos")), QHostAddress::LocalHost});
         QStringList estados;
         QObject::connect(&beto.j, &Juego::cambiado, [&] {
             if (estados.isEmpty() || estados.last() != beto.j.e.barra)
                 estados << beto.j.e.barra;
         });
-        QTemporaryDir sinClaves;  // no secret of another test's server on a reused port
-        claves::fijarArchivo(sinClaves.filePath(QStringLiteral("asientos")));
-        const auto luego = qScopeGuard([] { claves::fijarArchivo({}); });
-        Cliente* cli = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("localhost"), QString::number(falso.serverPort())});
-        QObject::connect(cli, &Cliente::terminado, cli, [&](bool ok) { terminarConexion(beto.j, cli, ok); });
+        RedPartida* red = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("localhost"), QString::number(falso.serverPort())});
+        Cliente* cli = red->cliente();
+        QObject::connect(cli, &Cliente::terminado, cli, [&](bool ok) { terminarConexion(beto.j, red, ok); });
         QVERIFY(esperar([&] { return falso.hasPendingConnections(); }));
         QTcpSocket* s = falso.nextPendingConnection();
         QVERIFY(esperar([&] { return s->bytesAvailable() >= 26; }));

@@ -13,18 +13,19 @@
 #include "net/protocolo.h"
 #include "red.h"
 
+// The game's timers run 50 times faster.
+constexpr double kEscala = 1.0 / 50;
+
 class TestMesa : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
-    void cleanupTestCase() { tiempos::fijarEscala(1); }
 
     // The server ends a turn for everybody or not at all: "Repartir" in any
     // turn, and a wrong pick whose notice sees the round end and a claim.
     void turnoComoDiceElServidor()
     {
-        MesaViva m;
+        MesaViva m(kEscala);
         JuegoDePrueba &ana = m[1], &beto = m[2], &carla = m[3];
         QVERIFY(!ana.j.e.mn_repar.habilitado);
         QVERIFY(m.empezar(19));
@@ -39,7 +40,7 @@ private slots:
             mn_repar_Click(ana.j);
             QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.Fichas[3].texto == QStringLiteral("0"); }));
             QVERIFY(m.pedirTurno(carla));
-            QTest::qWait(tiempos::ms(tiempos::kTurno) * 3 / 2);  // her turn runs out
+            QTest::qWait(m.servidor.j.ms(tiempos::kTurno) * 3 / 2);  // her turn runs out
             QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.Fichas[3].texto == QStringLiteral("-1"); }));
         }
 
@@ -60,25 +61,25 @@ private slots:
     // server's clock ticks, and it stops for good with the game.
     void unResultadoPorTurno()
     {
-        MesaViva m;
+        MesaViva m(kEscala);
         JuegoDePrueba &ana = m[1], &beto = m[2], &carla = m[3];
         int ticsCliente = 0;
         for (int s : {2, 3})
             QObject::connect(&m[s].j.Timer1, &QTimer::timeout, [&] { ++ticsCliente; });
         QVERIFY(m.empezar(19));
         const QString antes = beto.j.e.relog.texto;
-        QTest::qWait(tiempos::ms(5 * tiempos::kReloj));
+        QTest::qWait(m.servidor.j.ms(5 * tiempos::kReloj));
         QVERIFY(beto.j.e.relog.texto != antes);
 
         Command1_Click(ana.j);
         Command1_Click(beto.j);
         jugar(beto, 0, {1, 1, 1, 2, 1, 3});
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 1 && e.Jugadores[1].opaca && !e.Jugadores[2].opaca; }));
-        QTest::qWait(tiempos::ms(tiempos::kAviso));
+        QTest::qWait(m.servidor.j.ms(tiempos::kAviso));
         QVERIFY(beto.aviso.textos.isEmpty() && m.todos([](const Estado& e) { return e.Fichas[2].texto == QStringLiteral("0") && grises(e) == 0; }));
 
         // A match claimed while targets are left in the pool is no match.
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3 * tiempos::ms(tiempos::kTurno)));
+        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3 * m.servidor.j.ms(tiempos::kTurno)));
         QVERIFY(m.pedirTurno(beto));
         beto.j.enlace->enviaraservidor(QStringLiteral("[Partidas]2,5"));
         jugar(beto, 0, {1, 1, 1, 2, 1, 3});
@@ -113,21 +114,21 @@ private slots:
         });
         Valor_Click(ana.j, 1);
         QCOMPARE(ana.aviso.textos.last(), QStringLiteral("No se ha seleccionado ningun jugador"));
-        QVERIFY(!ana.j.Timer1.isActive() && !ana.j.timer3.isActive() && !ana.j.e.aceptando && ticsCliente == 0);
+        QVERIFY(!ana.j.Timer1.isActive() && !ana.j.timer3.isActive() && !admiteNuevos(ana.j) && ticsCliente == 0);
         ana.f2.pulsadaAhora = true;
-        QTest::qWait(tiempos::ms(4 * tiempos::kPuerta));
+        QTest::qWait(m.servidor.j.ms(4 * tiempos::kPuerta));
         QCOMPARE(ana.caja.cajas.size(), size_t(1));
     }
 
     // A network game that cannot start leaves the running one as it was.
     void montajeRechazado()
     {
-        JuegoDePrueba p;
+        JuegoDePrueba p(true, enPruebas(kEscala));
         conectarTemporizadores(p.j);
         QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19, {false, false, true}));
         QTcpServer ocupado;
         QVERIFY(ocupado.listen(QHostAddress::LocalHost, 0));
-        QVERIFY(!iniciarServidor(p.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(ocupado.serverPort())}, QHostAddress::LocalHost));
+        QVERIFY(!iniciarServidor(p.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(ocupado.serverPort())}));
         const quint16 libre = ocupado.serverPort();
         ocupado.close();
         QVERIFY(!Mesa::conectarA(p, QStringLiteral("Ana"), libre));
@@ -142,7 +143,7 @@ private slots:
     void textos()
     {
         using namespace protocolo;
-        Mesa m;
+        Mesa m(QStringLiteral("Ana"), kEscala);
         m.servidor.f2.pulsadaAhora = true;  // nobody has joined yet: a warning, and the gate waits
         timer3_Timer(m.servidor.j);
         QCOMPARE(m.servidor.caja.textos(), QStringList{"Para inicar la partida de haber al menos dos jugadores"});
@@ -151,7 +152,7 @@ private slots:
         QVERIFY(pepe.sentarse("Pepe", 3));
         JuegoDePrueba &ana = m[1], &beto = m[2];
         QVERIFY(m.todos([](const Estado& e) { return e.Jugadores[3].texto == QStringLiteral(" 3  Pepe"); }));
-        QVERIFY(m.empezar(19) && ana.j.e.numJugadores == 3 && !ana.j.timer3.isActive() && !ana.j.e.aceptando);
+        QVERIFY(m.empezar(19) && ana.j.e.numJugadores == 3 && !ana.j.timer3.isActive() && !admiteNuevos(ana.j));
         QVERIFY(m.todos([](const Estado& e) { return e.Command1.habilitado && e.barra == QStringLiteral("Presione el boton turno para elegir la combinacion"); }));
 
         // Pepe scores in the original messages; Beto takes the last target.

@@ -14,12 +14,15 @@
 
 // Ana serves, Beto and Carla play on this program, Pepe (seat 4) is a bare
 // peer that speaks the newer protocol; the pool is down to its last target, 5.
+constexpr double kEscala = 1.0 / 50;
+inline int ms(int intervalo) { return Entorno{kEscala}.ms(intervalo); }
+
 struct MesaConPepe : MesaViva {
     Crudo pepe{puerto};
     QByteArray clave;  // Pepe's seat secret
     bool lista = false;
 
-    MesaConPepe()
+    MesaConPepe() : MesaViva(kEscala)
     {
         pepe.escribir("[Version]2\r\n");
         if (!pepe.sentarse("Pepe", 4) || !pepe.espera("[Clave]") || !empezar(19))
@@ -59,7 +62,7 @@ struct ConTramposo : MesaViva {
     Crudo pepe{puerto};
     bool lista = false;
 
-    explicit ConTramposo(const QByteArray& enLaSala = {})
+    explicit ConTramposo(const QByteArray& enLaSala = {}) : MesaViva(kEscala)
     {
         pepe.escribir("[Version]2\r\n");
         lista = pepe.sentarse("Pepe", 4);
@@ -86,8 +89,6 @@ class TestReproducciones : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
-    void cleanupTestCase() { tiempos::fijarEscala(1); }
 
     // Pepe's last target (3 x 4 - 7) opens the winner's notice from inside
     // his connection's handler; while it is open his seat is taken back with
@@ -119,7 +120,7 @@ private slots:
         QVERIFY(m.lista && m.pepeSeDuerme());
         QVERIFY(m.pepeDice("[Partidas]4,1\r\n[ficharedonda]\r\n[Puntaje]4,0\r\n"));
         const Estado& ana = m[1].j.e;
-        m.todos([&](const Estado& e) { return e.fichasRedondas == ana.fichasRedondas && e.fichaRE == ana.fichaRE; }, tiempos::ms(tiempos::kAviso));
+        m.todos([&](const Estado& e) { return e.fichasRedondas == ana.fichasRedondas && e.fichaRE == ana.fichaRE; }, ms(tiempos::kAviso));
         for (int s : {2, 3}) {
             QCOMPARE(m[s].j.e.fichaRE, ana.fichaRE);
             QCOMPARE(m[s].j.e.fichasRedondas, ana.fichasRedondas);
@@ -139,7 +140,7 @@ private slots:
         m.pepe.leido.clear();
         QVERIFY(m.pepeDice("[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[Partidas]4,1\r\n[ficharedonda]\r\n[TurnoOFF]4\r\n[Puntaje]4,0\r\n"));
         QCOMPARE(m[1].j.e.Partidas[4].texto, QStringLiteral("0"));
-        QVERIFY2(m.pepe.espera("[Ganadas]4,0\r\n", tiempos::ms(tiempos::kAviso)), m.pepe.leido.replace("\r\n", " ").constData());
+        QVERIFY2(m.pepe.espera("[Ganadas]4,0\r\n", ms(tiempos::kAviso)), m.pepe.leido.replace("\r\n", " ").constData());
     }
 
     // What Pepe says of his own outcome counts only as the server judged it;
@@ -183,10 +184,10 @@ private slots:
             m.pepe.escribir("[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n");
             for (int i = 0; !callado && i < 20 && m[1].j.e.turno == 4; ++i) {
                 m.pepe.escribir("[fichaOFF]3\r\n[fichaON]3\r\n[ficharedonda]\r\n");
-                QTest::qWait(tiempos::ms(1000));
+                QTest::qWait(ms(1000));
             }
             QVERIFY(m.cuenta("1"));
-            QVERIFY(desde.elapsed() < tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro + tiempos::kAviso) * 3 / 2 + 100);
+            QVERIFY(desde.elapsed() < ms(tiempos::kTurno + tiempos::kMargenArbitro + tiempos::kAviso) * 3 / 2 + 100);
             QVERIFY(m.pedirTurno(m[2]));
         }
     }
@@ -200,7 +201,7 @@ private slots:
         mn_finpartida_Click(m[1].j);
         QVERIFY(!m[1].j.Timer1.isActive());
         m.pepe.escribir("[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[Puntaje]4,1\r\n");
-        QVERIFY(esperar([&] { return m.pepe.s.state() == QAbstractSocket::UnconnectedState; }, tiempos::ms(tiempos::kCierreFinal) * 3));
+        QVERIFY(esperar([&] { return m.pepe.s.state() == QAbstractSocket::UnconnectedState; }, ms(tiempos::kCierreFinal) * 3));
         QCOMPARE(m[1].caja.textos(), QStringList{"El ganador general del juego es Ana"});
         QVERIFY(m[1].j.e.Fichas[4].texto == QStringLiteral("0") && m[1].j.e.turno == 0);
     }

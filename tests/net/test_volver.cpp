@@ -7,23 +7,24 @@
 #include "game/tiempos.h"
 #include "net/cierre.h"
 #include "game/marcador.h"
-#include "net/claves.h"
+#include "net/transporte/claves.h"
 #include "red.h"
 
 #include <QElapsedTimer>
+
+// The game's timers run 50 times faster.
+constexpr double kEscala = 1.0 / 50;
 
 class TestVolver : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
-    void cleanupTestCase() { tiempos::fijarEscala(1); }
 
     // A player that falls silent holding the turn: the server's referee frees
     // it, and the late timeout sent on waking counts once, on every station.
     void congelado()
     {
-        Mesa m;
+        Mesa m(QStringLiteral("Ana"), kEscala);
         conectarTemporizadores(m.servidor.j);
         QVERIFY(m.unir(QStringLiteral("Beto")));
         Crudo dora(m.puerto);
@@ -35,7 +36,7 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3000));
         // Coarse timers may fire 5% early; a referee on the bare turn time would free it at 75%.
-        const int limite = tiempos::ms(tiempos::kTurno + tiempos::kMargenArbitro);
+        const int limite = m.servidor.j.ms(tiempos::kTurno + tiempos::kMargenArbitro);
         QVERIFY2(t.elapsed() >= limite * 9 / 10 && t.elapsed() < limite + 500, qPrintable(QString::number(t.elapsed())));
         dora.leido.clear();
         dora.escribir("[Puntaje]3,-1\r\n[TurnoOFF]3\r\n[Puntaje]3,-2\r\n");
@@ -57,7 +58,7 @@ private slots:
     // again to a newer connection, and a wrong secret gets nothing.
     void volverAlAsiento()
     {
-        Mesa m;
+        Mesa m(QStringLiteral("Ana"), kEscala);
         for (const char* n : {"Beto", "Carla"})
             QVERIFY(m.unir(QLatin1String(n)));
         QVERIFY(m.empezar(19));
@@ -76,7 +77,7 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return e.ausente[2] || e.miJugador == 2; }));
         QVERIFY(ana.j.Timer1.isActive() && ana.caja.cajas.empty());
 
-        JuegoDePrueba beto;
+        JuegoDePrueba beto(true, enPruebas(kEscala));
         QVERIFY(Mesa::conectarA(beto, QStringLiteral("Beto"), m.puerto));
         QVERIFY(esperar([&] { return mesaDe(beto.j.e) == mesaDe(ana.j.e); }, 3000));
         QVERIFY(esperar([&] { return mesaDe(carla.j.e) == mesaDe(ana.j.e); }));
@@ -84,12 +85,12 @@ private slots:
         for (auto* p : {&ana, &carla, &beto})
             QVERIFY(esperar([&] { return p->j.e.txtDialog.endsWith(QStringLiteral("Beto ha vuelto")); }, 3000));
 
-        JuegoDePrueba otraVez;
+        JuegoDePrueba otraVez(true, enPruebas(kEscala));
         QVERIFY(Mesa::conectarA(otraVez, QStringLiteral("Beto"), m.puerto) && otraVez.j.e.miJugador == 2);
         QVERIFY(esperar([&] { return beto.j.e.barra == QStringLiteral("Desconectado"); }, 3000));
-        QByteArray falsa = claves::leer(QHostAddress::LocalHost, m.puerto, QStringLiteral("Beto")).toLatin1();
+        QByteArray falsa = claves::leer({}, QHostAddress::LocalHost, m.puerto, QStringLiteral("Beto")).toLatin1();
         const auto soloSuyo = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
-        QVERIFY(falsa.size() == 32 && QFile::permissions(claves::archivo()) == soloSuyo);  // nobody else reads a seat
+        QVERIFY(falsa.size() == 32 && QFile::permissions(claves::archivoPropio()) == soloSuyo);  // nobody else reads a seat
         falsa[31] = falsa[31] == '0' ? '1' : '0';  // one digit off
         Crudo intruso(m.puerto);
         intruso.escribir("[Version]2\r\n[Volver]" + falsa + "\r\n[Joined]Beto\r\n");
@@ -101,33 +102,33 @@ private slots:
     // the next game at that port.
     void mesaDeDos()
     {
-        Mesa m;
+        Mesa m(QStringLiteral("Ana"), kEscala);
         JuegoDePrueba& ana = m[1];
         QVERIFY(m.unir(QStringLiteral("Beto")));
         cerrarConexiones(m[2].j);
         QVERIFY(esperar([&] { return ana.j.e.ausente[2]; }, 3000));
-        QVERIFY(ana.j.timer3.isActive() && ana.j.e.aceptando && ana.caja.cajas.empty());
-        m.clientes.back() = std::make_unique<JuegoDePrueba>();
-        QVERIFY(Mesa::conectarA(m[2], QStringLiteral("Beto"), m.puerto) && m[2].j.e.miJugador == 2 && ana.j.e.numConexiones == 1);
+        QVERIFY(ana.j.timer3.isActive() && admiteNuevos(ana.j) && ana.caja.cajas.empty());
+        m.clientes.back() = m.estacion();
+        QVERIFY(Mesa::conectarA(m[2], QStringLiteral("Beto"), m.puerto) && m[2].j.e.miJugador == 2 && clientesSentados(ana.j) == 1);
         QVERIFY(m.empezar(19) && ana.j.Timer1.isActive());
 
         cerrarConexiones(m[2].j);
         QVERIFY(esperar([&] { return !ana.j.Timer1.isActive(); }, 3000));
         QVERIFY(ana.j.e.barra.startsWith(QStringLiteral("Esperando a que vuelvan")) && ana.caja.cajas.empty());
-        m.clientes.back() = std::make_unique<JuegoDePrueba>();
+        m.clientes.back() = m.estacion();
         QVERIFY(Mesa::conectarA(m[2], QStringLiteral("Beto"), m.puerto) && m[2].j.e.miJugador == 2);
         QVERIFY(esperar([&] { return ana.j.Timer1.isActive() && m[2].j.e.Valor[49] == QLatin1Char(kTablero[48]); }, 3000));
 
-        const QString viejo = claves::leer(QHostAddress::LocalHost, m.puerto, QStringLiteral("Beto"));
+        const QString viejo = claves::leer({}, QHostAddress::LocalHost, m.puerto, QStringLiteral("Beto"));
         cerrarConexiones(m[2].j);
         QVERIFY(esperar([&] { return !ana.j.Timer1.isActive(); }, 3000));
         mn_finpartida_Click(ana.j);
         QCOMPARE(ana.caja.cajas.size(), size_t(1));
-        QVERIFY(!servidorDe(ana.j) && ana.j.e.barra == QStringLiteral("Partida finalizada"));
+        QVERIFY(!servidorEn(ana.j) && ana.j.e.barra == QStringLiteral("Partida finalizada"));
 
-        JuegoDePrueba nueva;
+        JuegoDePrueba nueva(true, enPruebas(kEscala));
         nueva.f2.pulsadaAhora = true;  // before the lobby opened: it does not count
-        QVERIFY(iniciarServidor(nueva.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(m.puerto)}, QHostAddress::LocalHost));
+        QVERIFY(iniciarServidor(nueva.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(m.puerto)}));
         timer3_Timer(nueva.j);
         QVERIFY(nueva.caja.cajas.empty());
         Crudo tarde(m.puerto);

@@ -7,8 +7,7 @@
 // changes, and a last "bye" when it stops. It knows nothing of the game: the
 // layer above hands it the plain values of anuncio::Partida.
 
-#include "game/tiempos.h"
-#include "net/anuncio.h"
+#include "net/transporte/anuncio.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -20,14 +19,14 @@ class Anunciador : public QObject {
     Q_OBJECT
 public:
     // soloLoopback: the server listens on loopback, and its announcement
-    // stays there too.
-    explicit Anunciador(bool soloLoopback, QObject* parent = nullptr);
+    // stays there too. The game is told every intervaloMs; however many
+    // clients ask, the LAN hears it at most every separacionMs.
+    Anunciador(bool soloLoopback, int intervaloMs, int separacionMs, QObject* parent = nullptr);
     // Says "bye" if it is still announcing.
     ~Anunciador() override;
 
-    int intervaloMs = tiempos::ms(tiempos::kAnuncio);
-    // However many clients ask, the LAN hears this game at most this often.
-    int separacionMs = 250;
+    int intervaloMs;
+    int separacionMs;
 
     // Starts, or starts again after terminar() with the same id; while it
     // runs, the same as actualizar().

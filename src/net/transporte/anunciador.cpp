@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/anunciador.h"
+#include "net/transporte/anunciador.h"
 
-#include "net/canalanuncios.h"
+#include "net/transporte/canalanuncios.h"
 
 #include <QRandomGenerator>
 
-Anunciador::Anunciador(bool soloLoopback, QObject* parent) : QObject(parent), soloLoopback_(soloLoopback)
+Anunciador::Anunciador(bool soloLoopback, int intervaloMs, int separacionMs, QObject* parent)
+    : QObject(parent), intervaloMs(intervaloMs), separacionMs(separacionMs), soloLoopback_(soloLoopback)
 {
     while (partida_.id == 0)
         partida_.id = QRandomGenerator::system()->generate64();

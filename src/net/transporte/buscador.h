@@ -6,8 +6,7 @@
 // of games heard. A game leaves the list with its "bye", or after about
 // three announcements missed. The list is bounded, whatever the LAN sends.
 
-#include "game/tiempos.h"
-#include "net/anuncio.h"
+#include "net/transporte/anuncio.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -20,10 +19,10 @@ class CanalAnuncios;
 class Buscador : public QObject {
     Q_OBJECT
 public:
-    explicit Buscador(QObject* parent = nullptr);
+    // intervaloMs: how often servers announce.
+    explicit Buscador(int intervaloMs, QObject* parent = nullptr);
 
-    // How often servers announce; set before buscar().
-    int intervaloMs = tiempos::ms(tiempos::kAnuncio);
+    int intervaloMs;
     static constexpr int kMaxPartidas = 32;
 
     struct Entrada {

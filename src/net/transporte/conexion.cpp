@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/conexion.h"
+#include "net/transporte/conexion.h"
 
-#include "net/protocolo.h"
+#include "net/transporte/lineas.h"
 
 #include <QScopedValueRollback>
 #include <QTcpSocket>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/servidor.h"
+#include "net/transporte/servidor.h"
 
-#include "net/conexion.h"
-#include "net/protocolo.h"
+#include "net/transporte/conexion.h"
+#include "net/transporte/lineas.h"
 
 #include <QRandomGenerator>
 #include <QTcpSocket>
@@ -23,7 +23,11 @@ QString secretoNuevo()
 
 }  // namespace
 
-Servidor::Servidor(QObject* parent) : QObject(parent)
+Servidor::Servidor(const Ajustes& ajustes, QObject* parent)
+    : QObject(parent),
+      esperaPresentacionMs(ajustes.esperaPresentacionMs),
+      pausaChatMs(ajustes.pausaChatMs),
+      lineaDeChat_(ajustes.lineaDeChat)
 {
     connect(&listener_, &QTcpServer::newConnection, this, &Servidor::aceptar);
 }
@@ -87,32 +91,33 @@ void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
     if (m.tag == protocolo::kVersion) {
         it->version = std::clamp(protocolo::enteroInicial(m.carga), 0, 99);
     } else if (m.tag == protocolo::kVolver) {
-        for (int k = 1; k <= asientos_; ++k) {
-            if (!m.carga.isEmpty() && asiento_[k].secreto == m.carga) {
-                sentar(c, k, it->version);
+        for (int s = kPrimero; s <= ultimo(); ++s) {
+            if (!m.carga.isEmpty() && asiento_[s].secreto == m.carga) {
+                sentar(c, s, it->version);
                 if (alVolver)
-                    alVolver(k);
+                    alVolver(s);
                 return;
             }
         }
     } else if (m.tag == protocolo::kJoined) {
-        if (!admiteNuevos || asientos_ >= kConexiones) {
+        if (!admiteNuevos || ultimo() >= kUltimo) {
             c->enviar(protocolo::kRechazado);
             despedir(c);
             return;
         }
-        const int k = ++asientos_;
-        asiento_[k].secreto = secretoNuevo();
-        sentar(c, k, it->version);
+        ++asientos_;
+        const int s = ultimo();
+        asiento_[s].secreto = secretoNuevo();
+        sentar(c, s, it->version);
         if (alPresentarse)
-            alPresentarse(k, m.carga);
+            alPresentarse(s, m.carga);
     }
 }
 
-void Servidor::sentar(Conexion* c, int k, int version)
+void Servidor::sentar(Conexion* c, int s, int version)
 {
     esperando_.erase(buscar(c));
-    Asiento& a = asiento_[k];
+    Asiento& a = asiento_[s];
     // Whoever presents the secret last has the seat; an older connection
     // still holding it is closed.
     if (a.c && a.c != c) {
@@ -124,22 +129,22 @@ void Servidor::sentar(Conexion* c, int k, int version)
     a.version = version;
     a.chatDisponible = kRafagaChat;
     a.chatDesde.start();
-    c->alRecibir = [this, k](const QString& m) { recibir(k, m); };
-    c->alPerderse = [this, k, c] { perdida(k, c); };
+    c->alRecibir = [this, s](const QString& m) { recibir(s, m); };
+    c->alPerderse = [this, s, c] { perdida(s, c); };
     if (version >= protocolo::kVersionPropia) {
         c->enviar(protocolo::kVersion + QString::number(protocolo::kVersionPropia));
         c->enviar(protocolo::kClave + a.secreto);
     }
 }
 
-void Servidor::perdida(int k, Conexion* c)
+void Servidor::perdida(int s, Conexion* c)
 {
-    if (asiento_[k].c != c)
+    if (asiento_[s].c != c)
         return;
-    asiento_[k].c = nullptr;
+    asiento_[s].c = nullptr;
     c->deleteLater();
     if (alPerder)
-        alPerder(k);
+        alPerder(s);
 }
 
 bool Servidor::chatPermitido(Asiento& a)
@@ -157,12 +162,12 @@ bool Servidor::chatPermitido(Asiento& a)
     return true;
 }
 
-void Servidor::recibir(int k, const QString& mensaje)
+void Servidor::recibir(int s, const QString& mensaje)
 {
-    if (mensaje.startsWith(protocolo::kMessage) && !chatPermitido(asiento_[k]))
+    if (!lineaDeChat_.isEmpty() && mensaje.startsWith(lineaDeChat_) && !chatPermitido(asiento_[s]))
         return;
     if (alRecibir)
-        alRecibir(k, mensaje);
+        alRecibir(s, mensaje);
 }
 
 void Servidor::cerrarTodo()
@@ -179,40 +184,48 @@ void Servidor::cerrarTodo()
     }
 }
 
-bool Servidor::conectada(int k) const
+bool Servidor::conectada(int s) const
 {
-    return valido(k) && asiento_[k].c && asiento_[k].c->conectada();
+    return valido(s) && asiento_[s].c && asiento_[s].c->conectada();
 }
 
-void Servidor::enviarpersona(const QString& vsData, int viconnection)
+int Servidor::presentes() const
 {
-    if (valido(viconnection) && asiento_[viconnection].c) {
-        if (alEnviar && asiento_[viconnection].c->conectada())
-            alEnviar(viconnection, vsData);
-        asiento_[viconnection].c->enviar(vsData);
+    int n = 0;
+    for (int s = kPrimero; s <= ultimo(); ++s)
+        n += conectada(s);
+    return n;
+}
+
+void Servidor::enviarpersona(const QString& vsData, int asiento)
+{
+    if (valido(asiento) && asiento_[asiento].c) {
+        if (alEnviar && asiento_[asiento].c->conectada())
+            alEnviar(asiento, vsData);
+        asiento_[asiento].c->enviar(vsData);
     }
 }
 
 void Servidor::enviaratodos(const QString& vsData, bool vbSelf)
 {
-    for (int k = 1; k <= asientos_; ++k) {
-        if (conectada(k))
-            enviarpersona(vsData, k);
+    for (int s = kPrimero; s <= ultimo(); ++s) {
+        if (conectada(s))
+            enviarpersona(vsData, s);
     }
     if (vbSelf)
         enviarami(vsData);
 }
 
-void Servidor::SendToAllButOriginator(const QString& vsData, int viconnection)
+void Servidor::SendToAllButOriginator(const QString& vsData, int asiento)
 {
-    for (int k = 1; k <= asientos_; ++k) {
-        if (conectada(k) && k != viconnection)
-            enviarpersona(vsData, k);
+    for (int s = kPrimero; s <= ultimo(); ++s) {
+        if (conectada(s) && s != asiento)
+            enviarpersona(vsData, s);
     }
 }
 
 void Servidor::enviarami(const QString& vsData)
 {
     if (alRecibir)
-        alRecibir(-1, vsData);
+        alRecibir(0, vsData);
 }

@@ -13,16 +13,17 @@
 namespace claves {
 
 // <state folder>/zumbarta/asientos: $XDG_STATE_HOME, or ~/.local/state.
-QString archivo();
-// Another file, for stations that share one user (tests, the simulation).
-void fijarArchivo(const QString& ruta);
+QString archivoPropio();
+
+// Every function below takes the file it works on: empty is archivoPropio();
+// stations that share one user (tests, the simulation) name their own.
 
 // The secret kept for that server and player, or empty.
-QString leer(const QHostAddress& servidor, quint16 puerto, const QString& nombre);
+QString leer(const QString& archivo, const QHostAddress& servidor, quint16 puerto, const QString& nombre);
 // Keeps a seat's secret, replacing an older one for that server and player.
-void guardar(const QHostAddress& servidor, quint16 puerto, const QString& nombre, const QString& secreto);
+void guardar(const QString& archivo, const QHostAddress& servidor, quint16 puerto, const QString& nombre, const QString& secreto);
 // The player whose seat at that server can be taken back, or empty.
-QString nombrePara(const QHostAddress& servidor, quint16 puerto);
+QString nombrePara(const QString& archivo, const QHostAddress& servidor, quint16 puerto);
 
 // How many seats are kept at most; the oldest go first.
 inline constexpr int kMaximo = 32;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/claves.h"
+#include "net/transporte/claves.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,12 +13,6 @@
 namespace claves {
 
 namespace {
-
-QString& rutaFijada()
-{
-    static QString ruta;
-    return ruta;
-}
 
 struct Linea {
     QString direccion, puerto, nombre, secreto;
@@ -33,10 +27,15 @@ QString clave(const QHostAddress& a)
 }
 
 // Lines are "address TAB port TAB name TAB secret", newest last.
-QList<Linea> leerTodas()
+QString ruta(const QString& archivo)
+{
+    return archivo.isEmpty() ? archivoPropio() : archivo;
+}
+
+QList<Linea> leerTodas(const QString& archivo)
 {
     QList<Linea> l;
-    QFile f(archivo());
+    QFile f(ruta(archivo));
     if (!f.open(QIODevice::ReadOnly))
         return l;
     while (!f.atEnd()) {
@@ -49,10 +48,8 @@ QList<Linea> leerTodas()
 
 }  // namespace
 
-QString archivo()
+QString archivoPropio()
 {
-    if (!rutaFijada().isEmpty())
-        return rutaFijada();
     // Qt 6.4 has no state location yet (it came with 6.7): the XDG rule
     // is spelt out here, and other systems keep it with the app's data.
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -65,42 +62,37 @@ QString archivo()
 #endif
 }
 
-void fijarArchivo(const QString& ruta)
-{
-    rutaFijada() = ruta;
-}
-
-QString leer(const QHostAddress& servidor, quint16 puerto, const QString& nombre)
+QString leer(const QString& archivo, const QHostAddress& servidor, quint16 puerto, const QString& nombre)
 {
     const QString d = clave(servidor), p = QString::number(puerto);
-    for (const Linea& l : leerTodas())
+    for (const Linea& l : leerTodas(archivo))
         if (l.direccion == d && l.puerto == p && l.nombre == nombre)
             return l.secreto;
     return {};
 }
 
-QString nombrePara(const QHostAddress& servidor, quint16 puerto)
+QString nombrePara(const QString& archivo, const QHostAddress& servidor, quint16 puerto)
 {
     const QString d = clave(servidor), p = QString::number(puerto);
     QString nombre;
-    for (const Linea& l : leerTodas())
+    for (const Linea& l : leerTodas(archivo))
         if (l.direccion == d && l.puerto == p)
             nombre = l.nombre;  // the newest seat there
     return nombre;
 }
 
-void guardar(const QHostAddress& servidor, quint16 puerto, const QString& nombre, const QString& secreto)
+void guardar(const QString& archivo, const QHostAddress& servidor, quint16 puerto, const QString& nombre, const QString& secreto)
 {
     const Linea nueva{clave(servidor), QString::number(puerto), nombre, secreto};
-    QList<Linea> l = leerTodas();
+    QList<Linea> l = leerTodas(archivo);
     l.removeIf([&](const Linea& x) { return x.direccion == nueva.direccion && x.puerto == nueva.puerto && x.nombre == nueva.nombre; });
     l.push_back(nueva);
     while (l.size() > kMaximo)
         l.pop_front();
     // A name may hold anything but the separators; a secret is hex.
-    const QString ruta = archivo();
-    QDir().mkpath(QFileInfo(ruta).absolutePath());
-    QSaveFile f(ruta);
+    const QString destino = ruta(archivo);
+    QDir().mkpath(QFileInfo(destino).absolutePath());
+    QSaveFile f(destino);
     if (!f.open(QIODevice::WriteOnly))
         return;  // no state folder: the seat simply cannot be taken back later
     f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);  // a secret is a seat

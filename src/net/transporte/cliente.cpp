@@ -1,17 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/cliente.h"
+#include "net/transporte/cliente.h"
 
-#include "net/claves.h"
-#include "net/conexion.h"
-#include "net/protocolo.h"
+#include "net/transporte/claves.h"
+#include "net/transporte/conexion.h"
+#include "net/transporte/lineas.h"
 
 #include <QTcpSocket>
 #include <memory>
 #include <utility>
 
-Cliente::Cliente(QObject* parent) : QObject(parent)
+Cliente::Cliente(int esperaConexionMs, const QString& archivoClaves, QObject* parent)
+    : QObject(parent), esperaConexionMs(esperaConexionMs), archivoClaves_(archivoClaves)
 {
     espera_.setSingleShot(true);
     connect(&espera_, &QTimer::timeout, this, &Cliente::fallar);
@@ -93,7 +94,7 @@ void Cliente::conectado_()
             alPerderse();
     };
     c->enviar(protocolo::kVersion + QString::number(protocolo::kVersionPropia));
-    const QString secreto = claves::leer(s->peerAddress(), s->peerPort(), nombre_);
+    const QString secreto = claves::leer(archivoClaves_, s->peerAddress(), s->peerPort(), nombre_);
     if (!secreto.isEmpty())
         c->enviar(protocolo::kVolver + secreto);
     c->enviar(protocolo::kJoined + nombre_);
@@ -104,7 +105,7 @@ void Cliente::recibir(const QString& linea)
     const auto m = protocolo::separar(linea);
     if (m.tag == protocolo::kClave) {
         if (tcpClient_ && tcpClient_->socket() && !m.carga.isEmpty())
-            claves::guardar(tcpClient_->socket()->peerAddress(), tcpClient_->socket()->peerPort(), nombre_, m.carga);
+            claves::guardar(archivoClaves_, tcpClient_->socket()->peerAddress(), tcpClient_->socket()->peerPort(), nombre_, m.carga);
         return;
     }
     if (sentado_) {
@@ -118,7 +119,8 @@ void Cliente::recibir(const QString& linea)
         return;
     }
     antesDelAsiento_ << linea;
-    if (m.tag != protocolo::kIdentificacion || !protocolo::asiento(m.carga))
+    const int asiento = protocolo::enteroInicial(m.carga);
+    if (m.tag != protocolo::kIdentificacion || asiento < 1 || asiento > protocolo::kAsientos)
         return;
     // The seat is known: the layer above sets its table up, then hears
     // everything the server said so far, in order.

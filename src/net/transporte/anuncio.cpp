@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/anuncio.h"
+#include "net/transporte/anuncio.h"
 
-#include "game/estado.h"
-#include "net/protocolo.h"
+#include "net/transporte/lineas.h"
 
 #include <cctype>
 
@@ -75,9 +74,9 @@ std::optional<Partida> leerPartida(const QByteArray& carga)
     Partida p;
     const auto id = leerId(campos[0]);
     const auto puerto = leerNumero(campos[1], 1, 65535);
-    const auto ocupados = leerNumero(campos[2], 1, kMaxJugadores);
-    const auto libres = leerNumero(campos[3], 0, kMaxJugadores - 1);
-    if (!id || !puerto || !ocupados || !libres || *ocupados + *libres > kMaxJugadores)
+    const auto ocupados = leerNumero(campos[2], 1, protocolo::kAsientos);
+    const auto libres = leerNumero(campos[3], 0, protocolo::kAsientos - 1);
+    if (!id || !puerto || !ocupados || !libres || *ocupados + *libres > protocolo::kAsientos)
         return std::nullopt;
     int estado = 0;
     while (estado < 3 && campos[4] != kEstados[estado])

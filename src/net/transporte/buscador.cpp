@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/buscador.h"
+#include "net/transporte/buscador.h"
 
-#include "net/canalanuncios.h"
+#include "net/transporte/canalanuncios.h"
 
 #include <algorithm>
 
-Buscador::Buscador(QObject* parent) : QObject(parent)
+Buscador::Buscador(int intervaloMs, QObject* parent) : QObject(parent), intervaloMs(intervaloMs)
 {
     connect(&caducidad_, &QTimer::timeout, this, &Buscador::caducar);
     reloj_.start();

@@ -7,9 +7,6 @@
 // layer above installs its handlers. Connecting never blocks: terminado()
 // tells how the attempt ended, at the latest after esperaConexionMs.
 
-#include "game/puertos.h"
-#include "game/tiempos.h"
-
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -19,13 +16,15 @@
 class Conexion;
 class QTcpSocket;
 
-class Cliente : public QObject, public Enlace {
+class Cliente : public QObject {
     Q_OBJECT
 public:
-    explicit Cliente(QObject* parent = nullptr);
+    // archivoClaves: where the seat secrets are kept (claves.h; empty is the
+    // user's own file).
+    Cliente(int esperaConexionMs, const QString& archivoClaves, QObject* parent = nullptr);
     ~Cliente() override;
 
-    int esperaConexionMs = tiempos::ms(tiempos::kConexion);
+    int esperaConexionMs;
 
     enum class Paso { Resolviendo, Resuelto, Conectando, Conectado, Error };
 
@@ -47,9 +46,7 @@ public:
     const QString& nombre() const { return nombre_; }
     int puerto() const { return puerto_; }
 
-    void enviaratodos(const QString&, bool) override {}
-    void enviaraservidor(const QString& vsData) override;
-    void enviarSalvo(const QString&, int) override {}
+    void enviaraservidor(const QString& vsData);
 
     // Closes the connection from this side; nothing is reported.
     void cerrar();
@@ -66,6 +63,7 @@ private:
     void recibir(const QString& linea);
     void paso(Paso p);
 
+    QString archivoClaves_;
     QString nombre_;
     int puerto_ = 0;
     bool sentado_ = false;

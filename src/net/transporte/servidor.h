@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The server's side of the network: the listener, one connection for each
+// client seat taken (seats 2..6; seat 1 is the server's own player) and the
+// operations that send to one, to all, to all but one and to itself. It
+// deals in lines, seats and secrets and knows nothing of the game: the layer
+// above installs its handlers and is told when a line arrives, a seat is
+// taken, lost or taken back.
+
+#include "net/transporte/lineas.h"
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTcpServer>
+#include <array>
+#include <deque>
+#include <functional>
+
+class Conexion;
+
+class Servidor : public QObject {
+    Q_OBJECT
+public:
+    struct Ajustes {
+        // How long a new connection may stay silent before it introduces
+        // itself: a flood of silent connections must not lock honest
+        // players out.
+        int esperaPresentacionMs;
+        // How often a player's chat line may be relayed once its burst is
+        // spent (0: no pacing), and what a chat line begins with.
+        int pausaChatMs;
+        QString lineaDeChat;
+    };
+    explicit Servidor(const Ajustes& ajustes, QObject* parent = nullptr);
+    ~Servidor() override;
+
+    static constexpr int kPrimero = protocolo::kPrimerCliente;
+    static constexpr int kUltimo = protocolo::kAsientos;
+
+    int esperaPresentacionMs;
+    // How many new connections may wait at once to introduce themselves.
+    static constexpr int kMaxEsperando = 16;
+
+    // Chat lines a player may have relayed in a burst: a person cannot type
+    // faster, and a flood must not push an honest but slower reader over
+    // its send cap.
+    static constexpr int kRafagaChat = 8;
+    int pausaChatMs;
+
+    // The layer above. Seats are 2..6; a line the server sends itself comes
+    // with seat 0.
+    std::function<QStringList()> saludo;                        // to a new connection, before it speaks
+    std::function<void(int asiento, const QString&)> alRecibir;  // a line from that seat
+    std::function<void(int asiento, const QString& nombre)> alPresentarse;  // a newcomer took that seat
+    std::function<void(int asiento)> alPerder;                   // that seat's connection is gone; the seat waits
+    std::function<void(int asiento)> alVolver;                   // its secret brought that seat back
+    std::function<void(int asiento, const QString&)> alEnviar;   // a line goes out to that seat (tools that watch)
+
+    // Whether a newcomer may still take a seat (the lobby). Seats taken can
+    // be taken back with their secret until everything is closed.
+    bool admiteNuevos = true;
+
+    // Starts listening. False when the port cannot be used (error() and
+    // errorString() say why).
+    bool servidor(int puerto, const QHostAddress& direccion = QHostAddress::Any);
+    QAbstractSocket::SocketError error() const { return listener_.serverError(); }
+    QString errorString() const { return listener_.errorString(); }
+    quint16 puertoEscucha() const { return listener_.serverPort(); }
+    QHostAddress direccionEscucha() const { return listener_.serverAddress(); }
+
+    // Closes the listener and every connection; nothing is reported, and no
+    // seat can be taken back any more.
+    void cerrarTodo();
+
+    // How many client seats have been taken: seats 2..asientos() + 1.
+    int asientos() const { return asientos_; }
+    // Whose connection is here now, and how many are.
+    bool conectada(int asiento) const;
+    int presentes() const;
+    int version(int asiento) const { return valido(asiento) ? asiento_[asiento].version : 0; }
+    QString secreto(int asiento) const { return valido(asiento) ? asiento_[asiento].secreto : QString(); }
+    int esperando() const { return static_cast<int>(esperando_.size()); }
+
+    void enviaratodos(const QString& vsData, bool vbSelf);
+    void enviarpersona(const QString& vsData, int asiento);
+    void SendToAllButOriginator(const QString& vsData, int asiento);
+    // The line is handled here as if it had come in, with seat 0.
+    void enviarami(const QString& vsData);
+
+private:
+    struct Asiento {
+        QPointer<Conexion> c;
+        QString secreto;
+        int version = 0;
+        int chatDisponible = kRafagaChat;
+        QElapsedTimer chatDesde;
+    };
+    struct Espera {
+        Conexion* c;
+        int version = 0;
+    };
+
+    static bool valido(int s) { return s >= kPrimero && s <= kUltimo; }
+    int ultimo() const { return kPrimero + asientos_ - 1; }
+    void aceptar();
+    void recibirEnEspera(Conexion* c, const QString& mensaje);
+    void sentar(Conexion* c, int s, int version);
+    void despedir(Conexion* c);
+    void perdida(int s, Conexion* c);
+    void recibir(int s, const QString& mensaje);
+    bool chatPermitido(Asiento& a);
+    std::deque<Espera>::iterator buscar(Conexion* c);
+
+    QTcpServer listener_;
+    QString lineaDeChat_;
+    std::array<Asiento, kUltimo + 1> asiento_{};  // 2..6
+    int asientos_ = 0;
+    std::deque<Espera> esperando_;  // accepted, not yet introduced
+};

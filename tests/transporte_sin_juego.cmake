@@ -1,0 +1,45 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Fails when the transport library links anything but Qt Core and Qt Network,
+# or needs a symbol that the core library defines: it knows nothing of the game.
+foreach(enlace IN LISTS ENLACES)
+  if(NOT enlace MATCHES "^Qt6::(Core|Network)$")
+    message(FATAL_ERROR "zumbarta_transporte links ${enlace}")
+  endif()
+endforeach()
+
+# The names nm lists, one a line in its portable format.
+macro(simbolos archivo opcion)
+  execute_process(COMMAND ${NM} -P ${opcion} ${archivo} OUTPUT_VARIABLE texto RESULT_VARIABLE rc ERROR_QUIET)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "nm failed on ${archivo}")
+  endif()
+  string(REGEX MATCHALL "(^|\n)[^ \n]+" nombres "${texto}")
+endmacro()
+
+simbolos(${TRANSPORTE} --defined-only)
+foreach(s IN LISTS nombres)
+  string(STRIP "${s}" s)
+  set("propio_${s}" 1)
+endforeach()
+simbolos(${CORE} --defined-only)
+foreach(s IN LISTS nombres)
+  string(STRIP "${s}" s)
+  if(NOT DEFINED "propio_${s}")
+    set("core_${s}" 1)
+  endif()
+endforeach()
+simbolos(${TRANSPORTE} -u)
+foreach(s IN LISTS nombres)
+  string(STRIP "${s}" s)
+  if(DEFINED "core_${s}")
+    list(APPEND delJuego "${s}")
+  endif()
+endforeach()
+if(delJuego)
+  list(REMOVE_DUPLICATES delJuego)
+  list(JOIN delJuego "\n" lista)
+  message(FATAL_ERROR "zumbarta_transporte needs symbols of zumbarta_core:\n${lista}")
+endif()
+message(STATUS "zumbarta_transporte: Qt Core and Qt Network only, nothing of the game")
