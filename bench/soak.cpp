@@ -17,7 +17,7 @@
 #include "net/redpartida.h"
 #include "net/transporte/servidor.h"
 #include "net/partidared.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -70,10 +70,10 @@ struct Guionista {
 QStringList turno(int asiento, qint64 n)
 {
     const int a = static_cast<int>(n % 47) + 1;
-    return {protocolo::kTurnoON + QString::number(asiento), protocolo::kFichaON + QString::number(a),
-            protocolo::kFichaON + QString::number(a + 1), protocolo::kFichaON + QString::number(a + 2),
-            protocolo::kFichaOFF + QString::number(a + 2), protocolo::kFichaOFF + QString::number(a + 1),
-            protocolo::kFichaOFF + QString::number(a), protocolo::kTurnoOFF + QString::number(asiento)};
+    return {mensajes::kTurnoON + QString::number(asiento), mensajes::kFichaON + QString::number(a),
+            mensajes::kFichaON + QString::number(a + 1), mensajes::kFichaON + QString::number(a + 2),
+            mensajes::kFichaOFF + QString::number(a + 2), mensajes::kFichaOFF + QString::number(a + 1),
+            mensajes::kFichaOFF + QString::number(a), mensajes::kTurnoOFF + QString::number(asiento)};
 }
 
 qint64 rssKiB(qint64 pid)
@@ -147,22 +147,22 @@ int main(int argc, char** argv)
             const auto m = protocolo::separar(linea);
             if (m.tag == protocolo::kIdentificacion) {
                 yo->asiento = m.carga.toInt();
-            } else if (m.tag == protocolo::kMessage) {
+            } else if (m.tag == mensajes::kMessage) {
                 const auto dos = m.carga.split(QStringLiteral(": "));
                 const int de = dos[0].mid(1).toInt();
                 if (dos.size() == 2 && de >= 2 && de <= 6)
                     yo->de[de][Chat].llega(dos[1].toLongLong());
-            } else if (m.tag == protocolo::kPuntaje) {
-                if (const auto v = protocolo::asientoYValor(m.carga))
+            } else if (m.tag == mensajes::kPuntaje) {
+                if (const auto v = mensajes::asientoYValor(m.carga))
                     yo->de[v->asiento][Puntos].llega(v->valor);
-            } else if (m.tag == protocolo::kTurnoON || m.tag == protocolo::kFichaON || m.tag == protocolo::kFichaOFF
-                       || m.tag == protocolo::kTurnoOFF) {
+            } else if (m.tag == mensajes::kTurnoON || m.tag == mensajes::kFichaON || m.tag == mensajes::kFichaOFF
+                       || m.tag == mensajes::kTurnoOFF) {
                 // The n-th turn's k-th message is number 8n + k of the one sequence of all turns.
                 const qint64 n = turnos - 1;
                 const QStringList esperado = turno(static_cast<int>(n % kJugadores) + 2, n);
                 const auto k = esperado.indexOf(linea);
                 yo->de[n % kJugadores + 2][Jugada].llega(k < 0 ? -1 : 8 * (n / kJugadores) + k);
-                if (m.tag == protocolo::kTurnoOFF && ++finesDeTurno == kJugadores - 1)
+                if (m.tag == mensajes::kTurnoOFF && ++finesDeTurno == kJugadores - 1)
                     QTimer::singleShot(0, &app, siguienteTurno);
             }
         };
@@ -185,8 +185,8 @@ int main(int argc, char** argv)
     qint64 n = 0;
     QObject::connect(&tic, &QTimer::timeout, [&] {
         for (auto& p : js) {
-            p->c->enviar(protocolo::kMessage + QStringLiteral("P%1: %2").arg(p->asiento).arg(n));
-            p->c->enviar(protocolo::kPuntaje + QStringLiteral("%1,%2").arg(p->asiento).arg(n));
+            p->c->enviar(mensajes::kMessage + QStringLiteral("P%1: %2").arg(p->asiento).arg(n));
+            p->c->enviar(mensajes::kPuntaje + QStringLiteral("%1,%2").arg(p->asiento).arg(n));
             ++p->enviados[Chat];
             ++p->enviados[Puntos];
         }

@@ -13,7 +13,7 @@
 
 #include "dobles.h"
 #include "net/procesardatos.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 #include "net/redpartida.h"
 #include "net/transporte/recepcion.h"
 

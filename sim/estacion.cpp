@@ -34,7 +34,7 @@
 #include "net/cierre.h"
 #include "net/asientos.h"
 #include "net/partidared.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 #include "net/redpartida.h"
 #include "net/transporte/cliente.h"
 #include "net/transporte/servidor.h"
@@ -288,19 +288,19 @@ private:
 
     void mensaje(bool enviado, int asiento, const QString& m)
     {
-        const bool relog = m.startsWith(protocolo::kRelog);
+        const bool relog = m.startsWith(mensajes::kRelog);
         // "[Relog]" moves only the clock's text and flows all the time: not counted.
         if (!relog)
             ++(enviado ? env_ : rec_)[std::max(asiento - 1, 0)];
         const QString flecha = enviado ? u"-> "_s : u"<- "_s;
         const QString quien = asiento >= 1 ? QString::number(asiento) : servidor_ ? u"yo"_s : QString();
-        const QString clave = relog ? u"reloj"_s : m.startsWith(protocolo::kFichaValor) ? u"reparto"_s : flecha + m;
+        const QString clave = relog ? u"reloj"_s : m.startsWith(mensajes::kFichaValor) ? u"reparto"_s : flecha + m;
         // Repeated, a message the server sends goes to several clients: "*".
         anotar(flecha + quien + u' ' + m, clave, ultimaClave_ == clave ? flecha + u"* "_s + m : QString());
         if (enviado) {
             // The server took the turn back from that seat itself: no tile is
             // lost for it. A turn that only took too long still has its outcome to come.
-            if (asiento >= 1 && m.startsWith(protocolo::kTurnoOFF) && protocolo::asiento(m.mid(protocolo::kTurnoOFF.size())) == asiento
+            if (asiento >= 1 && m.startsWith(mensajes::kTurnoOFF) && mensajes::asiento(m.mid(mensajes::kTurnoOFF.size())) == asiento
                 && turnoDe_[asiento] == Turno::Dado && !arbitrando_)
                 turnoDe_[asiento] = Turno::Quitado;
             return;
@@ -311,9 +311,9 @@ private:
         // with the turn held.
         const auto t = protocolo::separar(m);
         const int s = asiento;
-        if (servidor_ && asiento >= 1 && (t.tag == protocolo::kPuntaje || t.tag == protocolo::kPartidas)) {
+        if (servidor_ && asiento >= 1 && (t.tag == mensajes::kPuntaje || t.tag == mensajes::kPartidas)) {
             vigilado_ = s;
-            vigiladoPuntaje_ = t.tag == protocolo::kPuntaje;
+            vigiladoPuntaje_ = t.tag == mensajes::kPuntaje;
             antes_ = {j.e.datosJugadores[s].fichas, j.e.partidasGanadas[s]};
             antesTurno_ = turnoDe_[s];
             valido_ = vigiladoPuntaje_ ? antesTurno_ == Turno::Dado : j.e.turno == s && j.e.fichasRedondas.isEmpty();
@@ -343,7 +343,7 @@ private:
         for (int k = 1; k <= kFichas; ++k)
             if (const QString& v = e.Valor[k]; !v.isEmpty() && (v.size() != 1 || v[0] < u'1' || v[0] > u'9'))
                 romper(u"ficha fuera de 1..9"_s);
-        if (!protocolo::poolValido(e.fichasRedondas))
+        if (!mensajes::poolValido(e.fichasRedondas))
             romper(u"pozo no valido"_s);
         if (e.juegoLocal)
             return;  // a local game played before the network one counts for nothing

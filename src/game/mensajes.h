@@ -2,17 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The game's messages as they travel between stations, composed in one
-// place: a bracketed tag, then its payload. Framing (CR LF, Latin-1) belongs
-// to the transport; what each message means belongs to the table.
+// The game's messages as they travel between stations, composed and read in
+// one place: a bracketed tag, then its payload. Framing (CR LF, Latin-1), the
+// reading rules and the handshake ("[Joined]", "[Identificacion]") belong to
+// the transport; what each message means belongs to the table.
+
+#include "net/transporte/lineas.h"
 
 #include <QString>
+#include <optional>
 
 namespace mensajes {
 
 // The tags of the game, exactly as they travel.
-inline const QString kJoined = QStringLiteral("[Joined]");
-inline const QString kIdentificacion = QStringLiteral("[Identificacion]");
 inline const QString kModoJuego = QStringLiteral("[modojuego]");
 inline const QString kMessage = QStringLiteral("[Message]");
 inline const QString kFichaRedonda = QStringLiteral("[ficharedonda]");
@@ -50,7 +52,7 @@ inline QString ganadas(int s, int n) { return conDosNumeros(kGanadas, s, n); }
 inline QString ausente(int s, bool fuera) { return conDosNumeros(kAusente, s, fuera ? 1 : 0); }
 inline QString relog(const QString& texto) { return kRelog + texto; }
 inline QString chat(const QString& linea) { return kMessage + linea; }
-inline QString identificacion(int s) { return kIdentificacion + QString::number(s); }
+inline QString identificacion(int s) { return protocolo::kIdentificacion + QString::number(s); }
 // The server's target and what is left of the pool, "[ficharedonda]19,*01**02*...".
 inline QString objetivo(const QString& fichaRE, const QString& pool) { return kFichaRedonda + fichaRE + QLatin1Char(',') + pool; }
 // A client that would draw asks the server to, with the bare tag.
@@ -63,12 +65,37 @@ inline bool modoLinealDe(const QString& carga) { return carga != QStringLiteral(
 // The server's "[Joined]" for seat s: "[Joined]Ana(1)".
 inline QString presentacion(const QString& nombre, int s)
 {
-    return kJoined + nombre + QLatin1Char('(') + QString::number(s) + QLatin1Char(')');
+    return protocolo::kJoined + nombre + QLatin1Char('(') + QString::number(s) + QLatin1Char(')');
 }
 
 // Lines of the chat that only the server composes.
 inline QString lineaSeFue(const QString& nombre) { return nombre + QStringLiteral("  se ha desconectado"); }
 inline QString lineaVolvio(const QString& nombre) { return nombre + QStringLiteral(" ha vuelto"); }
 inline QString lineaFinDeTiempo(const QString& fichaRE) { return QStringLiteral("Finalizo el tiempo y nadie gano la ficha ") + fichaRE; }
+
+// "[Puntaje]" and "[Partidas]": the seat is the first character alone; the
+// value text is the payload with every "seat," taken out. Empty when the
+// payload does not carry a seat 1..6 and a whole number.
+struct AsientoValor {
+    int asiento = 0;
+    QString texto;  // shown as it came
+    int valor = 0;
+};
+std::optional<AsientoValor> asientoYValor(const QString& carga);
+
+// A server's "[Joined]": "name(seat)". The seat is read after the last "(",
+// so a name that holds "(" still reads right. Empty when no seat 1..6 is there.
+struct Presentacion {
+    QString nombre;
+    int asiento = 0;
+};
+std::optional<Presentacion> leerPresentacion(const QString& carga);
+// The seat (1..6) or tile (1..49) a payload's leading number names, or
+// nothing when it names none.
+std::optional<int> asiento(const QString& carga);
+std::optional<int> ficha(const QString& carga);
+
+// A pool text of "*NN*" tokens, each number 1..50 at most once.
+bool poolValido(const QString& pool);
 
 }  // namespace mensajes

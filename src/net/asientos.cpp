@@ -9,7 +9,7 @@
 #include "game/mensajes.h"
 #include "game/reparto.h"
 #include "game/turno.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 #include "net/redpartida.h"
 #include "net/transporte/anunciador.h"
 #include "net/transporte/servidor.h"
@@ -17,6 +17,7 @@
 #include <algorithm>
 
 using namespace protocolo;
+using namespace mensajes;
 
 namespace {
 
@@ -63,7 +64,7 @@ void restaurar(Juego& j, Servidor& srv, int yo)
     const Estado& e = j.e;
     auto a = [&](const QString& m) { srv.enviarpersona(m, yo); };
     for (int s = 1; s <= srv.asientos() + 1; ++s)
-        a(conPresentacion(e.datosJugadores[s].nombre, s));
+        a(mensajes::presentacion(e.datosJugadores[s].nombre, s));
     a(kIdentificacion + QString::number(yo));
     a(mensajes::modo(e.modoLineal));
     for (int s = 2; s <= srv.asientos() + 1; ++s)
@@ -123,9 +124,9 @@ void presentarJugador(Juego& j, Servidor& srv, int s, const QString& nombre)
     Estado& e = j.e;
     const QString corto = nombre.left(kLargoNombre);
     for (int i = Servidor::kPrimero; i < s; ++i)
-        srv.enviarpersona(conPresentacion(e.datosJugadores[i].nombre, i), s);
+        srv.enviarpersona(mensajes::presentacion(e.datosJugadores[i].nombre, i), s);
     mostrarFila(e, s, corto);
-    srv.enviaratodos(conPresentacion(corto, s), false);
+    srv.enviaratodos(mensajes::presentacion(corto, s), false);
     srv.enviarpersona(kIdentificacion + QString::number(s), s);
     j.cambio();
     // The sixth seat fills the table: the game starts as F2 would start it.

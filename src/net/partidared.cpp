@@ -13,7 +13,7 @@
 #include "net/chat.h"
 #include "net/cierre.h"
 #include "net/procesardatos.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 #include "net/redpartida.h"
 #include "net/transporte/anunciador.h"
 #include "net/transporte/cliente.h"
@@ -143,7 +143,7 @@ bool iniciarServidor(Juego& j, const EleccionRed& el)
     dejarLoAnterior(j);
     Estado& e = j.e;
     srv->saludo = [&j] {
-        return QStringList{protocolo::conPresentacion(j.e.datosJugadores[1].nombre, 1),
+        return QStringList{mensajes::presentacion(j.e.datosJugadores[1].nombre, 1),
                            mensajes::modo(j.e.modoLineal)};
     };
     srv->alRecibir = [&j](int s, const QString& m) { procesarMensaje(j, m, s); };

@@ -13,12 +13,13 @@
 #include "net/redpartida.h"
 #include "net/transporte/cliente.h"
 #include "net/transporte/servidor.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 
 #include <algorithm>
 #include <utility>
 
 using namespace protocolo;
+using namespace mensajes;
 
 namespace {
 
@@ -283,8 +284,8 @@ const Entrada kDelServidor[] = {
     {mensajes::kDisconnected, desconectado},
     {mensajes::kTurnoON, turnoOn},
     {mensajes::kTurnoOFF, turnoOff},
-    {mensajes::kIdentificacion, identificacion},
-    {mensajes::kJoined, presentacion},
+    {protocolo::kIdentificacion, identificacion},
+    {protocolo::kJoined, presentacion},
     {mensajes::kPartidas, partidas},
     {mensajes::kPuntaje, puntaje},
     {mensajes::kMessage, chat},

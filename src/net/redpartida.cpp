@@ -6,7 +6,7 @@
 #include "game/juego.h"
 #include "game/tiempos.h"
 #include "net/asientos.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 #include "net/transporte/anunciador.h"
 #include "net/transporte/cliente.h"
 #include "net/transporte/servidor.h"
@@ -16,7 +16,7 @@
 RedPartida::RedPartida(Juego& j, Rol rol) : QObject(&j), j_(j)
 {
     if (rol == Rol::Servidor) {
-        servidor_ = new Servidor({j.ms(tiempos::kPresentacion), j.ms(tiempos::kPausaChat), protocolo::kMessage}, this);
+        servidor_ = new Servidor({j.ms(tiempos::kPresentacion), j.ms(tiempos::kPausaChat), mensajes::kMessage}, this);
         arbitro.setSingleShot(true);
         connect(&arbitro, &QTimer::timeout, this, [&j] { arbitro_Timer(j); });
     } else {

@@ -4,7 +4,7 @@
 // The server and a client against a raw socket: the exact bytes, messages cut
 // anywhere, and peers that misbehave.
 
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 #include "red.h"
 
 #include <QTcpServer>

@@ -10,7 +10,7 @@
 #include "game/tiempos.h"
 #include "net/chat.h"
 #include "net/cierre.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 #include "red.h"
 
 // The game's timers run 50 times faster.
@@ -143,6 +143,7 @@ private slots:
     void textos()
     {
         using namespace protocolo;
+using namespace mensajes;
         Mesa m(QStringLiteral("Ana"), kEscala);
         m.servidor.f2.pulsadaAhora = true;  // nobody has joined yet: a warning, and the gate waits
         timer3_Timer(m.servidor.j);

@@ -7,11 +7,12 @@
 #include "game/estado.h"
 #include "game/mesa.h"
 #include "net/procesardatos.h"
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 #include "net/transporte/recepcion.h"
 #include "prueba.h"
 
 using namespace protocolo;
+using namespace mensajes;
 
 class TestProtocolo : public QObject {
     Q_OBJECT

@@ -6,7 +6,7 @@
 // a message is framed and split, the reading rules every field follows, and
 // the handshake the transport itself speaks. A message is a bracketed tag,
 // its payload and CR LF; each character travels as one Latin-1 byte. What
-// the game says in those lines is the game's business (net/protocolo.h).
+// the game says in those lines is the game's business (game/mensajes.h).
 
 #include <QByteArray>
 #include <QString>

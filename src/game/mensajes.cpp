@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/protocolo.h"
+#include "game/mensajes.h"
 
 #include <QRegularExpression>
 
-namespace protocolo {
+namespace mensajes {
+
+using protocolo::enteroInicial;
 
 namespace {
 
@@ -42,16 +44,6 @@ std::optional<Presentacion> leerPresentacion(const QString& carga)
     return Presentacion{carga.left(abre), c.digitValue()};
 }
 
-QString conPresentacion(const QString& nombre, int s)
-{
-    return kJoined + nombre + QLatin1Char('(') + QString::number(s) + QLatin1Char(')');
-}
-
-bool modoLinealDe(const QString& carga)
-{
-    return carga != QStringLiteral(" Falso");
-}
-
 namespace {
 
 std::optional<int> enRango(const QString& carga, int desde, int hasta)
@@ -85,4 +77,4 @@ bool poolValido(const QString& pool)
     return true;
 }
 
-}  // namespace protocolo
+}  // namespace mensajes
