@@ -10,7 +10,7 @@
 #include "game/juego.h"
 #include "net/partidared.h"
 #include "net/redpartida.h"
-#include "net/transporte/servidor.h"
+#include "transporte/servidor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -13,9 +13,9 @@
 
 #include "flow/temporizadores.h"
 #include "game/juego.h"
-#include "net/transporte/conexion.h"
+#include "transporte/conexion.h"
 #include "net/redpartida.h"
-#include "net/transporte/servidor.h"
+#include "transporte/servidor.h"
 #include "net/partidared.h"
 #include "game/mensajes.h"
 

@@ -6,7 +6,7 @@
 // and survives being announced again.
 
 #include "game/estado.h"
-#include "net/transporte/anuncio.h"
+#include "transporte/anuncio.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -15,7 +15,7 @@
 #include "net/procesardatos.h"
 #include "game/mensajes.h"
 #include "net/redpartida.h"
-#include "net/transporte/recepcion.h"
+#include "transporte/recepcion.h"
 
 #include <QCoreApplication>
 #include <cstdio>

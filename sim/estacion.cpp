@@ -36,8 +36,8 @@
 #include "net/partidared.h"
 #include "game/mensajes.h"
 #include "net/redpartida.h"
-#include "net/transporte/cliente.h"
-#include "net/transporte/servidor.h"
+#include "transporte/cliente.h"
+#include "transporte/servidor.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

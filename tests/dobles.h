@@ -8,7 +8,7 @@
 #include "game/puertos.h"
 #include "game/tiempos.h"
 #include "net/redpartida.h"
-#include "net/transporte/servidor.h"
+#include "transporte/servidor.h"
 
 #include <QTimer>
 #include <QStringList>

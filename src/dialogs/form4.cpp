@@ -9,9 +9,9 @@
 #include "game/tiempos.h"
 #include "net/partidared.h"
 #include "net/redpartida.h"
-#include "net/transporte/buscador.h"
-#include "net/transporte/claves.h"
-#include "net/transporte/cliente.h"
+#include "transporte/buscador.h"
+#include "transporte/claves.h"
+#include "transporte/cliente.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

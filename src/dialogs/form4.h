@@ -6,7 +6,7 @@
 // and for a client the server and the port, typed or picked from the games
 // heard on the LAN. A view only: the checks, the server, the client and the
 // LAN announcement are the core's (net/partidared.h,
-// net/transporte/buscador.h). A server started from here listens where the
+// transporte/buscador.h). A server started from here listens where the
 // environment says (every interface of this computer, so the LAN can reach
 // it); on loopback, the list of games looks on loopback only too. A game
 // the player may take a seat back in is marked in the list, and picking it

@@ -6,7 +6,7 @@
 // letters, no control characters. A name or a chat line typed here then
 // reads the same on every station.
 
-#include "net/transporte/lineas.h"
+#include "transporte/lineas.h"
 
 #include <QValidator>
 

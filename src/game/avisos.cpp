@@ -17,14 +17,6 @@ void aceptarAviso(Juego& j)
 
 void UpdateDialog(Juego& j, const QString& vsDialog)
 {
-    QString& panel = j.e.txtDialog;
-    if (panel.isEmpty())
-        panel = vsDialog;
-    else
-        panel += QStringLiteral("\r\n") + vsDialog;
-    if (panel.size() > kLargoPanelChat) {
-        const qsizetype corte = panel.indexOf(QStringLiteral("\r\n"), panel.size() - kLargoPanelChat);
-        panel.remove(0, corte < 0 ? panel.size() - kLargoPanelChat : corte + 2);
-    }
+    anotarEnPanel(j.e.txtDialog, vsDialog);
     j.cambio();
 }

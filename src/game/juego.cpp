@@ -3,7 +3,7 @@
 
 #include "game/juego.h"
 
-#include "game/avisos.h"
+#include "game/panel.h"
 #include "game/envio.h"
 #include "game/mesa.h"
 #include "game/sonido.h"
@@ -62,7 +62,7 @@ void Juego::aplicar(const Salida& o)
     if (o.click)
         reproducirClick(*this);
     for (const QString& linea : o.chat)
-        UpdateDialog(*this, linea);
+        anotarEnPanel(e.txtDialog, linea);
     if (o.turnoPara)
         Timer2.stop();
     if (o.turnoArranca)

@@ -7,7 +7,7 @@
 // reading rules and the handshake ("[Joined]", "[Identificacion]") belong to
 // the transport; what each message means belongs to the table.
 
-#include "net/transporte/lineas.h"
+#include "transporte/lineas.h"
 
 #include <QString>
 #include <optional>

@@ -211,15 +211,6 @@ void Form1::mostrar()
         mn_mod_[i]->setChecked(e.mn_mod[i].marcado);
 }
 
-// Modal for this window only: the help window stays usable. The caller goes
-// on at once and the dialog reports through its own buttons.
-QDialog* Form1::abrirEncima(QDialog* d)
-{
-    d->setAttribute(Qt::WA_DeleteOnClose);
-    d->open();
-    return d;
-}
-
 void Form1::closeEvent(QCloseEvent* ev)
 {
     // Closing is never cancelled; the connections go before the window does.

@@ -6,6 +6,7 @@
 // the "Turno" button, the chat and the status bar. It shows the game state
 // and passes the players' actions on; the rules live in the core.
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -55,9 +56,15 @@ private:
     void construirMenus();
     void conectarPartida();
     bool ajusteAbierto();
-    // Shows `d` modal over this window without waiting for it; it is
+    // Shows `d` modal over this window only (the help window stays usable)
+    // without waiting for it; it reports through its own buttons and is
     // deleted once closed.
-    QDialog* abrirEncima(QDialog* d);
+    static QDialog* abrirEncima(QDialog* d)
+    {
+        d->setAttribute(Qt::WA_DeleteOnClose);
+        d->open();
+        return d;
+    }
 
     Juego& j_;
     Lienzo* lienzo_ = nullptr;

@@ -11,8 +11,8 @@
 #include "game/turno.h"
 #include "game/mensajes.h"
 #include "net/redpartida.h"
-#include "net/transporte/anunciador.h"
-#include "net/transporte/servidor.h"
+#include "transporte/anunciador.h"
+#include "transporte/servidor.h"
 
 #include <algorithm>
 

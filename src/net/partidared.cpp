@@ -15,9 +15,9 @@
 #include "net/procesardatos.h"
 #include "game/mensajes.h"
 #include "net/redpartida.h"
-#include "net/transporte/anunciador.h"
-#include "net/transporte/cliente.h"
-#include "net/transporte/servidor.h"
+#include "transporte/anunciador.h"
+#include "transporte/cliente.h"
+#include "transporte/servidor.h"
 
 #include <QAbstractSocket>
 #include <QHostInfo>

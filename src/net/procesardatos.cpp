@@ -11,8 +11,8 @@
 #include "net/chat.h"
 #include "net/cierre.h"
 #include "net/redpartida.h"
-#include "net/transporte/cliente.h"
-#include "net/transporte/servidor.h"
+#include "transporte/cliente.h"
+#include "transporte/servidor.h"
 #include "game/mensajes.h"
 
 #include <algorithm>

@@ -7,9 +7,9 @@
 #include "game/tiempos.h"
 #include "net/asientos.h"
 #include "game/mensajes.h"
-#include "net/transporte/anunciador.h"
-#include "net/transporte/cliente.h"
-#include "net/transporte/servidor.h"
+#include "transporte/anunciador.h"
+#include "transporte/cliente.h"
+#include "transporte/servidor.h"
 
 #include <algorithm>
 

@@ -6,9 +6,9 @@
 
 #include "aislado.h"
 #include "game/tiempos.h"
-#include "net/transporte/anunciador.h"
+#include "transporte/anunciador.h"
 #include "net/asientos.h"
-#include "net/transporte/buscador.h"
+#include "transporte/buscador.h"
 #include "net/cierre.h"
 #include "net/red.h"
 

@@ -10,8 +10,8 @@
 #include "net/asientos.h"
 #include "net/partidared.h"
 #include "net/redpartida.h"
-#include "net/transporte/cliente.h"
-#include "net/transporte/servidor.h"
+#include "transporte/cliente.h"
+#include "transporte/servidor.h"
 #include "partida.h"
 #include "prueba.h"
 

@@ -5,7 +5,7 @@
 // station's state stays valid.
 
 #include "net/chat.h"
-#include "net/transporte/conexion.h"
+#include "transporte/conexion.h"
 #include "red.h"
 
 #include <QElapsedTimer>

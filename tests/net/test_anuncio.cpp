@@ -4,7 +4,7 @@
 // What one datagram of the LAN announcement says: whatever a server puts in
 // comes back the same, and anything else from the LAN is ignored.
 
-#include "net/transporte/anuncio.h"
+#include "transporte/anuncio.h"
 
 #include "prueba.h"
 

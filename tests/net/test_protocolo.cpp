@@ -8,7 +8,7 @@
 #include "game/mesa.h"
 #include "net/procesardatos.h"
 #include "game/mensajes.h"
-#include "net/transporte/recepcion.h"
+#include "transporte/recepcion.h"
 #include "prueba.h"
 
 using namespace protocolo;

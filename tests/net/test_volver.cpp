@@ -7,7 +7,7 @@
 #include "game/tiempos.h"
 #include "net/cierre.h"
 #include "game/marcador.h"
-#include "net/transporte/claves.h"
+#include "transporte/claves.h"
 #include "red.h"
 
 #include <QElapsedTimer>

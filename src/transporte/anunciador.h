@@ -7,7 +7,7 @@
 // changes, and a last "bye" when it stops. It knows nothing of the game: the
 // layer above hands it the plain values of anuncio::Partida.
 
-#include "net/transporte/anuncio.h"
+#include "transporte/anuncio.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/transporte/lineas.h"
+#include "transporte/lineas.h"
 
 #include <algorithm>
 #include <climits>

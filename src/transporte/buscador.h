@@ -6,7 +6,7 @@
 // of games heard. A game leaves the list with its "bye", or after about
 // three announcements missed. The list is bounded, whatever the LAN sends.
 
-#include "net/transporte/anuncio.h"
+#include "transporte/anuncio.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>

@@ -6,7 +6,7 @@
 // in arrival order and one at a time, and messages out. Nothing here blocks
 // or pumps events; a socket that goes away is released with deleteLater.
 
-#include "net/transporte/recepcion.h"
+#include "transporte/recepcion.h"
 
 #include <QObject>
 #include <QPointer>

@@ -9,7 +9,7 @@
 // above installs its handlers and is told when a line arrives, a seat is
 // taken, lost or taken back.
 
-#include "net/transporte/lineas.h"
+#include "transporte/lineas.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/transporte/buscador.h"
+#include "transporte/buscador.h"
 
-#include "net/transporte/canalanuncios.h"
+#include "transporte/canalanuncios.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/transporte/canalanuncios.h"
+#include "transporte/canalanuncios.h"
 
 #include <QTimer>
 #include <QVariant>

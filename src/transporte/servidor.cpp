@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/transporte/servidor.h"
+#include "transporte/servidor.h"
 
-#include "net/transporte/conexion.h"
-#include "net/transporte/lineas.h"
+#include "transporte/conexion.h"
+#include "transporte/lineas.h"
 
 #include <QRandomGenerator>
 #include <QTcpSocket>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/transporte/anunciador.h"
+#include "transporte/anunciador.h"
 
-#include "net/transporte/canalanuncios.h"
+#include "transporte/canalanuncios.h"
 
 #include <QRandomGenerator>
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/transporte/cliente.h"
+#include "transporte/cliente.h"
 
-#include "net/transporte/claves.h"
-#include "net/transporte/conexion.h"
-#include "net/transporte/lineas.h"
+#include "transporte/claves.h"
+#include "transporte/conexion.h"
+#include "transporte/lineas.h"
 
 #include <QTcpSocket>
 #include <memory>

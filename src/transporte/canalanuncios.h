@@ -8,7 +8,7 @@
 // reach, and a send that goes out on each of those interfaces. What the
 // datagrams say is for the owner to read.
 
-#include "net/transporte/anuncio.h"
+#include "transporte/anuncio.h"
 
 #include <QNetworkInterface>
 #include <QObject>

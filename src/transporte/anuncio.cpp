@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "net/transporte/anuncio.h"
+#include "transporte/anuncio.h"
 
-#include "net/transporte/lineas.h"
+#include "transporte/lineas.h"
 
 #include <cctype>
 
