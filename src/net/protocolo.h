@@ -112,9 +112,6 @@ bool modoLinealDe(const QString& carga);
 std::optional<int> asiento(const QString& carga);
 std::optional<int> ficha(const QString& carga);
 
-// A pool text of "*NN*" tokens, each number 1..50 at most once.
-bool poolValido(const QString& pool);
-
 // Whether a character travels as itself: Latin-1, one byte, and no control
 // character (C0, DEL or C1) that could break a line or a list.
 constexpr bool caracterDeLinea(char16_t u)
