@@ -243,7 +243,11 @@ private:
         return std::all_of(v.begin(), v.end(), [&](Puesto* x) { return f(*x); });
     }
     Puesto& servidor() const { return *puestos_.front(); }
-    int clientes() const { return static_cast<int>(vivos().size()) - (servidor().vivo ? 1 : 0); }
+    // Clients at the table, a frozen one too: the server still counts it present.
+    int clientes() const
+    {
+        return static_cast<int>(std::count_if(puestos_.begin() + 1, puestos_.end(), [](const auto& x) { return x->vivo; }));
+    }
 
     template <class F>
     bool hasta(int ms, F cond)
@@ -683,6 +687,8 @@ private:
     void terminarJuego()
     {
         Puesto& s = servidor();
+        // A frozen client still has its seat: it must hear the end and show the winner too.
+        despertar(true);
         for (const auto& x : puestos_)
             x->plan.clear();
         if (s.i("cajas") == 0)
