@@ -323,7 +323,7 @@ private:
                             {u"objetivo"_s, e.fichaRE}, {u"pozo"_s, e.fichasRedondas}, {u"tablero"_s, tablero}, {u"elegidas"_s, elegidas},
                             {u"asientos"_s, asientos}, {u"partidas"_s, partidas}, {u"finales"_s, finales_}, {u"rondas"_s, rondas_},
                             {u"aviso"_s, e.avisoAbierto}, {u"cajas"_s, caja_.abiertas}, {u"caja"_s, caja_.ultima},
-                            {u"turnoLibre"_s, e.Command1.visible && e.Command1.habilitado}, {u"repartir"_s, e.mn_repar.habilitado},
+                            {u"turnoLibre"_s, e.Command1.visible && e.Command1.habilitado}, {u"repartir"_s, e.mn_repar.habilitado}, {u"finalizar"_s, e.mn_finpartida.habilitado},
                             {u"conexiones"_s, e.numConexiones}, {u"env"_s, env}, {u"rec"_s, rec}};
         return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     }

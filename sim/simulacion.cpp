@@ -691,9 +691,13 @@ private:
         despertar(true);
         for (const auto& x : puestos_)
             x->plan.clear();
-        if (s.i("cajas") == 0)
-            s.orden("finalizar");
-        if (!hasta(3000 + 10 * avisoMs_, [&] { return fotos() && (vigilar(), todos([](Puesto& x) { return x.i("cajas") > 0; })); }))
+        // A notice open on the server takes the click: the player chooses the menu entry again once it has closed.
+        auto finalizar = [&] {
+            if (s.b("finalizar") && !s.b("aviso") && !s.i("cajas"))
+                s.orden("finalizar");
+        };
+        finalizar();
+        if (!hasta(3000 + 10 * avisoMs_, [&] { return fotos() && (vigilar(), finalizar(), todos([](Puesto& x) { return x.i("cajas") > 0; })); }))
             return roto_ ? void() : fallo(true, u"after \"Finalizar partida\" not every station shows the winner"_s);
         for (Puesto* x : vivos()) {
             if (x->s("caja") != s.s("caja"))
