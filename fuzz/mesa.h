@@ -33,8 +33,8 @@ inline constexpr qsizetype kLectura = 512;
     std::abort();
 }
 
-// The invariants of tests/dobles.h; a client may also report the whole
-// game's winner.
+// The game's invariants and the notices a peer may not cause, as the tests
+// check them (tests/dobles.h); a client may also report the whole game's winner.
 inline void comprobar(const JuegoDePrueba& p, bool cajaPermitida)
 {
     if (const QString r = incoherencia(p, cajaPermitida); !r.isEmpty())

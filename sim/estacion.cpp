@@ -3,17 +3,16 @@
 
 // One station of a simulated network game, in a process of its own as each
 // player's program is: the real game core with its real timers and sockets,
-// and no window. The notice and the message box each run a nested event
-// loop as the program's dialogs do, so messages wait behind a notice opened
-// by a message as at a real table, and while either is open the board and
-// the menus take no clicks.
+// and no window. The notice and the message box return at once, as the
+// program's windows do; while either is open the board and the menus take
+// no clicks, as the program's modal windows prevent them.
 //
 //   zumbarta_estacion (--servir NOMBRE [--local] | --unirse NOMBRE PUERTO)
 //                     [--escala E] [--semilla N] [--origen MS] [--claves ARCHIVO]
 //
-// stdin, one command a line, also while a notice or a box is open: turno,
-// ficha K, aceptar, ok, chat TEXTO, repartir, modo 1|2, finalizar, f2,
-// salir, estado, traza. End of input ends the station. stdout:
+// stdin, one command a line: turno, ficha K, aceptar, ok, chat TEXTO,
+// repartir, modo 1|2, finalizar, f2, salir, estado, traza. End of input
+// ends the station. stdout:
 //   P puerto        the server listens
 //   E {...}         the snapshot "estado" asks for
 //   T ms asiento    the turn holder changed (steady clock, ms after --origen)
@@ -24,6 +23,7 @@
 #include "flow/partidalocal.h"
 #include "flow/temporizadores.h"
 #include "game/avisos.h"
+#include "game/invariantes.h"
 #include "game/juego.h"
 #include "game/marcador.h"
 #include "game/reparto.h"
@@ -40,10 +40,10 @@
 #include "transporte/servidor.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QSocketNotifier>
 #include <chrono>
@@ -75,62 +75,27 @@ void escribir(QString s)
 void terminar()
 {
     saliendo = true;
-    // Every loop returns, nested ones included; later notices and boxes return at once.
     QCoreApplication::exit(0);
 }
 
-// The notice window as dialogs/form3 makes it: gone after its time or at
-// "Aceptar"; asked again while open, it takes the newer text, starts its
-// time again and returns at once.
-class AvisoSim final : public Aviso {
-public:
+// The notice window as dialogs/form3 makes it: shown and returned from at
+// once; the game keeps its time and closes it. It is open while the table
+// says so (avisoAbierto).
+struct AvisoSim final : Aviso {
     std::function<void(const QString&)> anotar;
-    int duracionMs = 0;
-    AvisoSim()
-    {
-        reloj_.setSingleShot(true);
-        QObject::connect(&reloj_, &QTimer::timeout, [this] { cerrar(); });
-    }
-    void mostrar(const QString& texto) override
-    {
-        anotar(u"aviso "_s + texto);
-        reloj_.start(duracionMs);
-        if (bucle_ || saliendo)
-            return;
-        QEventLoop bucle;
-        bucle_ = &bucle;
-        bucle.exec();
-        bucle_ = nullptr;
-        anotar(u"aviso cerrado"_s);
-    }
-    bool abierto() const { return bucle_ != nullptr; }
-    void cerrar() override
-    {
-        reloj_.stop();
-        if (bucle_)
-            bucle_->quit();
-    }
-
-private:
-    QTimer reloj_;
-    QEventLoop* bucle_ = nullptr;
+    void mostrar(const QString& texto) override { anotar(u"aviso "_s + texto); }
+    void cerrar() override { anotar(u"aviso cerrado"_s); }
 };
 
-// A message box stays until the player presses OK; the newest is on top.
-class CajaSim final : public CajaMensaje {
-public:
+// A message box stays until the player presses OK; several may be up at once.
+struct CajaSim final : CajaMensaje {
     std::function<void(const QString&)> anotar;
     QString ultima;
-    std::vector<QEventLoop*> abiertas;
+    int abiertas = 0;
     void mostrar(Icono, const QString& texto) override
     {
         anotar(u"caja "_s + (ultima = texto));
-        if (saliendo)
-            return;
-        QEventLoop bucle;
-        abiertas.push_back(&bucle);
-        bucle.exec();
-        abiertas.pop_back();
+        ++abiertas;
     }
 };
 
@@ -143,7 +108,6 @@ class Estacion {
 public:
     Estacion(bool servidor, quint64 semilla, const Entorno& entorno) : servidor_(servidor), azar_(semilla), j(entorno)
     {
-        aviso_.duracionMs = j.ms(tiempos::kAviso);
         aviso_.anotar = caja_.anotar = [this](const QString& t) { anotar(t); };
         j.usarAviso(&aviso_);
         j.usarCaja(&caja_);
@@ -199,25 +163,23 @@ public:
             return terminar();
         }
         entrada_.append(buf, n);
-        seguir();
+        for (qsizetype i; !saliendo && (i = entrada_.indexOf('\n')) >= 0;) {
+            const QString l = QString::fromUtf8(entrada_.left(i)).trimmed();
+            entrada_.remove(0, i + 1);
+            orden(l.section(u' ', 0, 0), l.section(u' ', 1));
+        }
+    }
+
+    // A new connection took seat k + 1 back: what went to and came from the
+    // old one is not this one's to balance.
+    void conexionNueva(int k)
+    {
+        if (k >= 1 && k < kMaxJugadores)
+            env_[k] = rec_[k] = 0;
     }
 
 private:
-    // One command at a time, each taken off before it runs. A command may
-    // open a notice or a box whose loop runs on: the lines that came with it
-    // in the same read are run from that loop, in order, and do not wait for
-    // more input that may never come.
-    void seguir()
-    {
-        const qsizetype i = entrada_.indexOf('\n');
-        if (saliendo || i < 0)
-            return;
-        const QString l = QString::fromUtf8(entrada_.left(i)).trimmed();
-        entrada_.remove(0, i + 1);
-        if (entrada_.contains('\n'))
-            QTimer::singleShot(0, &j, [this] { seguir(); });
-        orden(l.section(u' ', 0, 0), l.section(u' ', 1));
-    }
+    bool modal() const { return j.e.avisoAbierto || caja_.abiertas > 0; }
 
     void orden(const QString& cmd, const QString& arg)
     {
@@ -230,20 +192,19 @@ private:
             return escribir(u"R."_s);
         }
         // A notice or a box is modal: the main window takes no clicks meanwhile.
-        const bool modal = (aviso_.abierto() || !caja_.abiertas.empty()) && cmd != u"aceptar" && cmd != u"ok" && cmd != u"f2" && cmd != u"salir";
+        const bool tapado = modal() && cmd != u"aceptar" && cmd != u"ok" && cmd != u"f2" && cmd != u"salir";
         verificar();
-        anotar(u"orden %1 %2%3"_s.arg(cmd, arg, modal ? u" (modal)"_s : QString()));
-        if (modal)
+        anotar(u"orden %1 %2%3"_s.arg(cmd, arg, tapado ? u" (modal)"_s : QString()));
+        if (tapado)
             return;
         if (cmd == u"turno" && e.Command1.visible && e.Command1.habilitado)
             Command1_Click(j);
         else if (cmd == u"ficha")
             Valor_Click(j, arg.toInt());
-        else if (cmd == u"aceptar" && aviso_.abierto()) {
+        else if (cmd == u"aceptar" && e.avisoAbierto)
             aceptarAviso(j);
-            aviso_.cerrar();
-        } else if (cmd == u"ok" && !caja_.abiertas.empty())
-            caja_.abiertas.back()->quit();
+        else if (cmd == u"ok" && caja_.abiertas > 0)
+            --caja_.abiertas;
         else if (cmd == u"chat" && e.chatHabilitado)
             cmdSend_Click(j, arg);
         else if (cmd == u"repartir" && e.mn_repar.habilitado) {
@@ -278,9 +239,10 @@ private:
             traza_.pop_front();
     }
 
+    // Each kind once: the numbers in a text do not make another kind.
     void romper(const QString& que)
     {
-        if (!rotas_.insert(que).second)
+        if (!rotas_.insert(QString(que).remove(QRegularExpression(u"[0-9]+"_s))).second)
             return;
         anotar(u"ROTO "_s + que);
         escribir(u"I "_s + que);
@@ -289,8 +251,10 @@ private:
     void mensaje(bool enviado, int asiento, const QString& m)
     {
         const bool relog = m.startsWith(mensajes::kRelog);
-        // "[Relog]" moves only the clock's text and flows all the time: not counted.
-        if (!relog)
+        // "[Relog]" moves only the clock's text and flows all the time: not
+        // counted; nor is the name a player who took its seat back sends
+        // after its secret, which the server only drops.
+        if (!relog && !(servidor_ && !enviado && asiento >= 1 && m.startsWith(protocolo::kJoined)))
             ++(enviado ? env_ : rec_)[std::max(asiento - 1, 0)];
         const QString flecha = enviado ? u"-> "_s : u"<- "_s;
         const QString quien = asiento >= 1 ? QString::number(asiento) : servidor_ ? u"yo"_s : QString();
@@ -335,16 +299,8 @@ private:
         }
         if (!servidor_ && j.Timer1.isActive())
             romper(u"Timer1 en marcha en un cliente"_s);
-        int resaltados = 0;
-        for (int s = 1; s <= kMaxJugadores; ++s)
-            resaltados += e.Jugadores[s].opaca ? (s == e.turno ? 1 : 2) : 0;
-        if (servidor_ && resaltados > 1)
-            romper(u"el servidor muestra el turno en dos asientos, o en uno que no lo tiene"_s);
-        for (int k = 1; k <= kFichas; ++k)
-            if (const QString& v = e.Valor[k]; !v.isEmpty() && (v.size() != 1 || v[0] < u'1' || v[0] > u'9'))
-                romper(u"ficha fuera de 1..9"_s);
-        if (!mensajes::poolValido(e.fichasRedondas))
-            romper(u"pozo no valido"_s);
+        if (const QString r = incoherencia(e); !r.isEmpty())
+            romper(r);
         if (e.juegoLocal)
             return;  // a local game played before the network one counts for nothing
         if (e.fichaRE != ultimoObjetivo_) {
@@ -387,8 +343,8 @@ private:
         const QJsonObject o{{u"yo"_s, e.miJugador}, {u"turno"_s, e.turno}, {u"modo"_s, e.modoLineal ? u"Lineal"_s : u"Continuo"_s},
                             {u"objetivo"_s, e.fichaRE}, {u"pozo"_s, e.fichasRedondas}, {u"tablero"_s, tablero}, {u"elegidas"_s, elegidas},
                             {u"asientos"_s, asientos}, {u"partidas"_s, partidas}, {u"finales"_s, finales_}, {u"rondas"_s, rondas_},
-                            {u"aviso"_s, aviso_.abierto()}, {u"cajas"_s, int(caja_.abiertas.size())}, {u"caja"_s, caja_.ultima},
-                            {u"turnoLibre"_s, e.Command1.visible && e.Command1.habilitado}, {u"repartir"_s, e.mn_repar.habilitado},
+                            {u"aviso"_s, e.avisoAbierto}, {u"cajas"_s, caja_.abiertas}, {u"caja"_s, caja_.ultima},
+                            {u"turnoLibre"_s, e.Command1.visible && e.Command1.habilitado}, {u"repartir"_s, e.mn_repar.habilitado}, {u"finalizar"_s, e.mn_finpartida.habilitado},
                             {u"conexiones"_s, clientesSentados(j)}, {u"env"_s, env}, {u"rec"_s, rec}};
         return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     }
@@ -456,7 +412,12 @@ int main(int argc, char** argv)
         if (!iniciarServidor(j, {EleccionRed::Servir, nombre, {}, u"0"_s}))
             return 1;
         est.vigilarArbitro();
-        escribir(u"P %1"_s.arg(j.red->servidor()->puertoEscucha()));
+        Servidor* srv = j.red->servidor();
+        srv->alVolver = [&est, volver = srv->alVolver](int s) {
+            est.conexionNueva(s - 1);
+            volver(s);
+        };
+        escribir(u"P %1"_s.arg(srv->puertoEscucha()));
     } else {
         RedPartida* red = iniciarCliente(j, {EleccionRed::Conectarse, nombre, u"127.0.0.1"_s, valor(u"--unirse", 2)});
         QObject::connect(red->cliente(), &Cliente::terminado, &j, [&j, red](bool conectado) {

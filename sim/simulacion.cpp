@@ -8,12 +8,14 @@
 // this driver checks at every quiet point that the stations agree and that
 // a claim still goes through. Divergences and stalls must both be 0.
 //
-//   zumbarta_sim [--segundos N] [--semilla S] [--estaciones K] [--escala E]
+//   zumbarta_sim [--segundos N] [--semilla S] [--estaciones K] [--escala E] [--ocupado]
 //
 // K counts every station, the server included (2..6; 6 is a server and
 // five clients). The game's time runs at E (0.02 = 1/50). Game g of a run
 // plays with seed S + g; "--semilla S+g" replays its players' script, though
 // what the stations make of it depends on timing and may differ.
+// --ocupado keeps every core of the machine busy while the games are played,
+// so that the stations wait for the scheduler as on a loaded machine.
 
 #include "game/combinacion.h"
 #include "game/entorno.h"
@@ -39,6 +41,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <thread>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -87,7 +90,6 @@ struct Puesto {
     std::vector<std::pair<qint64, int>> turnos;
     std::deque<std::pair<qint64, QByteArray>> plan;
     int desRec = 0, desEnv = 0;  // the handshake's lines, which only one end counts
-    bool recalibrar = false;     // back at its seat: its counts start again
     bool matado = false;         // killed by the driver, as a machine that dies
     qint64 despierta = -1;       // frozen (SIGSTOP) until then
     QString nombre;
@@ -100,18 +102,41 @@ struct Puesto {
     void orden(const QByteArray& c) { if (vivo) p->write(c + '\n'); }
 };
 
+// One thread per core spinning for as long as it lives.
+class Carga {
+public:
+    explicit Carga(bool activa)
+    {
+        for (unsigned i = 0; activa && i < std::max(1u, std::thread::hardware_concurrency()); ++i)
+            hilos_.emplace_back([](std::stop_token fin) {
+                for (volatile unsigned long vueltas = 0; !fin.stop_requested();)
+                    vueltas = vueltas + 1;
+            });
+    }
+    int hilos() const { return static_cast<int>(hilos_.size()); }
+
+private:
+    std::vector<std::jthread> hilos_;  // stopped and joined as they go
+};
+
 class Simulacion {
 public:
-    Simulacion(double escala, int estaciones, quint64 semilla, int segundos)
-        : turnoMs_(aEscala(escala, tiempos::kTurno)), avisoMs_(aEscala(escala, tiempos::kAviso)),
-          escala_(escala), estaciones_(estaciones), semilla_(semilla), segundos_(segundos) {}
+    Simulacion(double escala, int estaciones, quint64 semilla, int segundos, bool ocupado)
+        : turnoMs_(aEscala(escala, tiempos::kTurno)), avisoMs_(aEscala(escala, tiempos::kAviso)), holgura_(ocupado ? 3 : 1),
+          margenMs_(holgura_ * (aEscala(escala, tiempos::kMargenArbitro + tiempos::kAviso) + 500)),
+          escala_(escala), estaciones_(estaciones), semilla_(semilla), segundos_(segundos), ocupado_(ocupado) {}
 
     int correr()
     {
+        const Carga carga(ocupado_);
         const qint64 fin = ahora() + qint64(segundos_) * 1000;
         for (int g = 0; g < 100000 && ahora() < fin; ++g)
             jugarJuego(semilla_ + g, fin);
-        decir(u"\ngames %1  matches %2  rounds %3  claims %4  races %5"_s.arg(juegos_).arg(partidas_).arg(rondas_).arg(pedidos_).arg(carreras_));
+        decir(u"\ngames %1  matches %2  rounds %3  claims %4  races %5  quiet points %6"_s.arg(juegos_).arg(partidas_).arg(rondas_).arg(pedidos_).arg(carreras_).arg(calmas_));
+        if (carga.hilos())
+            decir(u"(%1 threads kept every core busy)"_s.arg(carga.hilos()));
+        if (fugaces_)
+            decir(u"differences seen at one quiet point and gone by the next: %1 (each printed above)"_s.arg(fugaces_));
         decir(u"divergences %1\nstalls %2"_s.arg(divergencias_).arg(estancamientos_));
         decir(u"(script: Repartir wanted %1 times, its menu entry disabled %2 of them; %3 mode changes; %4 stations froze; %5 clients left mid-game, %6 came back)"_s
                   .arg(repartirPedido_).arg(repartirNegado_).arg(cambiosDeModo_).arg(congelados_).arg(abandonos_).arg(regresos_));
@@ -121,8 +146,12 @@ public:
 private:
     const int turnoMs_;
     const int avisoMs_;
-    // What a turn may take beyond its own time: its notices and the wire.
-    const int margenMs_ = 4 * avisoMs_ + 500;
+    // What the driver's own waits allow for beyond the game's times: a busy
+    // machine hands the stations the processor late.
+    const int holgura_;
+    // What a turn may take beyond its own time: the server's grace, the
+    // notice's time it adds once the third tile came, and the wire.
+    const int margenMs_;
 
     // ---- stations
 
@@ -199,7 +228,9 @@ private:
         for (auto it = vuelven_.begin(); !todos && it != vuelven_.end();)
             if (ahora() >= it->first) {
                 ++regresos_;
-                lanzar({u"--unirse"_s, it->second, QString::number(servidor().puerto)}).recalibrar = true;
+                // Its program is new, its handshake the same as everybody's.
+                Puesto& c = lanzar({u"--unirse"_s, it->second, QString::number(servidor().puerto)});
+                std::tie(c.desRec, c.desEnv) = saludo_;
                 it = vuelven_.erase(it);
             } else {
                 ++it;
@@ -223,7 +254,11 @@ private:
         return std::all_of(v.begin(), v.end(), [&](Puesto* x) { return f(*x); });
     }
     Puesto& servidor() const { return *puestos_.front(); }
-    int clientes() const { return static_cast<int>(vivos().size()) - (servidor().vivo ? 1 : 0); }
+    // Clients at the table, a frozen one too: the server still counts it present.
+    int clientes() const
+    {
+        return static_cast<int>(std::count_if(puestos_.begin() + 1, puestos_.end(), [](const auto& x) { return x->vivo; }));
+    }
 
     template <class F>
     bool hasta(int ms, F cond)
@@ -236,19 +271,22 @@ private:
         return false;
     }
 
-    bool fotos()
+    // A fresh snapshot of each of these stations, every one at the table by default.
+    bool fotos(const std::vector<Puesto*>& v)
     {
-        for (Puesto* x : vivos()) {
+        for (Puesto* x : v) {
             x->fotoNueva = false;
             x->orden("estado");
         }
-        if (hasta(3000, [&] { return todos([](Puesto& x) { return x.fotoNueva; }); }))
+        auto listas = [&] { return std::all_of(v.begin(), v.end(), [](Puesto* x) { return x->fotoNueva || !x->vivo; }); };
+        if (hasta(3000 * holgura_, listas))
             return true;
-        for (Puesto* x : vivos())
-            if (!x->fotoNueva)
+        for (Puesto* x : v)
+            if (!x->fotoNueva && x->vivo)
                 fallo(true, u"station %1 does not answer"_s.arg(x->n));
         return false;
     }
+    bool fotos() { return fotos(vivos()); }
 
     // ---- faults
 
@@ -451,7 +489,7 @@ private:
     {
         const Puesto& s = servidor();
         const int k = c.yo() - 1;
-        return c.n == 1 || c.recalibrar || (k >= 1 && c.cuenta("rec", 0) - s.cuenta("env", k) == c.desRec && c.cuenta("env", 0) - s.cuenta("rec", k) == c.desEnv);
+        return c.n == 1 || (k >= 1 && c.cuenta("rec", 0) - s.cuenta("env", k) == c.desRec && c.cuenta("env", 0) - s.cuenta("rec", k) == c.desEnv);
     }
     bool tranquila() const
     {
@@ -465,54 +503,89 @@ private:
         return s;
     }
 
+    // One cut through the table: the server's snapshot, every client's, then
+    // the server's again. The server sent and handled nothing while the
+    // clients answered (`firme`), so when every connection is balanced the
+    // snapshots all stand for one moment with nothing in flight, however
+    // late the scheduler let each station answer.
+    bool corte(bool& firme)
+    {
+        std::vector<Puesto*> clientes = vivos();
+        std::erase(clientes, &servidor());
+        if (!fotos({&servidor()}))
+            return false;
+        const QJsonObject antes = servidor().foto;
+        if (!fotos(clientes) || !fotos({&servidor()}))
+            return false;
+        firme = servidor().foto[u"env"_s] == antes[u"env"_s] && servidor().foto[u"rec"_s] == antes[u"rec"_s];
+        return true;
+    }
+
     // After the deal nothing moves until the players do: what one end counts
-    // and the other does not (the greeting before a seat is given) is fixed then.
+    // and the other does not (the greeting before a seat is given) is fixed
+    // then, once two firm cuts in a row count the same.
     void calibrar()
     {
         QString antes;
-        if (!hasta(3000, [&] { return fotos() && std::exchange(antes, contadores()) == antes; }))
-            return fallo(true, u"the table never settled after the deal"_s);
+        bool firme = false;
+        if (!hasta(3000 * holgura_, [&] { return corte(firme) && firme && std::exchange(antes, contadores()) == antes; }))
+            return roto_ ? void() : fallo(true, u"the table never settled after the deal"_s);
         const Puesto& s = servidor();
         for (Puesto* c : vivos()) {
             c->desRec = c->cuenta("rec", 0) - s.cuenta("env", c->yo() - 1);
             c->desEnv = c->cuenta("env", 0) - s.cuenta("rec", c->yo() - 1);
+            if (c->n == 2)
+                saludo_ = {c->desRec, c->desEnv};
         }
     }
 
-    // The players pause, notices and boxes close, nothing is in flight: every station must agree.
+    // The players pause, notices and boxes close, nothing is in flight: every
+    // station must agree. A difference is reported once a second quiet cut
+    // still shows it, or when no other quiet cut comes; one that is gone by
+    // then is printed and counted apart, never dropped in silence.
     void calma()
     {
         despertar(true);
         for (const auto& x : puestos_)
             x->plan.clear();
-        bool quieta = false;
-        for (const qint64 limite = ahora() + 2 * (turnoMs_ + 4 * avisoMs_) + 1500; !roto_ && !quieta && ahora() < limite; esperar(3)) {
-            if (!fotos())
+        std::pair<QString, QString> vista;  // the last difference: which station and field, and how
+        QString cuentasVista;
+        for (const qint64 limite = ahora() + holgura_ * (2 * (turnoMs_ + margenMs_) + 1500); !roto_ && ahora() < limite; esperar(3)) {
+            bool firme = false;
+            if (!corte(firme))
                 return;
             vigilar();
             for (Puesto* x : vivos())
                 if (x->i("cajas") > 0)
                     pulsarOk(*x);
-            if (tranquila()) {
-                const QString antes = contadores();
-                esperar(turnoMs_ / 4);
-                quieta = fotos() && tranquila() && contadores() == antes;
+            if (roto_ || !firme || !tranquila())
+                continue;
+            const auto d = diferencia();
+            if (!vista.first.isEmpty() && d.first == vista.first)
+                return fallo(false, d.second);
+            if (d.first.isEmpty()) {
+                if (!vista.first.isEmpty()) {
+                    ++fugaces_;
+                    decir(u"\nnote seed %1 (%2 s): gone by the next quiet point (%3 lines between): %4"_s.arg(semillaJuego_).arg(ahora() / 1000.0, 0, 'f', 1)
+                              .arg(cuentasVista == contadores() ? u"no"_s : u"some"_s, vista.second));
+                }
+                ++calmas_;
+                return enCalma();
             }
+            vista = d;
+            cuentasVista = contadores();
         }
-        if (!roto_)
-            comparar(quieta);
-        // A player back at its seat: its counts are taken as they stand at the first quiet point.
-        const Puesto& s = servidor();
-        for (Puesto* c : vivos())
-            if (!roto_ && quieta && std::exchange(c->recalibrar, false)) {
-                c->desRec = c->cuenta("rec", 0) - s.cuenta("env", c->yo() - 1);
-                c->desEnv = c->cuenta("env", 0) - s.cuenta("rec", c->yo() - 1);
-            }
+        if (roto_)
+            return;
+        if (!vista.first.isEmpty())
+            return fallo(false, vista.second + u"\n  (no other quiet point came to confirm it)"_s);
+        sinCalma();
     }
 
     static QString texto(const QJsonValue& v) { return v.isString() ? v.toString() : QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)); }
 
-    void comparar(bool quieta)
+    // The first field a client shows differently from the server: which, and how.
+    std::pair<QString, QString> diferencia() const
     {
         const Puesto& s = servidor();
         for (Puesto* c : vivos())
@@ -525,16 +598,31 @@ private:
                         std::tie(a, b) = std::pair(a.toArray()[i], b.toArray()[i]);
                         break;
                     }
-                return fallo(false, u"station %1 (seat %2) and the server differ in %3:\n  server:  %4\n  station: %5"_s.arg(c->n).arg(c->yo()).arg(QLatin1String(campo), texto(a), texto(b)));
+                return {u"%1 %2"_s.arg(c->n).arg(QLatin1String(campo)),
+                        u"station %1 (seat %2) and the server differ in %3 at a quiet point:\n  server:  %4\n  station: %5"_s.arg(c->n).arg(c->yo()).arg(QLatin1String(campo), texto(a), texto(b))};
             }
+        return {};
+    }
+
+    // Why no quiet point came.
+    void sinCalma()
+    {
+        const Puesto& s = servidor();
         for (Puesto* x : vivos())
-            if (!quieta && (x->b("aviso") || x->i("cajas")))
+            if (x->b("aviso") || x->i("cajas"))
                 return fallo(true, u"station %1 keeps a notice or a box open"_s.arg(x->n));
-            else if (!quieta && !equilibrada(*x))
+            else if (!equilibrada(*x))
                 return fallo(false, u"messages between station %1 and the server are never handled (sent %2, handled %3; sent %4, handled %5; the handshake's %6 and %7 aside)"_s.arg(x->n)
                                         .arg(x->cuenta("env", 0)).arg(s.cuenta("rec", x->yo() - 1)).arg(s.cuenta("env", x->yo() - 1)).arg(x->cuenta("rec", 0)).arg(x->desEnv).arg(x->desRec));
-        if (!quieta)
+        if (s.i("turno"))
             return fallo(true, u"seat %1 holds the turn on every station and never lets it go"_s.arg(s.i("turno")));
+        fallo(true, u"the server never stood still while its clients answered"_s);
+    }
+
+    // What a quiet table owes beyond agreement.
+    void enCalma()
+    {
+        const Puesto& s = servidor();
         if (s.i("partidas") != s.i("finales"))
             return fallo(false, u"the server credits %1 matches won, but %2 matches ended"_s.arg(s.i("partidas")).arg(s.i("finales")));
         for (Puesto* x : vivos())
@@ -564,7 +652,7 @@ private:
         for (Puesto* y : vivos())
             if (visto(*y) < 0)
                 return fallo(true, u"a claim by seat %1 at a quiet table never reached station %2"_s.arg(s).arg(y->n));
-            else if (visto(*y) - visto(x) > turnoMs_)
+            else if (visto(*y) - visto(x) > holgura_ * turnoMs_)
                 return fallo(true, u"a claim by seat %1 reached station %2 after %3 ms, more than a turn"_s.arg(s).arg(y->n).arg(visto(*y) - visto(x)));
     }
 
@@ -610,11 +698,17 @@ private:
     void terminarJuego()
     {
         Puesto& s = servidor();
+        // A frozen client still has its seat: it must hear the end and show the winner too.
+        despertar(true);
         for (const auto& x : puestos_)
             x->plan.clear();
-        if (s.i("cajas") == 0)
-            s.orden("finalizar");
-        if (!hasta(3000 + 10 * avisoMs_, [&] { return fotos() && (vigilar(), todos([](Puesto& x) { return x.i("cajas") > 0; })); }))
+        // A notice open on the server takes the click: the player chooses the menu entry again once it has closed.
+        auto finalizar = [&] {
+            if (s.b("finalizar") && !s.b("aviso") && !s.i("cajas"))
+                s.orden("finalizar");
+        };
+        finalizar();
+        if (!hasta(3000 + 10 * avisoMs_, [&] { return fotos() && (vigilar(), finalizar(), todos([](Puesto& x) { return x.i("cajas") > 0; })); }))
             return roto_ ? void() : fallo(true, u"after \"Finalizar partida\" not every station shows the winner"_s);
         for (Puesto* x : vivos()) {
             if (x->s("caja") != s.s("caja"))
@@ -650,6 +744,8 @@ private:
     const int estaciones_;
     const quint64 semilla_;
     const int segundos_;
+    const bool ocupado_;
+    std::pair<int, int> saludo_;  // a client's handshake offsets, as calibrated
     quint64 semillaJuego_ = 0;
     std::vector<std::unique_ptr<Puesto>> puestos_;
     QTemporaryDir claves_;
@@ -658,7 +754,7 @@ private:
     std::set<QString> tipos_;
     qint64 ultimoPedido_ = -1000000;
     int ultimoPedidor_ = 0;
-    int juegos_ = 0, partidas_ = 0, rondas_ = 0, pedidos_ = 0, carreras_ = 0, divergencias_ = 0, estancamientos_ = 0;
+    int juegos_ = 0, partidas_ = 0, rondas_ = 0, pedidos_ = 0, carreras_ = 0, divergencias_ = 0, estancamientos_ = 0, calmas_ = 0, fugaces_ = 0;
     int repartirPedido_ = 0, repartirNegado_ = 0, cambiosDeModo_ = 0, abandonos_ = 0, congelados_ = 0, regresos_ = 0;
     std::vector<std::pair<qint64, QString>> vuelven_;  // when, and who
 };
@@ -677,10 +773,11 @@ int main(int argc, char** argv)
     const int estaciones = valor(u"--estaciones", u"6"_s).toInt();
     const quint64 semilla = valor(u"--semilla", QString::number(reloj() % 100000)).toULongLong();
     const int segundos = valor(u"--segundos", u"60"_s).toInt();
+    const bool ocupado = a.contains(u"--ocupado"_s);
     if (escala <= 0 || escala > 0.02 || estaciones < 2 || estaciones > 6 || segundos < 1) {
-        std::fputs("zumbarta_sim [--segundos N] [--semilla S] [--estaciones 2..6] [--escala E <= 0.02]\n", stderr);
+        std::fputs("zumbarta_sim [--segundos N] [--semilla S] [--estaciones 2..6] [--escala E <= 0.02] [--ocupado]\n", stderr);
         return 2;
     }
-    decir(u"zumbarta_sim --segundos %1 --semilla %2 --estaciones %3 --escala %4"_s.arg(segundos).arg(semilla).arg(estaciones).arg(escala));
-    return Simulacion(escala, estaciones, semilla, segundos).correr();
+    decir(u"zumbarta_sim --segundos %1 --semilla %2 --estaciones %3 --escala %4%5"_s.arg(segundos).arg(semilla).arg(estaciones).arg(escala).arg(ocupado ? u" --ocupado"_s : QString()));
+    return Simulacion(escala, estaciones, semilla, segundos, ocupado).correr();
 }

@@ -4,6 +4,7 @@
 #pragma once
 // Recording doubles for the ports, shared by the tests.
 
+#include "game/invariantes.h"
 #include "game/juego.h"
 #include "game/puertos.h"
 #include "game/tiempos.h"
@@ -135,20 +136,12 @@ inline QString andando(const Juego& j)
     return l.join(u' ');
 }
 
-// What no input from a peer may bring about, "" when it all holds: a turn or pick count out of
-// range, a tile that is not one digit, a notice or box but (where allowed) the winners'.
+// What no input from a peer may bring about, "" when it all holds: a table the game's invariants
+// refuse (game/invariantes.h), a notice or box but (where allowed) the winners'.
 inline QString incoherencia(const JuegoDePrueba& p, bool cajaPermitida)
 {
-    const Estado& e = p.j.e;
-    if (e.turno < 0 || e.turno > kMaxJugadores)
-        return QStringLiteral("turno %1").arg(e.turno);
-    if (e.fichasElegidas < 0 || e.fichasElegidas > 3)
-        return QStringLiteral("fichasElegidas %1").arg(e.fichasElegidas);
-    for (int k = 1; k <= kFichas; ++k) {
-        const QString& v = e.Valor[k];
-        if (!v.isEmpty() && (v.size() != 1 || v[0] < QLatin1Char('1') || v[0] > QLatin1Char('9')))
-            return QStringLiteral("Valor(%1) %2").arg(k).arg(v);
-    }
+    if (const QString r = incoherencia(p.j.e); !r.isEmpty())
+        return r;
     for (const QString& t : p.aviso.textos)
         if (!t.startsWith(QStringLiteral("El ganador de esta partida es ")))
             return QStringLiteral("aviso ") + t;

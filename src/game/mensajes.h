@@ -95,7 +95,4 @@ std::optional<Presentacion> leerPresentacion(const QString& carga);
 std::optional<int> asiento(const QString& carga);
 std::optional<int> ficha(const QString& carga);
 
-// A pool text of "*NN*" tokens, each number 1..50 at most once.
-bool poolValido(const QString& pool);
-
 }  // namespace mensajes

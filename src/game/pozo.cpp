@@ -36,4 +36,21 @@ QString quitar(const QString& pool, const QString& dosDigitos)
     return s;
 }
 
+bool valido(const QString& pool)
+{
+    if (pool.size() % 4 != 0 || pool.size() > 200)
+        return false;
+    bool visto[51] = {};
+    for (qsizetype i = 0; i < pool.size(); i += 4) {
+        const QString t = pool.mid(i, 4);
+        if (t[0] != QLatin1Char('*') || t[3] != QLatin1Char('*') || !t[1].isDigit() || !t[2].isDigit())
+            return false;
+        const int n = t.mid(1, 2).toInt();
+        if (n < 1 || n > 50 || visto[n])
+            return false;
+        visto[n] = true;
+    }
+    return true;
+}
+
 }  // namespace pozo

@@ -22,4 +22,8 @@ QString elegir(const QString& pool, double r);
 // The pool without any token of that number.
 QString quitar(const QString& pool, const QString& dosDigitos);
 
+// Whether a text is a pool at all: "*NN*" tokens, each number 1..50 at most
+// once (a server's word is checked against it before a client takes it).
+bool valido(const QString& pool);
+
 }  // namespace pozo

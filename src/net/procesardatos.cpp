@@ -6,6 +6,7 @@
 #include "game/juego.h"
 #include "game/marcador.h"
 #include "game/mensajes.h"
+#include "game/pozo.h"
 #include "game/tiempos.h"
 #include "net/asientos.h"
 #include "net/chat.h"
@@ -13,7 +14,6 @@
 #include "net/redpartida.h"
 #include "transporte/cliente.h"
 #include "transporte/servidor.h"
-#include "game/mensajes.h"
 
 #include <algorithm>
 #include <utility>
@@ -137,7 +137,7 @@ void objetivo(Juego& j, const QString& carga, int)
 {
     const auto c = dosCampos(carga);
     const auto n = enteroInicial(c.primero);
-    if (c.tieneComa && c.primero == QString::number(n) && n >= 1 && n <= 50 && poolValido(c.segundo))
+    if (c.tieneComa && c.primero == QString::number(n) && n >= 1 && n <= 50 && pozo::valido(c.segundo))
         mesa::objetivoDelServidor(j.e, c.primero, c.segundo);
 }
 

@@ -6,6 +6,7 @@
 
 #include "game/estado.h"
 #include "game/mesa.h"
+#include "game/pozo.h"
 #include "net/procesardatos.h"
 #include "game/mensajes.h"
 #include "transporte/recepcion.h"
@@ -47,8 +48,8 @@ private slots:
 
         QVERIFY(!modoLinealDe(QStringLiteral(" Falso")) && modoLinealDe(QStringLiteral("Falso")));
         QVERIFY(asiento(QStringLiteral("6")) == 6 && !asiento(QStringLiteral("7")) && !ficha(QStringLiteral("50")) && ficha(QStringLiteral("49")) == 49);
-        QVERIFY(poolValido(QStringLiteral("*01**50*")) && poolValido(QString()));
-        QVERIFY(!poolValido(QStringLiteral("*01**01*")) && !poolValido(QStringLiteral("*51*")) && !poolValido(QStringLiteral("*1*")));
+        QVERIFY(pozo::valido(QStringLiteral("*01**50*")) && pozo::valido(QString()));
+        QVERIFY(!pozo::valido(QStringLiteral("*01**01*")) && !pozo::valido(QStringLiteral("*51*")) && !pozo::valido(QStringLiteral("*1*")));
     }
 
     // Cut messages are checked over a real socket; here the cap's edges.
