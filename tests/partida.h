@@ -67,9 +67,3 @@ inline void jugar(JuegoDePrueba& p, char tecla, const QList<int>& casillas = {})
     for (int i = 0; i + 1 < casillas.size(); i += 2)
         Valor_Click(p.j, ficha(casillas[i], casillas[i + 1]));
 }
-
-inline void tics(JuegoDePrueba& p, int n)
-{
-    while (n-- > 0)
-        Timer1_Timer(p.j);
-}
