@@ -49,16 +49,6 @@ inline bool empezarLocal(JuegoDePrueba& p, const QStringList& nombres, int objet
     return aceptarPartidaLocal(p.j, el);
 }
 
-// A station whose local game has started so: three players and target 19 unless told otherwise.
-struct EnJuego : JuegoDePrueba {
-    explicit EnJuego(const QStringList& nombres = {"Ana", "Beto", "Carla"}, int objetivo = 19, std::array<bool, 7> maquinas = {},
-                     bool azarDeGuion = true) : JuegoDePrueba(azarDeGuion)
-    {
-        if (!empezarLocal(*this, nombres, objetivo, maquinas))
-            qFatal("la partida local no empezó");
-    }
-};
-
 // Claims with `tecla` (none for 0), then clicks the tiles given as row, column pairs.
 inline void jugar(JuegoDePrueba& p, char tecla, const QList<int>& casillas = {})
 {

@@ -83,7 +83,8 @@ private slots:
     // turn, its picks and the network go.
     void sobreUnaPartida()
     {
-        EnJuego p({"Ana", "Beto", "Carla"}, 19, {false, false, false, true}, false);
+        JuegoDePrueba p(false);
+        QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 19, {false, false, false, true}));
         Estado& e = p.j.e;
         marcador::sumarFichas(e, 1, 2);
         marcador::sumarPartida(e, 2);
