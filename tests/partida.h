@@ -49,16 +49,6 @@ inline bool empezarLocal(JuegoDePrueba& p, const QStringList& nombres, int objet
     return aceptarPartidaLocal(p.j, el);
 }
 
-// A station whose local game has started so: three players and target 19 unless told otherwise.
-struct EnJuego : JuegoDePrueba {
-    explicit EnJuego(const QStringList& nombres = {"Ana", "Beto", "Carla"}, int objetivo = 19, std::array<bool, 7> maquinas = {},
-                     bool azarDeGuion = true) : JuegoDePrueba(azarDeGuion)
-    {
-        if (!empezarLocal(*this, nombres, objetivo, maquinas))
-            qFatal("la partida local no empezó");
-    }
-};
-
 // Claims with `tecla` (none for 0), then clicks the tiles given as row, column pairs.
 inline void jugar(JuegoDePrueba& p, char tecla, const QList<int>& casillas = {})
 {
@@ -66,10 +56,4 @@ inline void jugar(JuegoDePrueba& p, char tecla, const QList<int>& casillas = {})
         Form_KeyPress(p.j, QLatin1Char(tecla));
     for (int i = 0; i + 1 < casillas.size(); i += 2)
         Valor_Click(p.j, ficha(casillas[i], casillas[i + 1]));
-}
-
-inline void tics(JuegoDePrueba& p, int n)
-{
-    while (n-- > 0)
-        Timer1_Timer(p.j);
 }

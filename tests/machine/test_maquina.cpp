@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The machine player: its search, and its turns through the real ticks (attempt, placer, check).
+// The machine player: its search, its draws, and a whole turn on the real timers.
 
 #include "dobles.h"
-#include "flow/colocador.h"
 #include "flow/partidalocal.h"
-#include "flow/reloj.h"
-#include "flow/vencimiento.h"
+#include "flow/temporizadores.h"
 #include "game/seleccion.h"
 #include "game/tablero.h"
 #include "game/busqueda.h"
@@ -29,7 +27,7 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
     std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 9);
     e.fichaRE = QStringLiteral("14");
     e.fichasRedondas = QStringLiteral("*20**21*");
-    p.j.maquinas.start();
+    p.j.sincronizar();
 }
 
 using busqueda::buscar;
@@ -51,6 +49,9 @@ Tablero con(std::initializer_list<std::array<int, 3>> cifras)
 class TestMaquina : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
+    void cleanupTestCase() { tiempos::fijarEscala(1); }
+
     // Zeros, either mode and scan: 3, 4, 2 in a row make 14 and 10 forwards, 11 and 5 backwards, nothing
     // else; a bent 9·5 + 5 is a pick in Continuo only; 5·5 + 5 never uses a tile twice; of two paths
     // for 14, forward finds the one starting lowest, backward the one starting highest.
@@ -80,68 +81,21 @@ private slots:
         QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
-    // No machine seat in play, or a human's turn, stops the timer; no path leaves all as it was.
-    void laMaquinaNoJuega()
+    // A machine seat plays a whole turn on the real timers, at a fiftieth of their time: it finds
+    // the pick, the placer lays it and it is judged; the machines wait for the notice, then look again.
+    void unTurnoEntero()
     {
-        const struct { std::array<int, 7> maquina; int turno; const char* objetivo; bool sigue; } casos[] = {
-            {{}, 0, "14", false}, {{0, 0, 0, 0, 0, 1, 0}, 0, "14", false},  // none, or out of play
-            {{0, 0, 1}, 1, "14", false}, {{0, 0, 1}, 0, "50", true}};
-        for (const auto& c : casos) {
-            JuegoDePrueba p;
-            preparar(p, c.maquina);
-            p.j.e.turno = c.turno;
-            p.j.e.fichaRE = QLatin1String(c.objetivo);
-            maquinas_Timer(p.j);
-            QVERIFY(p.j.e.turno == c.turno && p.j.maquinas.isActive() == c.sigue && !p.j.colocador.isActive());
-        }
-    }
-
-    // The whole turn: claim, three tiles greyed half a second apart, the check.
-    void turnoCompletoDeLaMaquina()
-    {
-        JuegoDePrueba p;
+        JuegoDePrueba p(false);
+        conectarTemporizadores(p.j);
         preparar(p);
-        Estado& e = p.j.e;
-        // Scan forward (0.6), then draw seats 1 (0.0: human, refused) and 2 (0.2).
-        p.azar.guion = {0.6, 0.0, 0.2};
-        p.j.Timer2.start();  // a person's turn timer that "Repartir" left running: a machine's never times out
+        p.j.e.fichaRE = QStringLiteral("50");  // no pick on this board: nobody claims, the machines go on looking
         maquinas_Timer(p.j);
-        QVERIFY(e.turno == 2 && e.Jugadores[2].opaca && p.j.colocador.isActive() && !p.j.maquinas.isActive() && !p.j.Timer2.isActive());
-        QCOMPARE(e.jugadaMaquina, (std::array<int, 4>{0, 9, 10, 11}));
-        p.j.Timer2.start();  // not even if its timer runs all the same
-        Timer2_Timer(p.j);
-        QVERIFY(e.turno == 2 && p.aviso.textos.isEmpty() && !p.j.Timer2.isActive());
-
-        for (int paso = 1; paso <= 3; ++paso) {
-            Valor_Click(p.j, 1);  // the mouse has no say in a machine's turn
-            QVERIFY(p.aviso.textos.isEmpty() && e.fichaCU[1].fondo == color::blanco);
-            colocador_Timer(p.j);
-            for (int i = 1; paso < 3 && i <= 3; ++i)
-                QCOMPARE(e.fichaCU[e.jugadaMaquina[i]].fondo, i <= paso ? color::gris : color::blanco);
-        }
-        QCOMPARE((QStringList{e.Fichas[2].texto} << p.aviso.textos), (QStringList{"1", "Maquina 2, Te has ganado esta ficha"}));
-        QVERIFY(e.turno == 0 && !e.Jugadores[2].opaca && e.fichaCU[9].fondo == color::blanco && e.pasoColocador == 0);
-        QVERIFY(!p.j.colocador.isActive() && !p.j.maquinas.isActive());  // the machines wait for the notice
-        p.j.cerrarAviso();
-        QVERIFY(p.j.maquinas.isActive());
-    }
-
-    // The round runs out while the machine places its tiles: the pick is void, nobody scored, the machines go on.
-    void finDeRondaDuranteLaColocacion()
-    {
-        JuegoDePrueba p;
-        preparar(p);
-        Estado& e = p.j.e;
-        p.azar.guion = {0.6, 0.2};
-        maquinas_Timer(p.j);
-        colocador_Timer(p.j);
-        QCOMPARE(e.fichaCU[9].fondo, color::gris);
-        for (int t = 0; t < 180; ++t)
-            Timer1_Timer(p.j);
-        p.j.cerrarAviso();
-        colocador_Timer(p.j);
-        QVERIFY(!p.j.colocador.isActive() && p.j.maquinas.isActive() && p.aviso.textos == QStringList{"Ha finalizado el tiempo"});
-        QVERIFY(e.datosJugadores[2].fichas == 0 && e.fichaCU[9].fondo == color::blanco && e.fichaCU[10].fondo == color::blanco);
+        QVERIFY(p.j.e.turno == 0 && p.j.maquinas.isActive());
+        p.j.e.fichaRE = QStringLiteral("14");
+        QVERIFY(esperar([&] { return p.j.e.avisoAbierto; }));
+        QCOMPARE(p.aviso.textos, QStringList{"Maquina 2, Te has ganado esta ficha"});
+        QVERIFY(p.j.e.Fichas[2].texto == QStringLiteral("1") && !p.j.maquinas.isActive() && !p.j.colocador.isActive());
+        QVERIFY(esperar([&] { return !p.j.e.avisoAbierto && p.j.maquinas.isActive(); }));
     }
 
     // Both scan directions and every machine seat come up, evenly.
