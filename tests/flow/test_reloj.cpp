@@ -12,15 +12,13 @@
 class TestReloj : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
-    void cleanupTestCase() { tiempos::fijarEscala(1); }
 
     // The round runs out: the clock stops under its notice with the pick shown; once the notice
     // has closed by itself the pick is gone, the next target is out and the clock starts over. A
     // local game sends nothing, link or not.
     void laRondaEsperaAlAviso()
     {
-        JuegoDePrueba p;
+        JuegoDePrueba p(true, enPruebas(1.0 / 50));
         conectarTemporizadores(p.j);
         p.j.enlace = &p.enlace;
         QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
@@ -38,7 +36,7 @@ private slots:
     // runs and no pick stays shown; resumed, the clock goes on.
     void turnoVencidoYPausa()
     {
-        JuegoDePrueba p;
+        JuegoDePrueba p(true, enPruebas(1.0 / 50));
         conectarTemporizadores(p.j);
         QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
         Estado& e = p.j.e;

@@ -319,7 +319,7 @@ private slots:
             {"Lineal en un cliente", PREP(enRed(e, false)), PASO(mesa::cambiarModo(e, o, true)), "lineal=101", ""},
             {"Finalizar", PREP(cliente2(e, {1}), marcador::sumarFichas(e, 3, 2), e.partidasGanadas[1] = e.partidasGanadas[3] = 1),
              PASO(mesa::finalizar(e, o)), QString(kSuelta) + " intentos=NNNNNN Turno=0 ganador=3 finalizando=1 enPartida=0",
-             "[TurnoOFF]2;[Puntaje]1,0;[Ganadas]1,1;[Puntaje]2,0;[Ganadas]2,0;[Puntaje]3,2;[Ganadas]3,1;[Finalizarpartidas]"},
+             "[TurnoOFF]2;[Puntaje]1,0;[Puntaje]2,0;[Puntaje]3,2;[Finalizarpartidas]"},
         });
     }
 

@@ -49,8 +49,6 @@ Tablero con(std::initializer_list<std::array<int, 3>> cifras)
 class TestMaquina : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { tiempos::fijarEscala(1.0 / 50); }
-    void cleanupTestCase() { tiempos::fijarEscala(1); }
 
     // Zeros, either mode and scan: 3, 4, 2 in a row make 14 and 10 forwards, 11 and 5 backwards, nothing
     // else; a bent 9·5 + 5 is a pick in Continuo only; 5·5 + 5 never uses a tile twice; of two paths
@@ -85,7 +83,7 @@ private slots:
     // the pick, the placer lays it and it is judged; the machines wait for the notice, then look again.
     void unTurnoEntero()
     {
-        JuegoDePrueba p(false);
+        JuegoDePrueba p(false, enPruebas(1.0 / 50));
         conectarTemporizadores(p.j);
         preparar(p);
         p.j.e.fichaRE = QStringLiteral("50");  // no pick on this board: nobody claims, the machines go on looking
@@ -101,7 +99,7 @@ private slots:
     // Both scan directions and every machine seat come up, evenly.
     void sorteosParejos()
     {
-        JuegoDePrueba p(false);
+        JuegoDePrueba p(false, enPruebas(1.0 / 50));
         preparar(p, {0, 1, 0, 0, 1, 0, 1});
         Estado& e = p.j.e;
         e.numJugadores = 6;
