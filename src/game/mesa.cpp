@@ -420,9 +420,10 @@ void vencerTurno(Estado& e, Salida& o)
 {
     o.turnoPara = true;
     const int s = e.turno;
-    // A machine's turn ends with its placed pick, never by the clock. In a
+    // A machine's turn ends with its placed pick, never by the clock, and a
+    // finished pick waiting for the server's word is past its time. In a
     // network game only this station's own turn can run out here.
-    if (s == 0 || e.fichasElegidas >= 3 || esMaquina(e, s) || (!e.juegoLocal && s != e.miJugador))
+    if (s == 0 || e.chequeoEnEspera || esMaquina(e, s) || (!e.juegoLocal && s != e.miJugador))
         return;
     ++o.beeps;
     o.avisos << nombreDe(e, s) + QStringLiteral(" se le a vencido el tiempo de su turno perdera una ficha");
@@ -459,8 +460,6 @@ void tic(Estado& e, Salida& o)
 void cerrarRonda(Estado& e, Salida& o, Azar& azar)
 {
     e.finDeRondaPendiente = false;
-    // The pick belongs to the target that ran out, not to the next one.
-    marcador::quitarSolucion(e);
     if (e.fichasRedondas.isEmpty()) {
         const int g = ganadorPorFichas(e);
         e.ganador = g;
@@ -473,6 +472,7 @@ void cerrarRonda(Estado& e, Salida& o, Azar& azar)
         terminarTurnoEnServidor(e, o, e.turno);
     else
         terminarTurno(e, o, e.turno, false);
+    // The pick shown belongs to the target that ran out, not to the next one.
     marcador::soltarSeleccion(e);
     marcador::tableroEnBlanco(e);
     marcador::relojACero(e);
@@ -720,7 +720,7 @@ bool correReloj(const Estado& e)
 
 bool buscanMaquinas(const Estado& e)
 {
-    if (!e.enPartida || !e.juegoLocal || e.turno != 0 || e.avisoAbierto || e.mn_pausar.marcado || e.preparando)
+    if (!e.enPartida || e.turno != 0 || e.avisoAbierto || e.mn_pausar.marcado || e.preparando)
         return false;
     for (int s = 1; s <= kMaxJugadores; ++s)
         if (esMaquina(e, s))
