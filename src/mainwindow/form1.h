@@ -56,15 +56,6 @@ private:
     void construirMenus();
     void conectarPartida();
     bool ajusteAbierto();
-    // Shows `d` modal over this window only (the help window stays usable)
-    // without waiting for it; it reports through its own buttons and is
-    // deleted once closed.
-    static QDialog* abrirEncima(QDialog* d)
-    {
-        d->setAttribute(Qt::WA_DeleteOnClose);
-        d->open();
-        return d;
-    }
 
     Juego& j_;
     Lienzo* lienzo_ = nullptr;

@@ -4,6 +4,7 @@
 // The menu bar of the main window: captions, names and start states.
 
 #include "mainwindow/form1.h"
+#include "mainwindow/encima.h"
 
 #include "dialogs/frmabout.h"
 #include "dialogs/temasayuda.h"

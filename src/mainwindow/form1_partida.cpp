@@ -5,6 +5,7 @@
 // that steer it, the clicks on the board and the keys that claim the turn.
 
 #include "mainwindow/form1.h"
+#include "mainwindow/encima.h"
 
 #include "dialogs/form2.h"
 #include "dialogs/form4.h"
