@@ -499,12 +499,20 @@ void repartir(Estado& e, Salida& o, Azar& azar)
     for (int k = 1; k <= kFichas; ++k) {
         e.fichaCU[k].borde = bordeAlAzar(azar);
         // A draw is counted even when refused, so a full value stays refused
-        // for the rest of the deal; the limits add up to exactly 49.
-        int v;
-        do {
+        // for the rest of the deal; the limits add up to exactly 49. A
+        // generator stuck on a full value must not hang the deal: after many
+        // refusals the lowest value with room is taken.
+        const auto lleno = [&](int n) { return (n < 5 && cuenta[n] > 6) || (n > 4 && cuenta[n] > 5); };
+        int v = 0;
+        for (int intento = 0; intento < 1000; ++intento) {
             v = sorteo(azar, 9);
             ++cuenta[v];
-        } while ((v < 5 && cuenta[v] > 6) || (v > 4 && cuenta[v] > 5));
+            if (!lleno(v))
+                break;
+        }
+        for (int n = 1; lleno(v) && n <= 9; ++n)
+            if (cuenta[n] < (n < 5 ? 6 : 5))
+                ++cuenta[v = n];
         e.Valor[k] = QString::number(v);
         o.enviar(mensajes::fichaValor(k, e.Valor[k]));
     }
