@@ -26,8 +26,10 @@ QString incoherencia(const Estado& e)
     }
     // Written as the players read it: no leading zero.
     if (!e.fichaRE.isEmpty()) {
-        const int n = e.fichaRE.toInt();
-        if (!enRango(n, 1, 50) || e.fichaRE != QString::number(n))
+        bool cifras = e.fichaRE.size() <= 2 && e.fichaRE[0] != QLatin1Char('0');
+        for (const QChar c : e.fichaRE)
+            cifras = cifras && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (!cifras || !enRango(e.fichaRE.toInt(), 1, 50))
             return QStringLiteral("fichaRE %1").arg(e.fichaRE);
     }
     if (!pozo::valido(e.fichasRedondas))

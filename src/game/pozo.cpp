@@ -42,10 +42,12 @@ bool valido(const QString& pool)
         return false;
     bool visto[51] = {};
     for (qsizetype i = 0; i < pool.size(); i += 4) {
-        const QString t = pool.mid(i, 4);
-        if (t[0] != QLatin1Char('*') || t[3] != QLatin1Char('*') || !t[1].isDigit() || !t[2].isDigit())
+        const QChar* t = pool.constData() + i;  // no copies: the invariants check this after every message
+        const auto cifra = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - '0' : -1; };
+        const int d = cifra(t[1]), u = cifra(t[2]);
+        if (t[0] != QLatin1Char('*') || t[3] != QLatin1Char('*') || d < 0 || u < 0)
             return false;
-        const int n = t.mid(1, 2).toInt();
+        const int n = d * 10 + u;
         if (n < 1 || n > 50 || visto[n])
             return false;
         visto[n] = true;
