@@ -53,6 +53,9 @@ public:
     // The network game while one is up (its server or client, announcer and
     // referee), a child of this object; it is also the link above.
     RedPartida* red = nullptr;
+    // A server's game that has ended: it still listens, only to tell
+    // whoever comes back that the game is over, until the next game.
+    RedPartida* terminada = nullptr;
 
     // Each network message as it leaves for a peer (enviado) or as its
     // handling starts, with the client's seat 2..6 on the server, or 0 for a

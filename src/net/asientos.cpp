@@ -86,6 +86,34 @@ void restaurar(Juego& j, Servidor& srv, int yo)
 
 }  // namespace
 
+QString imprimible(const QString& texto)
+{
+    QString limpio;
+    limpio.reserve(texto.size());
+    for (const QChar c : texto)
+        if (c.isPrint())
+            limpio += c;
+    return limpio;
+}
+
+QString nombreDeRed(const QString& nombre)
+{
+    return imprimible(nombre).trimmed().left(kLargoNombre).trimmed();
+}
+
+QString rechazoDeNombre(const Estado& e, const QString& nombre)
+{
+    const QString corto = nombreDeRed(nombre);
+    if (corto.isEmpty())
+        return QStringLiteral("Escriba un nombre para jugar.");
+    // Two players of one name could not tell their lines and rows apart,
+    // and one could speak for the other.
+    for (int s = 1; s <= kMaxJugadores; ++s)
+        if (e.Jugadores[s].visible && e.datosJugadores[s].nombre.compare(corto, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Ya hay un jugador llamado %1 en la mesa; elija otro nombre.").arg(corto);
+    return {};
+}
+
 QString filaDeRed(int s, const QString& nombre)
 {
     return QStringLiteral(" %1  %2").arg(s).arg(nombre);
@@ -122,7 +150,7 @@ void presentarJugador(Juego& j, Servidor& srv, int s, const QString& nombre)
     if (s < Servidor::kPrimero || s > kMaxJugadores)
         return;
     Estado& e = j.e;
-    const QString corto = nombre.left(kLargoNombre);
+    const QString corto = nombreDeRed(nombre);
     for (int i = Servidor::kPrimero; i < s; ++i)
         srv.enviarpersona(mensajes::presentacion(e.datosJugadores[i].nombre, i), s);
     mostrarFila(e, s, corto);

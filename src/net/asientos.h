@@ -16,6 +16,21 @@ struct Estado;
 // The longest player name the server takes from a client.
 inline constexpr int kLargoNombre = 10;
 
+// Why a player gets no seat, as the player reads it: the game has started
+// with every seat taken, or has ended.
+inline const QString kSinAsiento = QStringLiteral("La partida ya empez\u00f3 y no hay un asiento libre para usted.");
+inline const QString kJuegoTerminado = QStringLiteral("El juego ya termin\u00f3; no se puede volver a la mesa.");
+
+// What a peer wrote, without the characters no line or row should hold
+// (controls, line breaks).
+QString imprimible(const QString& texto);
+// A name as the table shows it: printable characters only, trimmed, at
+// most kLargoNombre of them.
+QString nombreDeRed(const QString& nombre);
+// Why a newcomer with that name gets no seat (it is already at the table,
+// or empty); empty when it may sit.
+QString rechazoDeNombre(const Estado& e, const QString& nombre);
+
 // A player row of a network game: a blank, the seat, two blanks, the name.
 QString filaDeRed(int s, const QString& nombre);
 // Seat s's row shown with that player, its counts as they were.

@@ -15,13 +15,22 @@ void desactivarRed(Juego& j)
     j.cambio();
 }
 
-void cerrarConexiones(Juego& j)
+void cerrarConexiones(Juego& j, const QString& despedida)
 {
     // The LAN hears "bye" now, not when the network game's object is gone.
+    // A handler of a game may still be on the stack: each goes later.
+    if (RedPartida* t = std::exchange(j.terminada, nullptr)) {
+        t->cerrar();
+        t->deleteLater();
+    }
     if (RedPartida* red = std::exchange(j.red, nullptr)) {
-        red->cerrar();
-        // A handler of this very game may still be on the stack.
-        red->deleteLater();
+        if (red->servidor() && !despedida.isEmpty()) {
+            red->cerrarMesa(despedida);
+            j.terminada = red;
+        } else {
+            red->cerrar();
+            red->deleteLater();
+        }
         if (j.enlace == red)
             j.enlace = nullptr;
     }

@@ -130,7 +130,8 @@ bool iniciarServidor(Juego& j, const EleccionRed& el)
     const int puerto = puertoDeTexto(el.puerto);
     const QHostAddress& direccion = j.entorno.escucha;
     // This station's own lobby on that very port makes way for the new one.
-    if (j.red && j.red->servidor() && puerto != 0 && j.red->servidor()->puertoEscucha() == puerto)
+    // An ended game, still telling latecomers so, makes way too.
+    if (j.terminada || (j.red && j.red->servidor() && puerto != 0 && j.red->servidor()->puertoEscucha() == puerto))
         dejarLoAnterior(j);
     auto* red = new RedPartida(j, RedPartida::Rol::Servidor);
     Servidor* srv = red->servidor();
@@ -150,6 +151,8 @@ bool iniciarServidor(Juego& j, const EleccionRed& el)
     srv->alPresentarse = [&j, srv](int s, const QString& nombre) { presentarJugador(j, *srv, s, nombre); };
     srv->alPerder = [&j, srv](int s) { perderAsiento(j, *srv, s); };
     srv->alVolver = [&j, srv](int s) { volverAsiento(j, *srv, s); };
+    srv->rechazo = [&j](const QString& nombre) { return rechazoDeNombre(j.e, nombre); };
+    srv->motivoSinAsiento = kSinAsiento;
     srv->alEnviar = [&j](int s, const QString& m) {
         if (j.traza)
             j.traza(true, s, m);
@@ -206,8 +209,9 @@ bool terminarConexion(Juego& j, RedPartida* red, bool conectado)
     const Cliente* cli = red->cliente();
     if (!conectado) {
         red->deleteLater();
-        advertir(j, cli->rechazado() ? QStringLiteral("La partida ya empez\u00f3 y no hay un asiento libre para usted.")
-                                     : QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
+        advertir(j, !cli->rechazado()                 ? QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor")
+                    : cli->motivoRechazo().isEmpty() ? kSinAsiento
+                                                     : cli->motivoRechazo());
         return false;
     }
     dejarLoAnterior(j);

@@ -117,15 +117,15 @@ void partidasDeCliente(Juego& j, const QString& carga, int s)
 // who came back) comes only from the server.
 void chatDeCliente(Juego& j, const QString& carga, int s)
 {
-    // A name longer than the server keeps is cut at its seat, but its
-    // station still writes it whole.
+    // The sender's station writes its name as its player typed it; the
+    // server keeps it cut and cleaned.
     const QString& nombre = j.e.datosJugadores[s].nombre;
-    const QString quien = carga.left(carga.indexOf(QStringLiteral(": ")));
-    if (nombre.isEmpty() || !carga.contains(QStringLiteral(": "))
-        || (quien != nombre && !(nombre.size() == kLargoNombre && quien.startsWith(nombre))))
+    const QString linea = imprimible(carga);
+    const qsizetype dos = linea.indexOf(QStringLiteral(": "));
+    if (nombre.isEmpty() || dos < 0 || nombreDeRed(linea.left(dos)) != nombre)
         return;
-    UpdateDialog(j, carga);
-    relevar(j, mensajes::chat(carga), s);
+    UpdateDialog(j, linea);
+    relevar(j, mensajes::chat(linea), s);
 }
 
 // ----------------------------------------------------------------- client
@@ -252,7 +252,7 @@ void finalizar(Juego& j, const QString&, int)
     j.caja->mostrar(CajaMensaje::Icono::Informacion,
                     QStringLiteral("El ganador general del juego es ") + e.datosJugadores[e.ganador].nombre);
     if (e.esServidor)
-        cerrarConexiones(j);
+        cerrarConexiones(j, kJuegoTerminado);
     else
         desactivarRed(j);
 }

@@ -61,6 +61,15 @@ void RedPartida::vigilarTurno(int ms, bool alargar)
     arbitro.start(ms + (alargar ? std::max(0, arbitro.remainingTime()) : 0));
 }
 
+void RedPartida::cerrarMesa(const QString& motivo)
+{
+    arbitro.stop();
+    if (anunciador_)
+        anunciador_->terminar();
+    if (servidor_)
+        servidor_->cerrarMesa(motivo);
+}
+
 void RedPartida::cerrar()
 {
     arbitro.stop();

@@ -4,6 +4,7 @@
 #include "transporte/claves.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,6 +27,13 @@ QString clave(const QHostAddress& a)
     return ok ? QHostAddress(v4).toString() : a.toString();
 }
 
+// A seat's secret as servers make it: 32 hexadecimal digits. Anything else
+// (a line break, a tab) could plant entries of its own in the file.
+bool esSecreto(const QString& s)
+{
+    return s.size() == 32 && std::all_of(s.begin(), s.end(), [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); });
+}
+
 // Lines are "address TAB port TAB name TAB secret", newest last.
 QString ruta(const QString& archivo)
 {
@@ -40,7 +48,7 @@ QList<Linea> leerTodas(const QString& archivo)
         return l;
     while (!f.atEnd()) {
         const QStringList c = QString::fromUtf8(f.readLine()).trimmed().split(QLatin1Char('\t'));
-        if (c.size() == 4)
+        if (c.size() == 4 && esSecreto(c[3]))
             l.push_back({c[0], c[1], c[2], c[3]});
     }
     return l;
@@ -83,6 +91,8 @@ QString nombrePara(const QString& archivo, const QHostAddress& servidor, quint16
 
 void guardar(const QString& archivo, const QHostAddress& servidor, quint16 puerto, const QString& nombre, const QString& secreto)
 {
+    if (!esSecreto(secreto))
+        return;
     const Linea nueva{clave(servidor), QString::number(puerto), nombre, secreto};
     QList<Linea> l = leerTodas(archivo);
     l.removeIf([&](const Linea& x) { return x.direccion == nueva.direccion && x.puerto == nueva.puerto && x.nombre == nueva.nombre; });

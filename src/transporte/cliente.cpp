@@ -36,6 +36,7 @@ void Cliente::conectar(const QString& ipaddress, const QString& nombre, int puer
     puerto_ = puerto;
     cerrar();
     sentado_ = rechazado_ = false;
+    motivo_.clear();
     antesDelAsiento_.clear();
 
     auto* s = new QTcpSocket(this);
@@ -115,6 +116,9 @@ void Cliente::recibir(const QString& linea)
     }
     if (m.tag == protocolo::kRechazado) {
         rechazado_ = true;
+        for (const QChar c : m.carga)
+            if (c.isPrint() && motivo_.size() < kLargoMotivo)
+                motivo_ += c;
         fallar();
         return;
     }

@@ -43,6 +43,9 @@ public:
     void conectar(const QString& ipaddress, const QString& nombre, int puerto);
     bool conectado() const;
     bool rechazado() const { return rechazado_; }
+    // Why the server refused us, as it said it (printable text only, and
+    // not much of it); empty when it gave no reason.
+    const QString& motivoRechazo() const { return motivo_; }
     const QString& nombre() const { return nombre_; }
     int puerto() const { return puerto_; }
 
@@ -68,6 +71,8 @@ private:
     int puerto_ = 0;
     bool sentado_ = false;
     bool rechazado_ = false;
+    static constexpr int kLargoMotivo = 200;
+    QString motivo_;
     QStringList antesDelAsiento_;
     QPointer<QTcpSocket> intento_;
     QPointer<Conexion> tcpClient_;

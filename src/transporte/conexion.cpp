@@ -92,6 +92,19 @@ void Conexion::soltarSocket(bool ordenado)
     QTcpSocket* s = socket_;
     socket_ = nullptr;
     s->disconnect(this);
+    if (ordenado && s->bytesToWrite() > 0) {
+        // The last words (a refusal and its reason) go out before the close:
+        // the socket outlives this connection until they have, or until a
+        // peer that does not read them is given up on.
+        s->setParent(parent());
+        connect(s, &QAbstractSocket::disconnected, s, &QObject::deleteLater);
+        QTimer::singleShot(kUltimasPalabrasMs, s, [s] {
+            s->abort();
+            s->deleteLater();
+        });
+        s->disconnectFromHost();
+        return;
+    }
     if (ordenado)
         s->disconnectFromHost();
     else

@@ -24,6 +24,8 @@ public:
     // Bytes waiting to go out to one peer before it counts as stuck: a peer
     // that stops reading must not make this station's memory grow.
     static constexpr qint64 kColaMaxima = 1024 * 1024;
+    // How long a closed connection's last bytes may take to leave.
+    static constexpr int kUltimasPalabrasMs = 5000;
 
     // Each whole message, without CR LF. While one is being handled (a notice
     // may be open), later ones wait: they are never handled out of order.

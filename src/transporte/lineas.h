@@ -26,7 +26,8 @@ inline constexpr int kPrimerCliente = 2;
 //   server answers it when it seats the client.
 // - "[Clave]": the secret of the client's seat, sent to that client alone.
 // - "[Volver]": a client takes its seat back with that secret.
-// - "[Rechazado]": no seat for this connection (the game has started).
+// - "[Rechazado]": no seat for this connection, and why, in the player's
+//   words (the game has started or ended, the name is taken).
 inline const QString kJoined = QStringLiteral("[Joined]");
 inline const QString kIdentificacion = QStringLiteral("[Identificacion]");
 inline const QString kVersion = QStringLiteral("[Version]");

@@ -80,6 +80,12 @@ void Servidor::despedir(Conexion* c)
     c->deleteLater();
 }
 
+void Servidor::rechazar(Conexion* c, const QString& motivo)
+{
+    c->enviar(protocolo::kRechazado + motivo);
+    despedir(c);
+}
+
 void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
 {
     // Until it has a seat a connection may only say which protocol it
@@ -88,6 +94,8 @@ void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
     if (it == esperando_.end())
         return;
     const auto m = protocolo::separar(mensaje);
+    if (cerrada_ && (m.tag == protocolo::kVolver || m.tag == protocolo::kJoined))
+        return rechazar(c, motivoSinAsiento);
     if (m.tag == protocolo::kVersion) {
         it->version = std::clamp(protocolo::enteroInicial(m.carga), 0, 99);
     } else if (m.tag == protocolo::kVolver) {
@@ -100,11 +108,10 @@ void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
             }
         }
     } else if (m.tag == protocolo::kJoined) {
-        if (!admiteNuevos || ultimo() >= kUltimo) {
-            c->enviar(protocolo::kRechazado);
-            despedir(c);
-            return;
-        }
+        if (!admiteNuevos || ultimo() >= kUltimo)
+            return rechazar(c, motivoSinAsiento);
+        if (const QString motivo = rechazo ? rechazo(m.carga) : QString(); !motivo.isEmpty())
+            return rechazar(c, motivo);
         ++asientos_;
         const int s = ultimo();
         asiento_[s].secreto = secretoNuevo();
@@ -179,6 +186,28 @@ void Servidor::cerrarTodo()
         if (a.c) {
             a.c->alPerderse = nullptr;
             a.c->cerrar();
+        }
+        a.secreto.clear();
+    }
+}
+
+void Servidor::cerrarMesa(const QString& motivo)
+{
+    saludo = nullptr;
+    alRecibir = nullptr;
+    alEnviar = nullptr;
+    alPresentarse = nullptr;
+    alPerder = nullptr;
+    alVolver = nullptr;
+    rechazo = nullptr;
+    admiteNuevos = false;
+    cerrada_ = true;
+    motivoSinAsiento = motivo;
+    for (auto& a : asiento_) {
+        if (a.c) {
+            a.c->alPerderse = nullptr;
+            a.c->cerrar();
+            a.c->deleteLater();
         }
         a.secreto.clear();
     }

@@ -64,6 +64,11 @@ public:
     // Whether a newcomer may still take a seat (the lobby). Seats taken can
     // be taken back with their secret until everything is closed.
     bool admiteNuevos = true;
+    // What a newcomer is told when there is no seat for it, after
+    // "[Rechazado]"; and why the layer above refuses a newcomer's name
+    // (empty: it may sit).
+    QString motivoSinAsiento;
+    std::function<QString(const QString& nombre)> rechazo;
 
     // Starts listening. False when the port cannot be used (error() and
     // errorString() say why).
@@ -76,6 +81,10 @@ public:
     // Closes the listener and every connection; nothing is reported, and no
     // seat can be taken back any more.
     void cerrarTodo();
+    // Closes every seat's connection and forgets the secrets, but goes on
+    // listening: whoever comes now, newcomer or returning player, is told
+    // `motivo` and let go. Nothing more reaches the layer above.
+    void cerrarMesa(const QString& motivo);
 
     // How many client seats have been taken: seats 2..asientos() + 1.
     int asientos() const { return asientos_; }
@@ -111,6 +120,7 @@ private:
     void recibirEnEspera(Conexion* c, const QString& mensaje);
     void sentar(Conexion* c, int s, int version);
     void despedir(Conexion* c);
+    void rechazar(Conexion* c, const QString& motivo);
     void perdida(int s, Conexion* c);
     void recibir(int s, const QString& mensaje);
     bool chatPermitido(Asiento& a);
@@ -120,5 +130,6 @@ private:
     QString lineaDeChat_;
     std::array<Asiento, kUltimo + 1> asiento_{};  // 2..6
     int asientos_ = 0;
+    bool cerrada_ = false;
     std::deque<Espera> esperando_;  // accepted, not yet introduced
 };

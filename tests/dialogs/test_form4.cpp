@@ -81,7 +81,7 @@ private slots:
         JuegoDePrueba ana, beto(true, entorno);
         QVERIFY(iniciarServidor(ana.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QStringLiteral("0"), true}));
         const quint16 puerto = servidorEn(ana.j)->puertoEscucha();
-        claves::guardar(entorno.archivoClaves, QHostAddress::LocalHost, puerto, QStringLiteral("Beto"), QStringLiteral("0f"));
+        claves::guardar(entorno.archivoClaves, QHostAddress::LocalHost, puerto, QStringLiteral("Beto"), QString(32, u'f'));
         Form4 f(beto.j);
         f.show();
         escribir(f, "txtName", QStringLiteral("Bea"));

@@ -104,6 +104,40 @@ private slots:
         QVERIFY(esperar([&] { return perdidas == 1; }));
     }
 
+    // Whoever gets no seat is told why before the connection closes, and the
+    // program shows that reason: a name already at the table, one made of
+    // controls, a game under way, a game that has ended. Raw names and lines
+    // lose their control characters.
+    void rechazosConMotivo()
+    {
+        Mesa m;
+        QVERIFY(m.unir(QStringLiteral("Beto")));
+        auto rechazado = [&](const QString& nombre, const QString& motivo) {
+            auto p = m.estacion();
+            return !Mesa::conectarA(*p, nombre, m.puerto) && p->caja.textos() == QStringList{motivo};
+        };
+        QVERIFY(rechazado(QStringLiteral("ana"), QStringLiteral("Ya hay un jugador llamado ana en la mesa; elija otro nombre.")));
+        Crudo raro(m.puerto);
+        QVERIFY(raro.sentarse("\x01" "Car\tla\x7f", 3));
+        QVERIFY(m.todos([](const Estado& e) { return e.Jugadores[3].texto == QStringLiteral(" 3  Carla"); }));
+        raro.escribir("[Message]Carla: a\x01" "b\x1b" "[2J\r\n");
+        QVERIFY(esperar([&] { return m[2].j.e.txtDialog.endsWith(QStringLiteral("Carla: ab[2J")); }));
+        Crudo mudo(m.puerto);
+        mudo.escribir("[Joined]\x02\r\n");
+        QVERIFY(mudo.espera(protocolo::enmarcar(protocolo::kRechazado + QStringLiteral("Escriba un nombre para jugar."))));
+
+        QVERIFY(m.empezar(19));
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(rechazado(QStringLiteral("Tarde"), kSinAsiento));
+        // As the program's client writes: its version first, its name later.
+        Crudo tarde(m.puerto);
+        tarde.escribir("[Version]2\r\n");
+        QTest::qWait(20);
+        tarde.escribir("[Joined]Tarde\r\n");
+        QVERIFY(tarde.espera(protocolo::enmarcar(protocolo::kRechazado + kSinAsiento)));
+        QVERIFY(esperar([&] { return tarde.s.state() == QAbstractSocket::UnconnectedState; }));
+    }
+
     // Peers that break off, flood a line or join twice affect only themselves.
     void rotos()
     {

@@ -6,6 +6,7 @@
 
 #include "game/mensajes.h"
 #include "red.h"
+#include "transporte/claves.h"
 
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -77,7 +78,7 @@ private slots:
         QVERIFY(otro.espera("fin\r\n[TurnoON]3\r\n"));
         Crudo tarde(m.puerto);
         tarde.escribir("[Joined]Tarde\r\n");
-        QVERIFY(tarde.espera("[Rechazado]\r\n"));
+        QVERIFY(tarde.espera(protocolo::enmarcar(protocolo::kRechazado + kSinAsiento)));
         QVERIFY(esperar([&] { return tarde.s.state() == QAbstractSocket::UnconnectedState; }, 3000));
         QCOMPARE(clientesSentados(m.servidor.j), 3);
     }
@@ -115,6 +116,18 @@ private slots:
         QVERIFY(esperar([&] { return e.txtDialog.endsWith(QStringLiteral("fin")); }));
         QCOMPARE(foto(e), antes);
         QVERIFY(beto.aviso.textos.isEmpty() && beto.caja.cajas.empty());
+
+        // Only a real secret is kept: one that smuggles lines in is not, and
+        // the file holds the newest 32 seats.
+        const QString archivo = sinClaves.filePath(QStringLiteral("asientos"));
+        s->write("[Clave]" + QByteArray(32, 'a') + "\n1.2.3.4\t9\tEva\t" + QByteArray(32, 'b') + "\r\n[Message]clave\r\n");
+        QVERIFY(esperar([&] { return e.txtDialog.endsWith(QStringLiteral("clave")); }));
+        QVERIFY(!QFile::exists(archivo));
+        for (int p = 1; p <= 33; ++p)
+            claves::guardar(archivo, QHostAddress::LocalHost, p, QStringLiteral("Eva"), QString(32, u'c'));
+        QVERIFY(claves::leer(archivo, QHostAddress::LocalHost, 1, QStringLiteral("Eva")).isEmpty());
+        QVERIFY(!claves::leer(archivo, QHostAddress::LocalHost, 2, QStringLiteral("Eva")).isEmpty());
+        QVERIFY(!claves::leer(archivo, QHostAddress::LocalHost, 33, QStringLiteral("Eva")).isEmpty());
 
         // The end of an earlier turn that crosses our claim leaves the claim standing.
         Command1_Click(beto.j);

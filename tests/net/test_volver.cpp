@@ -94,11 +94,12 @@ private slots:
         falsa[31] = falsa[31] == '0' ? '1' : '0';  // one digit off
         Crudo intruso(m.puerto);
         intruso.escribir("[Version]2\r\n[Volver]" + falsa + "\r\n[Joined]Beto\r\n");
-        QVERIFY(intruso.espera("[Rechazado]\r\n") && !intruso.leido.contains("[Identificacion]"));
+        QVERIFY(intruso.espera(protocolo::enmarcar(protocolo::kRechazado + kSinAsiento)) && !intruso.leido.contains("[Identificacion]"));
     }
 
     // A table of two waits for its only client, in the lobby and (clock
-    // stopped) in the game, unless "Finalizar partida"; a secret is stale for
+    // stopped) in the game, unless "Finalizar partida"; after that the player
+    // who comes back is told the game is over, and its secret is stale for
     // the next game at that port.
     void mesaDeDos()
     {
@@ -126,11 +127,15 @@ private slots:
         QCOMPARE(ana.caja.cajas.size(), size_t(1));
         QVERIFY(!servidorEn(ana.j) && ana.j.e.barra == QStringLiteral("Partida finalizada"));
 
-        JuegoDePrueba nueva(true, enPruebas(kEscala));
-        nueva.f2.pulsadaAhora = true;  // before the lobby opened: it does not count
-        QVERIFY(iniciarServidor(nueva.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(m.puerto)}));
-        timer3_Timer(nueva.j);
-        QVERIFY(nueva.caja.cajas.empty());
+        m.clientes.back() = m.estacion();
+        QVERIFY(!Mesa::conectarA(m[2], QStringLiteral("Beto"), m.puerto));
+        QVERIFY(m[2].caja.textos() == QStringList{kJuegoTerminado} && ana.caja.cajas.size() == 1);
+
+        ana.caja.cajas.clear();
+        ana.f2.pulsadaAhora = true;  // before the lobby opened: it does not count
+        QVERIFY(iniciarServidor(ana.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QString::number(m.puerto)}));
+        timer3_Timer(ana.j);
+        QVERIFY(ana.caja.cajas.empty());
         Crudo tarde(m.puerto);
         tarde.escribir("[Version]2\r\n[Volver]" + viejo.toLatin1() + "\r\n[Joined]Beto\r\n");
         QVERIFY(tarde.espera("[Identificacion]2\r\n"));
