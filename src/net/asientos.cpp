@@ -153,6 +153,13 @@ void presentarJugador(Juego& j, Servidor& srv, int s, const QString& nombre)
     const QString corto = nombreDeRed(nombre);
     for (int i = Servidor::kPrimero; i < s; ++i)
         srv.enviarpersona(mensajes::presentacion(e.datosJugadores[i].nombre, i), s);
+    // The greeting's mode may have changed since, and who left the lobby
+    // before this player came is away for it too.
+    srv.enviarpersona(mensajes::modo(e.modoLineal), s);
+    if (srv.version(s) >= kVersionPropia)
+        for (int i = Servidor::kPrimero; i < s; ++i)
+            if (e.ausente[i])
+                srv.enviarpersona(conDosNumeros(kAusente, i, 1), s);
     mostrarFila(e, s, corto);
     srv.enviaratodos(mensajes::presentacion(corto, s), false);
     srv.enviarpersona(kIdentificacion + QString::number(s), s);

@@ -16,7 +16,9 @@
 RedPartida::RedPartida(Juego& j, Rol rol) : QObject(&j), j_(j)
 {
     if (rol == Rol::Servidor) {
-        servidor_ = new Servidor({j.ms(tiempos::kPresentacion), j.ms(tiempos::kPausaChat), mensajes::kMessage}, this);
+        servidor_ = new Servidor({j.ms(tiempos::kPresentacion), j.ms(tiempos::kPausaChat), mensajes::kMessage,
+                                  j.ms(tiempos::kPausaFichas), {mensajes::kFichaON, mensajes::kFichaOFF}},
+                                 this);
         arbitro.setSingleShot(true);
         connect(&arbitro, &QTimer::timeout, this, [&j] { arbitro_Timer(j); });
     } else {

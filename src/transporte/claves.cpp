@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
@@ -93,6 +94,13 @@ void guardar(const QString& archivo, const QHostAddress& servidor, quint16 puert
 {
     if (!esSecreto(secreto))
         return;
+    // Two stations of this user may save at once: each reads and writes
+    // the file whole, and without the lock one would lose the other's seat.
+    const QString destino = ruta(archivo);
+    QDir().mkpath(QFileInfo(destino).absolutePath());
+    QLockFile cerrojo(destino + QStringLiteral(".lock"));
+    if (!cerrojo.tryLock(2000))
+        return;
     const Linea nueva{clave(servidor), QString::number(puerto), nombre, secreto};
     QList<Linea> l = leerTodas(archivo);
     l.removeIf([&](const Linea& x) { return x.direccion == nueva.direccion && x.puerto == nueva.puerto && x.nombre == nueva.nombre; });
@@ -100,8 +108,6 @@ void guardar(const QString& archivo, const QHostAddress& servidor, quint16 puert
     while (l.size() > kMaximo)
         l.pop_front();
     // A name may hold anything but the separators; a secret is hex.
-    const QString destino = ruta(archivo);
-    QDir().mkpath(QFileInfo(destino).absolutePath());
     QSaveFile f(destino);
     if (!f.open(QIODevice::WriteOnly))
         return;  // no state folder: the seat simply cannot be taken back later

@@ -123,6 +123,10 @@ void Cliente::recibir(const QString& linea)
         return;
     }
     antesDelAsiento_ << linea;
+    // A server says a few dozen lines before it names the seat (the seats,
+    // the mode, who is away); one that goes on and on is not a server.
+    if (antesDelAsiento_.size() > kAntesDelAsiento)
+        return fallar();
     const int asiento = protocolo::enteroInicial(m.carga);
     if (m.tag != protocolo::kIdentificacion || asiento < 1 || asiento > protocolo::kAsientos)
         return;

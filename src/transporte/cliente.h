@@ -72,6 +72,7 @@ private:
     bool sentado_ = false;
     bool rechazado_ = false;
     static constexpr int kLargoMotivo = 200;
+    static constexpr int kAntesDelAsiento = 64;
     QString motivo_;
     QStringList antesDelAsiento_;
     QPointer<QTcpSocket> intento_;

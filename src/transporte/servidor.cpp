@@ -27,7 +27,9 @@ Servidor::Servidor(const Ajustes& ajustes, QObject* parent)
     : QObject(parent),
       esperaPresentacionMs(ajustes.esperaPresentacionMs),
       pausaChatMs(ajustes.pausaChatMs),
-      lineaDeChat_(ajustes.lineaDeChat)
+      pausaFichasMs(ajustes.pausaFichasMs),
+      lineaDeChat_(ajustes.lineaDeChat),
+      lineasDeFicha_(ajustes.lineasDeFicha)
 {
     connect(&listener_, &QTcpServer::newConnection, this, &Servidor::aceptar);
 }
@@ -115,6 +117,8 @@ void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
         ++asientos_;
         const int s = ultimo();
         asiento_[s].secreto = secretoNuevo();
+        asiento_[s].chat.empezar(kRafagaChat);
+        asiento_[s].fichas.empezar(kRafagaFichas);
         sentar(c, s, it->version);
         if (alPresentarse)
             alPresentarse(s, m.carga);
@@ -134,8 +138,6 @@ void Servidor::sentar(Conexion* c, int s, int version)
     }
     a.c = c;
     a.version = version;
-    a.chatDisponible = kRafagaChat;
-    a.chatDesde.start();
     c->alRecibir = [this, s](const QString& m) { recibir(s, m); };
     c->alPerderse = [this, s, c] { perdida(s, c); };
     if (version >= protocolo::kVersionPropia) {
@@ -154,24 +156,28 @@ void Servidor::perdida(int s, Conexion* c)
         alPerder(s);
 }
 
-bool Servidor::chatPermitido(Asiento& a)
+bool Servidor::Ritmo::permite(int pausaMs, int rafaga)
 {
-    if (pausaChatMs <= 0)
+    if (pausaMs <= 0)
         return true;
-    const qint64 nuevos = a.chatDesde.elapsed() / pausaChatMs;
+    const qint64 nuevos = desde.elapsed() / pausaMs;
     if (nuevos > 0) {
-        a.chatDisponible = static_cast<int>(std::min<qint64>(kRafagaChat, a.chatDisponible + nuevos));
-        a.chatDesde.start();
+        disponibles = static_cast<int>(std::min<qint64>(rafaga, disponibles + nuevos));
+        desde.start();
     }
-    if (a.chatDisponible <= 0)
+    if (disponibles <= 0)
         return false;
-    --a.chatDisponible;
+    --disponibles;
     return true;
 }
 
 void Servidor::recibir(int s, const QString& mensaje)
 {
-    if (!lineaDeChat_.isEmpty() && mensaje.startsWith(lineaDeChat_) && !chatPermitido(asiento_[s]))
+    Asiento& a = asiento_[s];
+    if (!lineaDeChat_.isEmpty() && mensaje.startsWith(lineaDeChat_) && !a.chat.permite(pausaChatMs, kRafagaChat))
+        return;
+    const auto esFicha = [&](const QString& p) { return mensaje.startsWith(p); };
+    if (std::any_of(lineasDeFicha_.begin(), lineasDeFicha_.end(), esFicha) && !a.fichas.permite(pausaFichasMs, kRafagaFichas))
         return;
     if (alRecibir)
         alRecibir(s, mensaje);

@@ -35,6 +35,10 @@ public:
         // spent (0: no pacing), and what a chat line begins with.
         int pausaChatMs;
         QString lineaDeChat;
+        // The same for a player's picks (a tile taken or given back): a
+        // person clicks a few a second at most.
+        int pausaFichasMs = 0;
+        QStringList lineasDeFicha = {};
     };
     explicit Servidor(const Ajustes& ajustes, QObject* parent = nullptr);
     ~Servidor() override;
@@ -48,9 +52,13 @@ public:
 
     // Chat lines a player may have relayed in a burst: a person cannot type
     // faster, and a flood must not push an honest but slower reader over
-    // its send cap.
+    // its send cap. Likewise for picks. The allowance belongs to the seat:
+    // taking it back does not renew it, and a quiet player banks no more
+    // than one burst.
     static constexpr int kRafagaChat = 8;
+    static constexpr int kRafagaFichas = 6;
     int pausaChatMs;
+    int pausaFichasMs;
 
     // The layer above. Seats are 2..6; a line the server sends itself comes
     // with seat 0.
@@ -102,12 +110,18 @@ public:
     void enviarami(const QString& vsData);
 
 private:
+    // Lines of one kind a seat may still have relayed, and since when.
+    struct Ritmo {
+        int disponibles = 0;
+        QElapsedTimer desde;
+        void empezar(int rafaga) { disponibles = rafaga, desde.start(); }
+        bool permite(int pausaMs, int rafaga);
+    };
     struct Asiento {
         QPointer<Conexion> c;
         QString secreto;
         int version = 0;
-        int chatDisponible = kRafagaChat;
-        QElapsedTimer chatDesde;
+        Ritmo chat, fichas;
     };
     struct Espera {
         Conexion* c;
@@ -123,11 +137,11 @@ private:
     void rechazar(Conexion* c, const QString& motivo);
     void perdida(int s, Conexion* c);
     void recibir(int s, const QString& mensaje);
-    bool chatPermitido(Asiento& a);
     std::deque<Espera>::iterator buscar(Conexion* c);
 
     QTcpServer listener_;
     QString lineaDeChat_;
+    QStringList lineasDeFicha_;
     std::array<Asiento, kUltimo + 1> asiento_{};  // 2..6
     int asientos_ = 0;
     bool cerrada_ = false;

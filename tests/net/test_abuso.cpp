@@ -4,6 +4,8 @@
 // The server under abuse: the honest players lose nothing and every
 // station's state stays valid.
 
+#include "flow/mandos.h"
+#include "game/mensajes.h"
 #include "net/chat.h"
 #include "transporte/conexion.h"
 #include "red.h"
@@ -85,6 +87,60 @@ private slots:
         QVERIFY(m[2].j.e.txtDialog.size() <= kLargoPanelChat && m.servidor.j.e.txtDialog.size() <= kLargoPanelChat);
         QVERIFY(srv->conectada(2) && srv->presentes() == srv->asientos());
         QVERIFY(incoherencia(m[1], false).isEmpty() && incoherencia(m[2], false).isEmpty());
+    }
+
+    // A newcomer hears who left the lobby before it came and the mode chosen
+    // since it connected. A seat's chat and picks are paced: a quiet spell
+    // banks one burst at most, taking the seat back renews nothing, and a
+    // pick flood never pushes a reader that has stopped over its cap.
+    void ritmoPorAsiento()
+    {
+        Mesa m;
+        Servidor* srv = servidorEn(m.servidor.j);
+        srv->pausaChatMs = srv->pausaFichasMs = 20;
+        Crudo tapon(m.puerto, false), beto(m.puerto);
+        tapon.escribir("[Joined]Tapon\r\n");
+        QVERIFY(esperar([&] { return clientesSentados(m.servidor.j) == 1; }));
+        beto.escribir("[Version]2\r\n");
+        QVERIFY(beto.sentarse("Beto", 3) && beto.espera("[Clave]"));
+        const QByteArray clave = beto.leido.mid(beto.leido.indexOf("[Clave]") + 7, 32);
+        QTest::qWait(20 * srv->pausaChatMs);
+        const auto charla = [&](Crudo& c) {
+            for (int i = 0; i < 20; ++i)
+                c.escribir("[Message]Beto: c\r\n");
+            QTest::qWait(200);
+            return int(std::exchange(m.servidor.j.e.txtDialog, {}).count(QStringLiteral("Beto: c")));
+        };
+        QVERIFY(charla(beto) <= Servidor::kRafagaChat + 1);
+        srv->pausaChatMs = 60000;
+        beto.s.abort();
+        QVERIFY(esperar([&] { return m.servidor.j.e.ausente[3]; }));
+
+        Crudo carla(m.puerto);
+        QVERIFY(carla.espera(mensajes::modo(false).toLatin1()));
+        mn_mod_Click(m.servidor.j, 2);
+        carla.escribir("[Version]2\r\n");
+        QVERIFY(carla.sentarse("Carla", 4));
+        const QByteArray tras = carla.leido.mid(carla.leido.indexOf(mensajes::modo(false).toLatin1()) + 1);
+        QVERIFY(tras.contains(mensajes::modo(true).toLatin1() + "\r\n") && tras.contains("[Ausente]3,1\r\n"));
+
+        Crudo vuelve(m.puerto);
+        vuelve.escribir("[Version]2\r\n[Volver]" + clave + "\r\n");
+        QVERIFY(vuelve.espera("[Identificacion]3\r\n"));
+        QCOMPARE(charla(vuelve), 0);
+
+        QVERIFY(m.empezar(19));
+        vuelve.escribir("[TurnoON]3\r\n");
+        QVERIFY(esperar([&] { return m.servidor.j.e.turno == 3; }));
+        QElapsedTimer reloj;
+        reloj.start();
+        for (int i = 0; i < 3000; ++i)
+            vuelve.escribir("[fichaON]1\r\n[fichaOFF]1\r\n");
+        vuelve.escribir("[TurnoOFF]3\r\n");
+        QVERIFY(carla.espera("[TurnoOFF]3\r\n"));
+        const qsizetype picks = carla.leido.count("[fichaON]") + carla.leido.count("[fichaOFF]");
+        QVERIFY2(picks <= Servidor::kRafagaFichas + reloj.elapsed() / srv->pausaFichasMs + 1, qPrintable(QString::number(picks)));
+        QVERIFY(srv->conectada(2) && srv->presentes() == 3);
     }
 
     // A peer that stops reading is dropped once a megabyte waits for it.

@@ -10,6 +10,7 @@
 
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <thread>
 
 class TestBytes : public QObject {
     Q_OBJECT
@@ -33,7 +34,7 @@ private slots:
         QVERIFY(luis.espera("[modojuego] Falso\r\n"));
         QCOMPARE(luis.leido, QByteArray("[Joined]Ana(1)\r\n[modojuego] Falso\r\n"));
         QVERIFY(luis.sentarse("LuisAlbertoXYZ", 2));
-        QCOMPARE(luis.leido.mid(35), QByteArray("[Joined]LuisAlbert(2)\r\n[Identificacion]2\r\n"));
+        QCOMPARE(luis.leido.mid(35), QByteArray("[modojuego] Falso\r\n[Joined]LuisAlbert(2)\r\n[Identificacion]2\r\n"));
         Estado& e = m.servidor.j.e;
         QCOMPARE(e.Jugadores[2].texto, QStringLiteral(" 2  LuisAlbert"));
 
@@ -83,6 +84,23 @@ private slots:
         QCOMPARE(clientesSentados(m.servidor.j), 3);
     }
 
+    // Something that never names our seat is no server: the client gives up
+    // after a few dozen lines, long before its connection times out.
+    void sinAsiento()
+    {
+        QTcpServer falso;
+        QVERIFY(falso.listen(QHostAddress::LocalHost, 0));
+        JuegoDePrueba beto;
+        RedPartida* red = iniciarCliente(beto.j, {EleccionRed::Conectarse, QStringLiteral("Beto"), QStringLiteral("127.0.0.1"), QString::number(falso.serverPort())});
+        int sentado = -1;
+        QObject::connect(red->cliente(), &Cliente::terminado, red, [&](bool ok) { sentado = ok; });
+        QVERIFY(esperar([&] { return falso.hasPendingConnections(); }));
+        QTcpSocket* s = falso.nextPendingConnection();
+        for (int i = 0; i < 100; ++i)
+            s->write("[Joined]X(3)\r\n");
+        QVERIFY(esperar([&] { return sentado == 0; }, 1000));
+    }
+
     // The client's side: its greeting, a name with "(", and nonsense ignored.
     void cliente()
     {
@@ -128,6 +146,17 @@ private slots:
         QVERIFY(claves::leer(archivo, QHostAddress::LocalHost, 1, QStringLiteral("Eva")).isEmpty());
         QVERIFY(!claves::leer(archivo, QHostAddress::LocalHost, 2, QStringLiteral("Eva")).isEmpty());
         QVERIFY(!claves::leer(archivo, QHostAddress::LocalHost, 33, QStringLiteral("Eva")).isEmpty());
+        // Two stations saving at once lose neither's seats.
+        QFile::remove(archivo);
+        auto guardar = [&](int desde) {
+            for (int p = desde; p < desde + 16; ++p)
+                claves::guardar(archivo, QHostAddress::LocalHost, p, QStringLiteral("Eva"), QString(32, u'd'));
+        };
+        std::thread otra(guardar, 100);
+        guardar(200);
+        otra.join();
+        for (int p : {100, 115, 200, 215})
+            QVERIFY(!claves::leer(archivo, QHostAddress::LocalHost, p, QStringLiteral("Eva")).isEmpty());
 
         // The end of an earlier turn that crosses our claim leaves the claim standing.
         Command1_Click(beto.j);
