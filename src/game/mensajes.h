@@ -50,6 +50,8 @@ inline QString puntaje(int s, int fichas) { return conDosNumeros(kPuntaje, s, fi
 inline QString partidas(int s, int ganadas) { return conDosNumeros(kPartidas, s, ganadas); }
 inline QString ganadas(int s, int n) { return conDosNumeros(kGanadas, s, n); }
 inline QString ausente(int s, bool fuera) { return conDosNumeros(kAusente, s, fuera ? 1 : 0); }
+// "[Ausente]s,2": the seat was given up, its row goes.
+inline constexpr int kAsientoSoltado = 2;
 inline QString relog(const QString& texto) { return kRelog + texto; }
 inline QString chat(const QString& linea) { return kMessage + linea; }
 inline QString identificacion(int s) { return protocolo::kIdentificacion + QString::number(s); }

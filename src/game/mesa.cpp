@@ -174,7 +174,7 @@ int ganadorPorFichas(const Estado& e)
 {
     int mejor = 1;
     for (int s = 2; s <= std::min(e.numJugadores, kMaxJugadores); ++s) {
-        if (e.datosJugadores[s].fichas > e.datosJugadores[mejor].fichas)
+        if (e.Jugadores[s].visible && e.datosJugadores[s].fichas > e.datosJugadores[mejor].fichas)
             mejor = s;
     }
     return mejor;

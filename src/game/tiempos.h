@@ -20,6 +20,7 @@ inline constexpr int kAnuncio = 2000;       // a server tells the LAN about its 
 inline constexpr int kCierreFinal = 3000;   // clients still connected once the game has ended
 inline constexpr int kSeparacionAnuncio = 250;  // at most this often, however many clients ask
 inline constexpr int kPausaChat = 250;      // one more chat line relayed once a player's burst is spent
+inline constexpr int kAsientoEnSala = 60000; // a lobby seat waits this long for its player to come back
 inline constexpr int kPausaFichas = 150;    // one more pick relayed once a player's burst is spent
 
 // A machine player's attempts at each level, 1 (easiest) to 4.

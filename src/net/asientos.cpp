@@ -64,7 +64,8 @@ void restaurar(Juego& j, Servidor& srv, int yo)
     const Estado& e = j.e;
     auto a = [&](const QString& m) { srv.enviarpersona(m, yo); };
     for (int s = 1; s <= srv.asientos() + 1; ++s)
-        a(mensajes::presentacion(e.datosJugadores[s].nombre, s));
+        if (e.Jugadores[s].visible)
+            a(mensajes::presentacion(e.datosJugadores[s].nombre, s));
     a(kIdentificacion + QString::number(yo));
     a(mensajes::modo(e.modoLineal));
     for (int s = 2; s <= srv.asientos() + 1; ++s)
@@ -151,21 +152,23 @@ void presentarJugador(Juego& j, Servidor& srv, int s, const QString& nombre)
         return;
     Estado& e = j.e;
     const QString corto = nombreDeRed(nombre);
-    for (int i = Servidor::kPrimero; i < s; ++i)
-        srv.enviarpersona(mensajes::presentacion(e.datosJugadores[i].nombre, i), s);
+    for (int i = Servidor::kPrimero; i <= srv.asientos() + 1; ++i)
+        if (i != s && e.Jugadores[i].visible)
+            srv.enviarpersona(mensajes::presentacion(e.datosJugadores[i].nombre, i), s);
     // The greeting's mode may have changed since, and who left the lobby
     // before this player came is away for it too.
     srv.enviarpersona(mensajes::modo(e.modoLineal), s);
     if (srv.version(s) >= kVersionPropia)
-        for (int i = Servidor::kPrimero; i < s; ++i)
+        for (int i = Servidor::kPrimero; i <= srv.asientos() + 1; ++i)
             if (e.ausente[i])
                 srv.enviarpersona(conDosNumeros(kAusente, i, 1), s);
     mostrarFila(e, s, corto);
     srv.enviaratodos(mensajes::presentacion(corto, s), false);
     srv.enviarpersona(kIdentificacion + QString::number(s), s);
     j.cambio();
-    // The sixth seat fills the table: the game starts as F2 would start it.
-    if (srv.asientos() == kMaxJugadores - 1)
+    // The sixth player fills the table: the game starts as F2 would start
+    // it, but only with every seat's player here.
+    if (srv.presentes() == kMaxJugadores - 1)
         empezarPartidaRed(j);
     else
         anunciarPartida(j);
@@ -179,6 +182,18 @@ void perderAsiento(Juego& j, Servidor& srv, int s)
     marcarAusente(j, srv, s, true);
     if (clientesPresentes(j) == 0)
         mesaSinClientes(j);
+    anunciarPartida(j);
+    j.cambio();
+}
+
+void soltarFila(Juego& j, Servidor& srv, int s)
+{
+    Estado& e = j.e;
+    e.ausente[s] = false;
+    e.datosJugadores[s] = {};
+    e.partidasGanadas[s] = 0;
+    e.Jugadores[s].visible = e.Fichas[s].visible = e.Partidas[s].visible = false;
+    aLosNuestros(srv, conDosNumeros(kAusente, s, kAsientoSoltado));
     anunciarPartida(j);
     j.cambio();
 }
@@ -217,8 +232,17 @@ void volverAsiento(Juego& j, Servidor& srv, int s)
 void empezarPartidaRed(Juego& j)
 {
     Estado& e = j.e;
-    if (Servidor* s = servidorActivo(j))
-        s->admiteNuevos = false;
+    if (Servidor* srv = servidorActivo(j)) {
+        // The game is played by those here: a seat whose player left the
+        // lobby is given up.
+        for (int s = Servidor::kPrimero; s <= srv->asientos() + 1; ++s)
+            if (!srv->conectada(s) && !srv->libre(s)) {
+                srv->soltarAsiento(s);
+                soltarFila(j, *srv, s);
+            }
+        srv->admiteNuevos = false;
+        srv->motivoSinAsiento = kSinAsiento;
+    }
     e.numJugadores = clientesSentados(j) + 1;
     j.transicion([&](Estado& es, Salida& o) {
         mesa::repartir(es, o, *j.azar);

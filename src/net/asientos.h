@@ -17,8 +17,9 @@ struct Estado;
 inline constexpr int kLargoNombre = 10;
 
 // Why a player gets no seat, as the player reads it: the game has started
-// with every seat taken, or has ended.
+// with every seat taken, the lobby is full, or the game has ended.
 inline const QString kSinAsiento = QStringLiteral("La partida ya empez\u00f3 y no hay un asiento libre para usted.");
+inline const QString kMesaLlena = QStringLiteral("La mesa est\u00e1 llena; espere a que se libere un asiento.");
 inline const QString kJuegoTerminado = QStringLiteral("El juego ya termin\u00f3; no se puede volver a la mesa.");
 
 // What a peer wrote, without the characters no line or row should hold
@@ -48,6 +49,11 @@ void perderAsiento(Juego& j, Servidor& srv, int s);
 // applied an outcome the server had already waived (its turn ended there
 // first), and is part of what a returning player is given.
 void corregir(Juego& j, Servidor& srv, int s);
+
+// Seat s was given up (its player left the lobby and did not come back in
+// time, or had not when the game started): its row goes, here and on this
+// program's clients, and a newcomer may take it.
+void soltarFila(Juego& j, Servidor& srv, int s);
 
 // Seat s was taken back: the player gets the whole table as it stands, with
 // no notice, and everybody hears of the return.

@@ -151,8 +151,9 @@ bool iniciarServidor(Juego& j, const EleccionRed& el)
     srv->alPresentarse = [&j, srv](int s, const QString& nombre) { presentarJugador(j, *srv, s, nombre); };
     srv->alPerder = [&j, srv](int s) { perderAsiento(j, *srv, s); };
     srv->alVolver = [&j, srv](int s) { volverAsiento(j, *srv, s); };
+    srv->alSoltar = [&j, srv](int s) { soltarFila(j, *srv, s); };
     srv->rechazo = [&j](const QString& nombre) { return rechazoDeNombre(j.e, nombre); };
-    srv->motivoSinAsiento = kSinAsiento;
+    srv->motivoSinAsiento = kMesaLlena;
     srv->alEnviar = [&j](int s, const QString& m) {
         if (j.traza)
             j.traza(true, s, m);

@@ -227,8 +227,17 @@ void ganadas(Juego& j, const QString& carga, int)
 void ausente(Juego& j, const QString& carga, int)
 {
     const auto c = dosCampos(carga);
-    if (const auto n = asiento(c.primero); n && c.tieneComa)
-        j.e.ausente[*n] = enteroInicial(c.segundo) != 0;
+    const auto n = asiento(c.primero);
+    if (!n || !c.tieneComa)
+        return;
+    Estado& e = j.e;
+    const int valor = enteroInicial(c.segundo);
+    e.ausente[*n] = valor == 1;
+    if (valor == kAsientoSoltado && *n != e.miJugador && *n != 1) {
+        e.datosJugadores[*n] = {};
+        e.partidasGanadas[*n] = 0;
+        e.Jugadores[*n].visible = e.Fichas[*n].visible = e.Partidas[*n].visible = false;
+    }
 }
 
 void modo(Juego& j, const QString& carga, int)

@@ -17,7 +17,8 @@ RedPartida::RedPartida(Juego& j, Rol rol) : QObject(&j), j_(j)
 {
     if (rol == Rol::Servidor) {
         servidor_ = new Servidor({j.ms(tiempos::kPresentacion), j.ms(tiempos::kPausaChat), mensajes::kMessage,
-                                  j.ms(tiempos::kPausaFichas), {mensajes::kFichaON, mensajes::kFichaOFF}},
+                                  j.ms(tiempos::kPausaFichas), {mensajes::kFichaON, mensajes::kFichaOFF},
+                                  j.ms(tiempos::kAsientoEnSala)},
                                  this);
         arbitro.setSingleShot(true);
         connect(&arbitro, &QTimer::timeout, this, [&j] { arbitro_Timer(j); });

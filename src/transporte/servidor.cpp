@@ -28,6 +28,7 @@ Servidor::Servidor(const Ajustes& ajustes, QObject* parent)
       esperaPresentacionMs(ajustes.esperaPresentacionMs),
       pausaChatMs(ajustes.pausaChatMs),
       pausaFichasMs(ajustes.pausaFichasMs),
+      esperaEnSalaMs(ajustes.esperaEnSalaMs),
       lineaDeChat_(ajustes.lineaDeChat),
       lineasDeFicha_(ajustes.lineasDeFicha)
 {
@@ -110,12 +111,16 @@ void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
             }
         }
     } else if (m.tag == protocolo::kJoined) {
-        if (!admiteNuevos || ultimo() >= kUltimo)
+        int s = kPrimero;
+        while (s <= ultimo() && !asiento_[s].libre)
+            ++s;
+        if (!admiteNuevos || s > kUltimo)
             return rechazar(c, motivoSinAsiento);
         if (const QString motivo = rechazo ? rechazo(m.carga) : QString(); !motivo.isEmpty())
             return rechazar(c, motivo);
-        ++asientos_;
-        const int s = ultimo();
+        if (s > ultimo())
+            ++asientos_;
+        asiento_[s].libre = false;
         asiento_[s].secreto = secretoNuevo();
         asiento_[s].chat.empezar(kRafagaChat);
         asiento_[s].fichas.empezar(kRafagaFichas);
@@ -138,6 +143,8 @@ void Servidor::sentar(Conexion* c, int s, int version)
     }
     a.c = c;
     a.version = version;
+    if (a.espera)
+        a.espera->stop();
     c->alRecibir = [this, s](const QString& m) { recibir(s, m); };
     c->alPerderse = [this, s, c] { perdida(s, c); };
     if (version >= protocolo::kVersionPropia) {
@@ -152,8 +159,47 @@ void Servidor::perdida(int s, Conexion* c)
         return;
     asiento_[s].c = nullptr;
     c->deleteLater();
+    if (admiteNuevos && esperaEnSalaMs > 0) {
+        // Held a while for its player; a host that joins and leaves again
+        // and again cannot keep the lobby full.
+        QTimer*& t = asiento_[s].espera;
+        if (!t) {
+            t = new QTimer(this);
+            t->setSingleShot(true);
+            connect(t, &QTimer::timeout, this, [this, s] {
+                if (admiteNuevos && !conectada(s) && !asiento_[s].libre) {
+                    soltarAsiento(s);
+                    if (alSoltar)
+                        alSoltar(s);
+                }
+            });
+        }
+        t->start(esperaEnSalaMs);
+    }
     if (alPerder)
         alPerder(s);
+}
+
+void Servidor::soltarAsiento(int s)
+{
+    if (!valido(s) || s > ultimo())
+        return;
+    Asiento& a = asiento_[s];
+    if (a.c) {
+        a.c->alPerderse = nullptr;
+        a.c->cerrar();
+        a.c->deleteLater();
+        a.c = nullptr;
+    }
+    if (a.espera)
+        a.espera->stop();
+    a.secreto.clear();
+    a.libre = true;
+    // The highest seats given up are simply not taken any more.
+    while (asientos_ > 0 && asiento_[ultimo()].libre) {
+        asiento_[ultimo()].libre = false;
+        --asientos_;
+    }
 }
 
 bool Servidor::Ritmo::permite(int pausaMs, int rafaga)

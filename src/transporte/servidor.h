@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTcpServer>
+#include <QTimer>
 #include <array>
 #include <deque>
 #include <functional>
@@ -39,6 +40,9 @@ public:
         // person clicks a few a second at most.
         int pausaFichasMs = 0;
         QStringList lineasDeFicha = {};
+        // How long a seat whose client left the lobby is held for it (0:
+        // until the game starts); then it is given up.
+        int esperaEnSalaMs = 0;
     };
     explicit Servidor(const Ajustes& ajustes, QObject* parent = nullptr);
     ~Servidor() override;
@@ -67,6 +71,7 @@ public:
     std::function<void(int asiento, const QString& nombre)> alPresentarse;  // a newcomer took that seat
     std::function<void(int asiento)> alPerder;                   // that seat's connection is gone; the seat waits
     std::function<void(int asiento)> alVolver;                   // its secret brought that seat back
+    std::function<void(int asiento)> alSoltar;                   // a lobby seat held too long was given up
     std::function<void(int asiento, const QString&)> alEnviar;   // a line goes out to that seat (tools that watch)
 
     // Whether a newcomer may still take a seat (the lobby). Seats taken can
@@ -95,7 +100,14 @@ public:
     void cerrarMesa(const QString& motivo);
 
     // How many client seats have been taken: seats 2..asientos() + 1.
+    // A seat given up is free for the next newcomer; while it is, its
+    // number stays below asientos() + 1 if higher seats are taken.
     int asientos() const { return asientos_; }
+    bool libre(int asiento) const { return valido(asiento) && asiento_[asiento].libre; }
+    // Gives the seat up: its connection, if any, closes unreported and its
+    // secret no longer brings it back.
+    void soltarAsiento(int asiento);
+    int esperaEnSalaMs;
     // Whose connection is here now, and how many are.
     bool conectada(int asiento) const;
     int presentes() const;
@@ -122,6 +134,8 @@ private:
         QString secreto;
         int version = 0;
         Ritmo chat, fichas;
+        bool libre = false;
+        QTimer* espera = nullptr;  // while a lobby seat is held for its player
     };
     struct Espera {
         Conexion* c;

@@ -143,6 +143,33 @@ private slots:
         QVERIFY(srv->conectada(2) && srv->presentes() == 3);
     }
 
+    // One host cannot hold the lobby: five seats taken and left are not a
+    // full table that starts by itself; after a while they are given up and
+    // real players take them, and F2 starts with those here.
+    void salaSinDuenos()
+    {
+        Mesa m(QStringLiteral("Ana"), 0.05);
+        const Estado& e = m.servidor.j.e;
+        for (int s = 2; s <= 6; ++s) {
+            Crudo fantasma(m.puerto);
+            QVERIFY(fantasma.sentarse("F" + QByteArray::number(s), s));
+        }
+        QVERIFY(esperar([&] { return e.ausente[6]; }) && !e.enPartida);
+        auto p = m.estacion();
+        QVERIFY(!Mesa::conectarA(*p, QStringLiteral("Beto"), m.puerto) && p->caja.textos() == QStringList{kMesaLlena});
+        QVERIFY(esperar([&] { return clientesSentados(m.servidor.j) == 0; }, 6000));
+        QVERIFY(!e.Jugadores[2].visible && !e.Jugadores[6].visible && !e.ausente[6] && !e.enPartida);
+
+        QVERIFY(m.unir(QStringLiteral("Beto")));
+        Crudo carla(m.puerto);
+        QVERIFY(carla.sentarse("Carla", 3));
+        carla.s.abort();
+        QVERIFY(esperar([&] { return e.ausente[3]; }));
+        QVERIFY(m.empezar(19) && e.numJugadores == 2);
+        QVERIFY(m.todos([](const Estado& x) { return !x.Jugadores[3].visible && !x.ausente[3]; }));
+        QVERIFY(!Mesa::conectarA(*m.estacion(), QStringLiteral("Carla"), m.puerto));
+    }
+
     // A peer that stops reading is dropped once a megabyte waits for it.
     void colaLlena()
     {
