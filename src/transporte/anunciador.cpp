@@ -31,7 +31,7 @@ void Anunciador::empezar(const anuncio::Partida& p)
     canal_ = new CanalAnuncios(soloLoopback_, this);
     // Without the shared port no query is heard; the announcements still go out.
     canal_->abrir();
-    canal_->alRecibir = [this](const QByteArray& d, const QHostAddress&) { recibir(d); };
+    canal_->alRecibir = [this](const QByteArray& d, const QHostAddress&, quint16) { recibir(d); };
     partida_ = {partida_.id, p.puerto, p.nombre, p.ocupados, p.libres, p.estado};
     periodo_.start(intervaloMs);
     enviar();

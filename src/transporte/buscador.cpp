@@ -19,53 +19,58 @@ void Buscador::buscar(bool soloLoopback)
         return;
     canal_ = new CanalAnuncios(soloLoopback, this);
     canal_->abrir();
-    canal_->alRecibir = [this](const QByteArray& d, const QHostAddress& de) { recibir(d, de); };
+    canal_->alRecibir = [this](const QByteArray& d, const QHostAddress& de, quint16 puerto) { recibir(d, de, puerto); };
     caducidad_.start(std::max(1, intervaloMs / 4));
     canal_->enviar(anuncio::consulta());
 }
 
-void Buscador::recibir(const QByteArray& datos, const QHostAddress& de)
+void Buscador::recibir(const QByteArray& datos, const QHostAddress& de, quint16 puerto)
 {
     const auto d = anuncio::leer(datos);
     if (!d || d->tipo == anuncio::Tipo::Consulta)
         return;
     const anuncio::Partida& p = d->partida;
-    auto it = std::find_if(partidas_.begin(), partidas_.end(), [&](const Entrada& e) { return e.partida.id == p.id; });
+    const auto suya = std::find_if(oidas_.begin(), oidas_.end(), [&](const Oida& o) {
+        return o.entrada.partida.id == p.id && o.puerto == puerto && o.entrada.equipo == de;
+    });
     if (d->tipo == anuncio::Tipo::Adios) {
-        if (it != partidas_.end()) {
-            partidas_.erase(it);
-            emit cambiaron();
+        if (suya != oidas_.end()) {
+            oidas_.erase(suya);
+            publicar();
         }
         return;
     }
     const qint64 ahora = reloj_.elapsed();
-    if (it == partidas_.end()) {
-        if (static_cast<int>(partidas_.size()) >= kMaxPartidas)
+    if (suya != oidas_.end()) {
+        suya->visto = ahora;
+        suya->entrada.partida = p;
+    } else {
+        const auto delEquipo = std::count_if(oidas_.begin(), oidas_.end(), [&](const Oida& o) { return o.entrada.equipo == de; });
+        if (static_cast<int>(oidas_.size()) >= kMaxPartidas || delEquipo >= kPorEquipo)
             return;
-        partidas_.push_back({p, de, ahora, ahora});
-        emit cambiaron();
-        return;
+        oidas_.push_back({{p, de}, puerto, ahora});
     }
-    // One game heard through several cards or routes is one entry. It keeps
-    // its address while that one is heard, so the list does not flicker.
-    it->visto = ahora;
-    bool cambio = it->partida != p;
-    if (de == it->equipo) {
-        it->vistoEquipo = ahora;
-    } else if (ahora - it->vistoEquipo > intervaloMs + intervaloMs / 2) {
-        it->equipo = de;
-        it->vistoEquipo = ahora;
-        cambio = true;
-    }
-    it->partida = p;
-    if (cambio)
-        emit cambiaron();
+    publicar();
 }
 
 void Buscador::caducar()
 {
     const qint64 ahora = reloj_.elapsed();
-    const auto n = std::erase_if(partidas_, [&](const Entrada& e) { return ahora - e.visto > vida(); });
-    if (n > 0)
-        emit cambiaron();
+    if (std::erase_if(oidas_, [&](const Oida& o) { return ahora - o.visto > vida(); }) > 0)
+        publicar();
+}
+
+void Buscador::publicar()
+{
+    // The first heard of each id is the one still heard the longest: a game
+    // keeps its address while that one is heard, so the list does not
+    // flicker between cards, and a later copy from elsewhere stays behind it.
+    std::vector<Entrada> lista;
+    for (const Oida& o : oidas_)
+        if (std::none_of(lista.begin(), lista.end(), [&](const Entrada& e) { return e.partida.id == o.entrada.partida.id; }))
+            lista.push_back(o.entrada);
+    if (lista == partidas_)
+        return;
+    partidas_ = std::move(lista);
+    emit cambiaron();
 }

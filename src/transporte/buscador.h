@@ -5,6 +5,11 @@
 // The client's side of the LAN announcement: asks once, then keeps the list
 // of games heard. A game leaves the list with its "bye", or after about
 // three announcements missed. The list is bounded, whatever the LAN sends.
+//
+// Any host may send anything: what a sender says is its own, kept under its
+// address and port along with the game's id. Only that sender renews it or
+// takes it off; another host saying the same id, or its "bye", touches
+// nothing of it, and one host fills a few places at most.
 
 #include "transporte/anuncio.h"
 
@@ -24,31 +29,44 @@ public:
 
     int intervaloMs;
     static constexpr int kMaxPartidas = 32;
+    // Places one sender address may take: a few servers of one machine.
+    static constexpr int kPorEquipo = 4;
 
     struct Entrada {
         anuncio::Partida partida;
         QHostAddress equipo;  // the sender: where to connect
-        qint64 visto = 0;         // last heard, any copy
-        qint64 vistoEquipo = 0;   // last heard from equipo
+        bool operator==(const Entrada&) const = default;
     };
 
     // Starts listening and asks at once. soloLoopback: asks on loopback
     // only and hears loopback senders only.
     void buscar(bool soloLoopback);
 
-    // In the order first heard.
+    // One entry per game, in the order first heard. A game heard from
+    // several addresses (several cards, or loopback too) shows the one that
+    // has been heard the longest without a break.
     const std::vector<Entrada>& partidas() const { return partidas_; }
+
+    // A datagram as the channel hands it over, with its sender.
+    void recibir(const QByteArray& datos, const QHostAddress& de, quint16 puerto);
 
 signals:
     void cambiaron();
 
 private:
-    void recibir(const QByteArray& datos, const QHostAddress& de);
+    struct Oida {
+        Entrada entrada;
+        quint16 puerto = 0;  // the sender's, with entrada.equipo and the id: whose it is
+        qint64 visto = 0;
+    };
+
     void caducar();
+    void publicar();
     qint64 vida() const { return 3LL * intervaloMs + intervaloMs / 2; }
 
     CanalAnuncios* canal_ = nullptr;
-    std::vector<Entrada> partidas_;
+    std::vector<Oida> oidas_;         // in the order first heard
+    std::vector<Entrada> partidas_;  // what oidas_ shows
     QTimer caducidad_;
     QElapsedTimer reloj_;
 };

@@ -93,19 +93,20 @@ void CanalAnuncios::leer()
     for (int n = 0; n < kPorVuelta && socket_.hasPendingDatagrams(); ++n) {
         const qint64 tamano = socket_.pendingDatagramSize();
         QHostAddress de;
+        quint16 puerto = 0;
         if (tamano < 0 || tamano > anuncio::kMaxBytes) {
             socket_.readDatagram(nullptr, 0);  // dropped unread
             continue;
         }
         QByteArray datos(tamano, Qt::Uninitialized);
-        const qint64 leidos = socket_.readDatagram(datos.data(), tamano, &de);
+        const qint64 leidos = socket_.readDatagram(datos.data(), tamano, &de, &puerto);
         if (leidos < 0)
             continue;
         datos.truncate(leidos);
         if (soloLoopback_ && !de.isLoopback())
             continue;
         if (alRecibir)
-            alRecibir(datos, de);
+            alRecibir(datos, de, puerto);
     }
     // The rest waits for the next turn of the loop.
     if (socket_.hasPendingDatagrams() && !releer_) {

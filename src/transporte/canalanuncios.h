@@ -37,8 +37,9 @@ public:
     // that refuses is skipped.
     void enviar(const QByteArray& datos);
 
-    // Each datagram heard that fits in anuncio::kMaxBytes, with its sender.
-    std::function<void(const QByteArray&, const QHostAddress&)> alRecibir;
+    // Each datagram heard that fits in anuncio::kMaxBytes, with its sender's
+    // address and port.
+    std::function<void(const QByteArray&, const QHostAddress&, quint16)> alRecibir;
 
 private:
     QList<QNetworkInterface> enAlcance() const;

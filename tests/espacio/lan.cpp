@@ -13,6 +13,7 @@
 #include "net/red.h"
 
 #include <QNetworkDatagram>
+#include <QTimer>
 #include <QUdpSocket>
 
 namespace {
@@ -41,6 +42,7 @@ QNetworkInterface lo() { return QNetworkInterface::interfaceFromName(QStringLite
 
 class TestLan : public QObject {
     Q_OBJECT
+    enum Ataque { Nada, Adios, SuId, Avalancha };
 private slots:
     // Listed at once and joined for real, seats kept up to date; two servers are two entries
     // for every browser; "bye" takes a game off at once, whether given up or started.
@@ -74,8 +76,67 @@ private slots:
         QVERIFY(ana.caja.cajas.empty() && ana.aviso.textos.isEmpty());
     }
 
-    // An oversized or foreign datagram is dropped, a flood of games fills a bounded list, silent
-    // games leave after 3.5 periods (not before, nor much later), and queries never make a flood.
+    // Another host (127.0.0.2) talking about a listed game: its "bye", the game's id with its own
+    // address, or a flood of games of its own. None of it may take the game off the list, even
+    // for a moment, or send the player who picks it elsewhere; nor may a game heard in time
+    // leave the list through several lifetimes of an entry.
+    void otroEquipo_data()
+    {
+        QTest::addColumn<int>("ataque");
+        QTest::newRow("nadie mas") << int(Nada);
+        QTest::newRow("su adios") << int(Adios);
+        QTest::newRow("su id") << int(SuId);
+        QTest::newRow("40 partidas") << int(Avalancha);
+    }
+    void otroEquipo()
+    {
+        QFETCH(int, ataque);
+        constexpr int kIntervalo = 200;  // an entry lives 700 ms
+        Buscador b(tiempos::kAnuncio);
+        b.intervaloMs = kIntervalo;
+        b.buscar(true);
+        Anunciador a(true, kIntervalo, tiempos::kSeparacionAnuncio);
+        const quint64 id = a.partida().id;
+        const auto bien = [&] {
+            for (const Buscador::Entrada& e : b.partidas())
+                if (e.partida.id == id)
+                    return e.equipo == QHostAddress(QHostAddress::LocalHost) && e.partida.puerto == 5001;
+            return false;
+        };
+
+        QUdpSocket otro;
+        QVERIFY(otro.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0));
+        otro.setMulticastInterface(lo());
+        QList<QByteArray> dice;
+        if (ataque == Adios || ataque == SuId)
+            dice << anuncio::adios(id);
+        if (ataque == SuId)
+            dice << anuncio::componer({id, 9, QStringLiteral("Ana"), 1, 5, anuncio::Estado::Esperando});
+        for (quint64 f = 1; ataque == Avalancha && f <= 40; ++f)
+            dice << anuncio::componer({id + f, 9, QStringLiteral("Falsa"), 1, 5, anuncio::Estado::Esperando});
+        QTimer habla;
+        connect(&habla, &QTimer::timeout, [&] {
+            for (const QByteArray& d : dice)
+                otro.writeDatagram(d, anuncio::grupo(), anuncio::kPuertoUdp);
+        });
+        // A flood is there first; anyone else learns the id from the game itself.
+        if (ataque == Avalancha) {
+            habla.start(20);
+            QVERIFY(QTest::qWaitFor([&] { return !b.partidas().empty(); }, 1000));
+            QTest::qWait(100);
+        }
+        a.empezar({0, 5001, QStringLiteral("Ana"), 1, 5, anuncio::Estado::Esperando});
+        QVERIFY(QTest::qWaitFor(bien, 1000));
+        int mal = 0;
+        connect(&b, &Buscador::cambiaron, [&] { mal += !bien(); });
+        habla.start(20);
+        QTest::qWait(3 * 700);
+        QVERIFY(bien());
+        QCOMPARE(mal, 0);
+    }
+
+    // An oversized or foreign datagram is dropped, silent games leave after 3.5 periods (not
+    // before, nor much later), and queries never make a flood.
     void abusos()
     {
         Buscador b(tiempos::kAnuncio);
@@ -90,9 +151,9 @@ private slots:
         QByteArray grande = anuncio::componer({7, 5001, QStringLiteral("Grande"), 1, 5, anuncio::Estado::Esperando});
         enviar(grande.insert(grande.size() - 2, QByteArray(600, ' ')));
         enviar(anuncio::componer({8, 5001, QStringLiteral("Mala"), 1, 5, anuncio::Estado::Esperando}).replace("/1 ", "/9 "));
-        for (quint64 id = 100; id < 200; ++id)
+        for (quint64 id = 100; id < 103; ++id)
             enviar(anuncio::componer({id, 5001, QStringLiteral("Falsa"), 1, 5, anuncio::Estado::Esperando}));
-        QVERIFY(QTest::qWaitFor([&] { return int(b.partidas().size()) == Buscador::kMaxPartidas; }, 2000));
+        QVERIFY(QTest::qWaitFor([&] { return b.partidas().size() == 3; }, 2000));
         QVERIFY(!entrada(b, "Grande") && !entrada(b, "Mala"));
         QVERIFY(QTest::qWaitFor([&] { return b.partidas().empty(); }, 3000));
         QVERIFY2(t.elapsed() > 1200 && t.elapsed() < 2200, qPrintable(QString::number(t.elapsed())));  // 3.5 periods: 1400 ms
