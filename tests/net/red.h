@@ -123,17 +123,6 @@ struct MesaViva : Mesa {
     }
 };
 
-// Runs `f` once, the first time a notice opens on that station, as a player
-// who has not yet pressed "Aceptar".
-inline void alPrimerAviso(JuegoDePrueba& p, std::function<void()> f)
-{
-    p.aviso.mientrasAbierto = [&p, f] {
-        const auto una = f;  // clearing the slot destroys this very lambda
-        p.aviso.mientrasAbierto = nullptr;
-        una();
-    };
-}
-
 // What every station of a table must agree on.
 inline QStringList mesaDe(const Estado& e)
 {
