@@ -235,6 +235,7 @@ private slots:
             {"el propio en red", PREP(enRed(e, false), tiene(e, 2, {1})), PASO(mesa::vencerTurno(e, o)),
              QString(kSuelta) + " fichas=0,-1,0,0,0,0, Turno=1", "!Beto tiempo;beep;[Puntaje]2,-1;[TurnoOFF]2;T2-"},
             {"ajeno en red", PREP(enRed(e, false), tiene(e, 3)), PASO(mesa::vencerTurno(e, o)), "", "T2-"},
+            {"eleccion esperando al servidor", PREP(enRed(e, false), e.servidorConfirma = true, tiene(e, 2, {1, 2, 3})), PASO(mesa::vencerTurno(e, o)), "", "T2-"},
             {"coloca la primera", PREP(maquina(e, 0)), PASO(mesa::colocarFicha(e, o, a)), "grises=1, colocador=1", ""},
             {"coloca la tercera", PREP(maquina(e, 2)), PASO(mesa::colocarFicha(e, o, a)),
              "turno=0 opacas= grises= fichas=0,0,1,0,0,0, objetivo=1 pozo=48 reloj=0:0:0 colocador=0", "!Carla +1;[ficharedonda]1," + pozoSin("01") + ";T2-;col-;maq"},

@@ -44,12 +44,14 @@ using namespace mensajes;
         m.servidor.f2.pulsadaAhora = true;  // nobody has joined yet: a warning, and the gate waits
         timer3_Timer(m.servidor.j);
         QCOMPARE(m.servidor.caja.textos(), QStringList{"Para inicar la partida de haber al menos dos jugadores"});
+        QVERIFY(!m.servidor.j.e.mn_repar.habilitado);  // "Repartir" is the server's, and only in a game
         QVERIFY(m.unir(QStringLiteral("Beto")));
         Crudo pepe(m.puerto);
         QVERIFY(pepe.sentarse("Pepe", 3));
         JuegoDePrueba &ana = m[1], &beto = m[2];
         QVERIFY(m.todos([](const Estado& e) { return e.Jugadores[3].texto == QStringLiteral(" 3  Pepe"); }));
         QVERIFY(m.empezar(19) && ana.j.e.numJugadores == 3 && !ana.j.timer3.isActive() && !admiteNuevos(ana.j));
+        QVERIFY(ana.j.e.mn_repar.habilitado && !beto.j.e.mn_repar.habilitado);
         QVERIFY(m.todos([](const Estado& e) { return e.Command1.habilitado && e.barra == QStringLiteral("Presione el boton turno para elegir la combinacion"); }));
 
         // Pepe scores in the original messages; Beto takes the last target.
