@@ -268,6 +268,7 @@ private slots:
              fin + ";[Message]Finalizo el tiempo y nadie gano la ficha 19*;[Message]" + sol + "3 \u00D7 4 + 7 = 19*;[Relog]0 : 00"},
             {"el servidor cada segundo", PREP(enRed(e, true), al(e, 0, 0, 0)), PASO(mesa::tic(e, o)), "reloj=1:2:59 relog=2 : 59", "[Relog]2 : 59"},
             {"se cierra el aviso", PREP(tiene(e, 2, {1}), vencida(e, a)), PASO(mesa::avisoCerrado(e, o, a)), cerrada + " finRonda=0 aviso=0", siguiente + ";T2-"},
+            {"se cierra sin turno", PREP(vencida(e, a)), PASO(mesa::avisoCerrado(e, o, a)), "verdes= objetivo=7 pozo=48 reloj=0:0:0 finRonda=0 aviso=0", siguiente},
             {"se cierra en el servidor", PREP(cliente2(e, {1}), vencida(e, a)), PASO(mesa::avisoCerrado(e, o, a)),
              cerrada + " intentos=NNNNNN finRonda=0 aviso=0", siguiente + ";[TurnoOFF]2"},
             {"una mesa nueva bajo el aviso", PREP(tiene(e, 2, {1}), vencida(e, a)), PASO(mesa::mesaNueva(e)),
