@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Finding a game on the LAN over real UDP, in namespaces made by tests/espacio-red: with no
-// "a" or "b" last, loopback only; with them, the two ends of a veth pair (servers on "a").
+// Finding a game on the LAN over real UDP, in namespaces made by tests/espacio-red: with no "a" or "b" last,
+// loopback only; with them, the two ends of a veth pair (servers on "a").
 
 #include "aislado.h"
 #include "game/tiempos.h"
@@ -42,8 +42,8 @@ QNetworkInterface lo() { return QNetworkInterface::interfaceFromName(QStringLite
 class TestLan : public QObject {
     Q_OBJECT
 private slots:
-    // Listed at once and joined for real, seats kept up to date; two servers are two entries
-    // for every browser; "bye" takes a game off at once, whether given up or started.
+    // Listed at once and joined for real, seats kept up to date; two servers are two entries for every
+    // browser; "bye" takes a game off at once, whether given up or started.
     void encontrarYUnirse()
     {
         JuegoDePrueba ana, lola, beto;
@@ -74,8 +74,8 @@ private slots:
         QVERIFY(ana.caja.cajas.empty() && ana.aviso.textos.isEmpty());
     }
 
-    // An oversized or foreign datagram is dropped, a flood of games fills a bounded list, silent
-    // games leave after 3.5 periods (not before, nor much later), and queries never make a flood.
+    // An oversized or foreign datagram is dropped, a flood of games fills a bounded list, silent games leave
+    // after 3.5 periods (not before, nor much later), and queries never make a flood.
     void abusos()
     {
         Buscador b(tiempos::kAnuncio);
@@ -134,8 +134,8 @@ int ladoServidor()
                : 1;
 }
 
-// Finds and joins the first server through the pair; never hears the one on loopback through a
-// whole period, and a browser of loopback only hears neither.
+// Finds and joins the first server through the pair; never hears the one on loopback through a whole period,
+// and a browser of loopback only hears neither.
 int ladoCliente()
 {
     Buscador b(tiempos::kAnuncio), soloLoopback(tiempos::kAnuncio);

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The table's transitions, played on a plain Estado: one table per family, each row a starting
-// table, one transition, what changed on the table and what follows (notices, sounds, messages in
-// order, timers). Then the pure rules beneath them: the sum, the pool, the deal.
+// The table's transitions, played on a plain Estado: one table per family, each row a starting table, one
+// transition, what changed on the table and what follows (notices, sounds, messages in order, timers). Then
+// the pure rules beneath them: the sum, the pool, the deal.
 
 #include "dobles.h"
 #include "game/combinacion.h"
@@ -277,8 +277,8 @@ private slots:
         });
     }
 
-    // The last target's round runs out: most tiles win the match, a tie the lower seat, nobody's
-    // tiles seat 1, all below zero the least below; a seat out of play never.
+    // The last target's round runs out: most tiles win the match, a tie the lower seat, nobody's tiles seat
+    // 1, all below zero the least below; a seat out of play never.
     void partidaPorFichas()
     {
         const std::pair<std::array<int, 4>, int> casos[] = {{{2, 5, 5, 99}, 2}, {{0, 0, 0, 99}, 1}, {{-3, -1, -2, 99}, 2}};
@@ -325,8 +325,8 @@ private slots:
         });
     }
 
-    // The server judges its client's attempt on its own table: each pick, the outcome once, and
-    // the end of the turn by the seat or by the limit.
+    // The server judges its client's attempt on its own table: each pick, the outcome once, and the end of
+    // the turn by the seat or by the limit.
     void arbitro()
     {
         const auto juzgado = [](Estado& e, std::initializer_list<int> ks) {
@@ -364,8 +364,8 @@ private slots:
         });
     }
 
-    // The round clock runs where the table is decided, the machines look only in a local game with
-    // a machine seat in play and nobody's turn; both wait for a notice, a pause, the setup and a game.
+    // The round clock runs where the table is decided, the machines look only in a local game with a machine
+    // seat in play and nobody's turn; both wait for a notice, a pause, the setup and a game.
     void quienCorre()
     {
         const std::pair<const char*, std::function<void(Estado&)>> casos[] = {{"RM", [](Estado&) {}},
@@ -391,9 +391,9 @@ private slots:
             QVERIFY2(combinacionCorrecta(QLatin1String(digitos), objetivo) == correcta, digitos);
     }
 
-    // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five border colours, and
-    // back-to-back deals that still differ: a re-seed never restarts the sequence. A match draws
-    // every number once, 50 last (only when alone), none with a leading zero.
+    // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five border colours, and back-to-back
+    // deals that still differ: a re-seed never restarts the sequence. A match draws every number once, 50
+    // last (only when alone), none with a leading zero.
     void sorteosReales()
     {
         AzarReloj azar;

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The server under abuse: the honest players lose nothing and every
-// station's state stays valid.
+// The server under abuse: the honest players lose nothing and every station's state stays valid.
 
 #include "net/chat.h"
 #include "transporte/conexion.h"
@@ -16,9 +15,8 @@ class TestAbuso : public QObject {
     Q_OBJECT
 
 private slots:
-    // Fifty silent connections: only the newest sixteen wait, five players still
-    // join (the sixth seat starts the game), and the silent ones are sent away
-    // once their ten seconds (at 1/5) are up, not before.
+    // Fifty silent connections: only the newest sixteen wait, five players still join (the sixth seat starts
+    // the game), and the silent ones are sent away once their ten seconds (at 1/5) are up, not before.
     void cincuentaMudas()
     {
         Mesa m(QStringLiteral("Ana"), 0.2);
@@ -49,8 +47,8 @@ private slots:
             QCOMPARE(incoherencia(m[s], false), QString());
     }
 
-    // A chat flood is relayed as a short burst, then a few lines a second, in
-    // order, so a player that has stopped reading keeps its seat.
+    // A chat flood is relayed as a short burst, then a few lines a second, in order, so a player that has
+    // stopped reading keeps its seat.
     void inundacionPausada()
     {
         Mesa m;
@@ -115,8 +113,8 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.txtDialog.endsWith(QStringLiteral("Eva  se ha desconectado")); }));
         QVERIFY(!charla.contains(QStringLiteral("zzz")) && !m.servidor.j.e.txtDialog.contains(QStringLiteral("zzz")));
 
-        // A megabyte without CR LF: what came whole before it is handled, then
-        // he is cut off and the turn freed.
+        // A megabyte without CR LF: what came whole before it is handled, then he is cut off and the turn
+        // freed.
         Crudo luis(m.puerto);
         luis.escribir("[Joined]Luis\r\n[TurnoON]4\r\n" + QByteArray(1024 * 1024, 'x'));
         QVERIFY(m.todos([](const Estado& e) { return e.turno == 0 && e.txtDialog.endsWith(QStringLiteral("Luis  se ha desconectado")); }));

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What one datagram of the LAN announcement says: whatever a server puts in
-// comes back the same, and anything else from the LAN is ignored.
+// What one datagram of the LAN announcement says: whatever a server puts in comes back the same, and anything
+// else from the LAN is ignored.
 
 #include "transporte/anuncio.h"
 
@@ -20,8 +20,8 @@ class TestAnuncio : public QObject {
     }
 
 private slots:
-    // Every field at both ends of its range, each state, a name with the
-    // separator and Latin-1 in it; a name the LAN could not carry is made readable.
+    // Every field at both ends of its range, each state, a name with the separator and Latin-1 in it; a name
+    // the LAN could not carry is made readable.
     void vaYVuelve()
     {
         const Partida casos[] = {

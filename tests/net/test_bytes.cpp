@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The server and a client against a raw socket: the exact bytes, messages cut
-// anywhere, and peers that misbehave.
+// The server and a client against a raw socket: the exact bytes, messages cut anywhere, and peers that
+// misbehave.
 
 #include "game/mensajes.h"
 #include "red.h"
@@ -23,8 +23,8 @@ class TestBytes : public QObject {
     }
 
 private slots:
-    // The server's handshake, byte for byte; a client's messages cut anywhere
-    // or several in one write; a client speaks only for its own seat.
+    // The server's handshake, byte for byte; a client's messages cut anywhere or several in one write; a
+    // client speaks only for its own seat.
     void servidor()
     {
         Mesa m;

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The end of a match on a network table, seen from outside: a seat taken
-// back under the winner's notice, and outcomes that cross the refilled pool.
+// The end of a match on a network table, seen from outside: a seat taken back under the winner's notice, and
+// outcomes that cross the refilled pool.
 
 #include "flow/mandos.h"
 #include "game/pozo.h"
@@ -12,9 +12,8 @@
 #include <QElapsedTimer>
 #include "red.h"
 
-// Pepe (seat 4, a bare peer that speaks the newer protocol) at a table of Ana
-// (server), Beto and Carla started on target 19, as a cheat would play it:
-// whatever he sends, only a judged pick scores.
+// Pepe (seat 4, a bare peer that speaks the newer protocol) at a table of Ana (server), Beto and Carla
+// started on target 19, as a cheat would play it: whatever he sends, only a judged pick scores.
 constexpr double kEscala = 1.0 / 50;
 inline int ms(int intervalo) { return Entorno{kEscala}.ms(intervalo); }
 
@@ -29,8 +28,8 @@ struct ConTramposo : MesaViva {
         pepe.escribir(enLaSala);
         lista = lista && empezar(19);
     }
-    // Pepe's lines and a chat line after them: once every station shows it,
-    // the server has handled them all and passed on what they brought.
+    // Pepe's lines and a chat line after them: once every station shows it, the server has handled them all
+    // and passed on what they brought.
     bool dice(const QByteArray& lineas)
     {
         pepe.escribir(lineas + "[Message]Pepe: listo\r\n");
@@ -72,10 +71,9 @@ class TestReproducciones : public QObject {
 
 private slots:
 
-    // Pepe's last target (3 x 4 - 7) opens the winner's notice from inside
-    // his connection's handler; while it is open his seat is taken back with
-    // his secret on a new connection, which closes the old one. Its handler
-    // must not go on with a connection that is gone (once a heap-use-after-free).
+    // Pepe's last target (3 x 4 - 7) opens the winner's notice from inside his connection's handler; while it
+    // is open his seat is taken back with his secret on a new connection, which closes the old one. Its
+    // handler must not go on with a connection that is gone (once a heap-use-after-free).
     void asientoRecuperadoBajoElAviso()
     {
         MesaConPepe m;
@@ -92,10 +90,9 @@ private slots:
         QVERIFY(m.todos([](const Estado& e) { return e.txtDialog.endsWith(QStringLiteral("Pepe: sigo aqui")) && e.Partidas[4].texto == QStringLiteral("1"); }));
     }
 
-    // Pepe takes the last target after the referee has taken his turn back:
-    // the server credits his match and refills the pool, but his request for
-    // the next target no longer counts. Every station must still end up with
-    // the server's target and pool.
+    // Pepe takes the last target after the referee has taken his turn back: the server credits his match and
+    // refills the pool, but his request for the next target no longer counts. Every station must still end up
+    // with the server's target and pool.
     void pozoTrasPartidaArbitrada()
     {
         MesaConPepe m;
@@ -110,10 +107,9 @@ private slots:
         }
     }
 
-    // The round runs out on the last target and the server deals the next
-    // match; only then does Pepe's whole attempt on that target arrive, claim
-    // to match (his station did not wait for the claim to be confirmed). The
-    // server does not credit that match, and must set his count right.
+    // The round runs out on the last target and the server deals the next match; only then does Pepe's whole
+    // attempt on that target arrive, claim to match (his station did not wait for the claim to be confirmed).
+    // The server does not credit that match, and must set his count right.
     void partidaQueElServidorNoCuenta()
     {
         MesaConPepe m;
@@ -126,8 +122,8 @@ private slots:
         QVERIFY2(m.pepe.espera("[Ganadas]4,0\r\n", ms(tiempos::kAviso)), m.pepe.leido.replace("\r\n", " ").constData());
     }
 
-    // What Pepe says of his own outcome counts only as the server judged it;
-    // a turn he lets run out, or gives back before his third tile, costs one.
+    // What Pepe says of his own outcome counts only as the server judged it; a turn he lets run out, or gives
+    // back before his third tile, costs one.
     void soloPuntuaLoJuzgado()
     {
         const std::tuple<const char*, QByteArray, const char*> casos[] = {
@@ -155,8 +151,8 @@ private slots:
         QVERIFY(m[1].j.e.fichaRE == QStringLiteral("19") && m[1].j.e.fichasRedondas == QStringLiteral("*05*") && m.cuenta("-1"));
     }
 
-    // However Pepe picks and takes back, his turn ends at its limit from the claim, and one that
-    // goes silent after its third tile, or right after claiming (that one costs him), does as well.
+    // However Pepe picks and takes back, his turn ends at its limit from the claim, and one that goes silent
+    // after its third tile, or right after claiming (that one costs him), does as well.
     void turnoAcotado()
     {
         for (int caso = 0; caso < 3; ++caso) {
@@ -177,8 +173,8 @@ private slots:
         }
     }
 
-    // Once "Finalizar partida" is chosen the result stands: nothing Pepe
-    // plays counts, and his connection is closed although he stays.
+    // Once "Finalizar partida" is chosen the result stands: nothing Pepe plays counts, and his connection is
+    // closed although he stays.
     void finalizarEsFinal()
     {
         ConTramposo m;

@@ -17,8 +17,8 @@ class TestVolver : public QObject {
 
 private slots:
 
-    // A dropped seat waits; the kept secret takes it back with the whole table,
-    // again to a newer connection, and a wrong secret gets nothing.
+    // A dropped seat waits; the kept secret takes it back with the whole table, again to a newer connection,
+    // and a wrong secret gets nothing.
     void volverAlAsiento()
     {
         Mesa m(QStringLiteral("Ana"), kEscala);
@@ -60,9 +60,8 @@ private slots:
         QVERIFY(intruso.espera("[Rechazado]\r\n") && !intruso.leido.contains("[Identificacion]"));
     }
 
-    // A table of two waits for its only client, in the lobby and (clock
-    // stopped) in the game, unless "Finalizar partida"; a secret is stale for
-    // the next game at that port.
+    // A table of two waits for its only client, in the lobby and (clock stopped) in the game, unless
+    // "Finalizar partida"; a secret is stale for the next game at that port.
     void mesaDeDos()
     {
         Mesa m(QStringLiteral("Ana"), kEscala);
