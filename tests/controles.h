@@ -2,16 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Finding a window's controls by their game names, as a tester would, and
-// the main window over a recorded game.
+// Finding a window's controls by their game names, as a tester would, and the main window over a recorded
+// game.
 
 #include "dobles.h"
 #include "mainwindow/form1.h"
 
 #include <QtWidgets>
 
-// The control named so ("Valor", or "Valor(12)" with i = 12); a missing
-// control stops the test at once with its name.
+// The control named so ("Valor", or "Valor(12)" with i = 12); a missing control stops the test at once with
+// its name.
 template <class T = QWidget>
 T* hijo(QObject& w, const QString& nombre, int i = 0)
 {

@@ -16,16 +16,6 @@
 #include <deque>
 #include <functional>
 
-// The texts of what a double recorded, in order.
-template <class T>
-QStringList textosDe(const std::vector<T>& v)
-{
-    QStringList l;
-    for (const auto& x : v)
-        l << x.texto;
-    return l;
-}
-
 // Records every notice shown; optionally runs something as one opens.
 struct AvisoGrabado : Aviso {
     QStringList textos;
@@ -49,7 +39,13 @@ struct CajaGrabada : CajaMensaje {
         if (mientrasAbierta)
             mientrasAbierta();
     }
-    QStringList textos() const { return textosDe(cajas); }
+    QStringList textos() const
+    {
+        QStringList l;
+        for (const Caja& c : cajas)
+            l << c.texto;
+        return l;
+    }
 };
 
 struct SonidoGrabado : Sonido {
@@ -77,20 +73,8 @@ struct F2Guion : TeclaF2 {
     bool pulsada() override { return std::exchange(pulsadaAhora, false); }
 };
 
-struct EnlaceGrabado : Enlace {
-    struct Envio { QString texto; bool aTodos, vbSelf; };
-    std::vector<Envio> envios;
-    void enviaratodos(const QString& vsData, bool vbSelf) override { envios.push_back({vsData, true, vbSelf}); }
-    void enviaraservidor(const QString& vsData) override { envios.push_back({vsData, false, false}); }
-    void enviarSalvo(const QString& vsData, int) override { envios.push_back({vsData, true, false}); }
-    void vigilarTurno(int, bool) override {}
-    QStringList textos() const { return textosDe(envios); }
-};
-
-// A game with every port recorded.
-// A test station's environment: its timers at that scale, its server on
-// loopback only (nothing of the tests leaves the machine), and its seat
-// secrets in the tests' own state folder.
+// A test station's environment: its timers at that scale, its server on loopback only (nothing of the
+// tests leaves the machine), its seat secrets in the tests' own state folder.
 inline Entorno enPruebas(double escala = 1.0, const QHostAddress& escucha = QHostAddress::LocalHost)
 {
     return {escala, {}, escucha};
@@ -99,6 +83,7 @@ inline Entorno enPruebas(double escala = 1.0, const QHostAddress& escucha = QHos
 // The server of a station's network game, or null.
 inline Servidor* servidorEn(const Juego& j) { return j.red ? j.red->servidor() : nullptr; }
 
+// A game with every port recorded.
 struct JuegoDePrueba {
     Juego j;
     AvisoGrabado aviso;
@@ -106,7 +91,6 @@ struct JuegoDePrueba {
     SonidoGrabado sonido;
     AzarGuion azar;
     F2Guion f2;
-    EnlaceGrabado enlace;
 
     explicit JuegoDePrueba(bool azarDeGuion = true, const Entorno& entorno = enPruebas()) : j(entorno)
     {
@@ -115,13 +99,6 @@ struct JuegoDePrueba {
             j.usarAzar(&azar);
     }
 
-    // Turns this station into a network server or client with a recording link.
-    void enRed(bool servidor)
-    {
-        j.e.juegoLocal = false;
-        j.e.esServidor = servidor;
-        j.enlace = &enlace;
-    }
 };
 
 // The game's timers that run, by name: "Timer1 Timer2 maquinas".
@@ -136,8 +113,8 @@ inline QString andando(const Juego& j)
     return l.join(u' ');
 }
 
-// What no input from a peer may bring about, "" when it all holds: a table the game's invariants
-// refuse (game/invariantes.h), a notice or box but (where allowed) the winners'.
+// What no input from a peer may bring about, "" when it all holds: a table the game's invariants refuse
+// (game/invariantes.h), a notice or box but (where allowed) the winners'.
 inline QString incoherencia(const JuegoDePrueba& p, bool cajaPermitida)
 {
     if (const QString r = incoherencia(p.j.e); !r.isEmpty())

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One test area's program: every registered class in name order, or only the
-// class named first, the rest going to Qt Test: pruebas_net TestBytes cliente
+// One test area's program: every registered class in name order, or only the class named first, the rest
+// going to Qt Test: pruebas_net TestBytes cliente
 
 #include "prueba.h"
 

@@ -24,8 +24,8 @@ bool libre(QWidget& f, int i)
 class TestForm2 : public QObject {
     Q_OBJECT
 private slots:
-    // For each count the frame shows its rows whole and no more, the buttons below it; the count
-    // keys, ">>>", each level at once; "Cancelar" with no game sets no timer going.
+    // For each count the frame shows its rows whole and no more, the buttons below it; the count keys, ">>>",
+    // each level at once; "Cancelar" with no game sets no timer going.
     void controles()
     {
         JuegoDePrueba p(false);
@@ -76,11 +76,11 @@ private slots:
         QVERIFY(andando(p.j).isEmpty() && p.sonido.archivos.size() == 1);
     }
 
-    // Over a running game, "Cancelar" and every refused "Aceptar" leave it as it was, network side
-    // included, and a refusal keeps the dialog: a blank name is told before RETIRADO, which counts in
-    // any case, two blanks are a name; ticking the last human is refused. Enter accepts, only machines
-    // left or not, seats beyond the count left out, and the game starts afresh: matches, tiles, the
-    // turn, its picks and the network go.
+    // Over a running game, "Cancelar" and every refused "Aceptar" leave it as it was, network side included,
+    // and a refusal keeps the dialog: a blank name is told before RETIRADO, which counts in any case, two
+    // blanks are a name; ticking the last human is refused. Enter accepts, only machines left or not, seats
+    // beyond the count left out, and the game starts afresh: matches, tiles, the turn, its picks and the
+    // network go.
     void sobreUnaPartida()
     {
         JuegoDePrueba p(false);

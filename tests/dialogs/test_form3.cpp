@@ -17,8 +17,9 @@ QPushButton* aceptar(Form3& f) { return hijo<QPushButton>(f, "Command1"); }
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
-    // It returns at once, open, modal, on "Aceptar"; a notice during a notice only takes over its text. Neither
-    // Esc nor the frame closes it (no close box; a blank title): the game does, and that sets no clock going.
+    // It returns at once, open, modal, on "Aceptar"; a notice during a notice only takes over its text.
+    // Neither Esc nor the frame closes it (no close box; a blank title): the game does, and that sets no
+    // clock going.
     void unoSoloYNoEspera()
     {
         JuegoDePrueba p;

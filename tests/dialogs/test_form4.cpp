@@ -72,8 +72,8 @@ private slots:
         QVERIFY(p.caja.cajas.back().texto.contains(QRegularExpression(QStringLiteral("^El IP de este equipo es [0-9.]+\nEl nombre del equipo es "))));
     }
 
-    // The client's list fills by itself; a pick fills the server and the port, a double click
-    // joins. A game to go back to is marked, and picked under the name its seat was held by.
+    // The client's list fills by itself; a pick fills the server and the port, a double click joins. A game
+    // to go back to is marked, and picked under the name its seat was held by.
     void partidasEnLaRed()
     {
         QTemporaryDir carpeta;
@@ -98,10 +98,10 @@ private slots:
         QVERIFY(esperar([&] { return clientesSentados(ana.j) == 1 && f.result() == QDialog::Accepted; }, 5000));
     }
 
-    // "Partida en red" over a local game: a busy port is told and the dialog stays; Enter in a
-    // field starts the server afresh, local game stopped, announced as the box says. Enter in
-    // the chat sends and empties it, "Enviar" keeps it. Served again unannounced, the first
-    // port is let go of, and the next opening remembers the box.
+    // "Partida en red" over a local game: a busy port is told and the dialog stays; Enter in a field starts
+    // the server afresh, local game stopped, announced as the box says. Enter in the chat sends and empties
+    // it, "Enviar" keeps it. Served again unannounced, the first port is let go of, and the next opening
+    // remembers the box.
     void servidorDesdeLaVentana()
     {
         VentanaDePrueba w(false);

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Finding a game on the LAN over real UDP, in namespaces made by tests/espacio-red: with no
-// "a" or "b" last, loopback only; with them, the two ends of a veth pair (servers on "a").
+// Finding a game on the LAN over real UDP, in namespaces made by tests/espacio-red: with no "a" or "b" last,
+// loopback only; with them, the two ends of a veth pair (servers on "a").
 
 #include "aislado.h"
 #include "game/tiempos.h"
@@ -44,8 +44,8 @@ class TestLan : public QObject {
     Q_OBJECT
     enum Ataque { Nada, Adios, SuId, Avalancha };
 private slots:
-    // Listed at once and joined for real, seats kept up to date; two servers are two entries
-    // for every browser; "bye" takes a game off at once, whether given up or started.
+    // Listed at once and joined for real, seats kept up to date; two servers are two entries for every
+    // browser; "bye" takes a game off at once, whether given up or started.
     void encontrarYUnirse()
     {
         JuegoDePrueba ana, lola, beto;
@@ -195,8 +195,8 @@ int ladoServidor()
                : 1;
 }
 
-// Finds and joins the first server through the pair; never hears the one on loopback through a
-// whole period, and a browser of loopback only hears neither.
+// Finds and joins the first server through the pair; never hears the one on loopback through a whole period,
+// and a browser of loopback only hears neither.
 int ladoCliente()
 {
     Buscador b(tiempos::kAnuncio), soloLoopback(tiempos::kAnuncio);

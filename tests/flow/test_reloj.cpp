@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game's real, connected timers at a fiftieth of their time, where they meet the table: the
-// clock waits for a notice, a notice closes by its own time, a pause holds everything.
+// The game's real, connected timers at a fiftieth of their time: a turn runs out on its own, a pause holds
+// everything.
 
 #include "flow/mandos.h"
 #include "flow/temporizadores.h"
@@ -12,25 +12,6 @@
 class TestReloj : public QObject {
     Q_OBJECT
 private slots:
-
-    // The round runs out: the clock stops under its notice with the pick shown; once the notice
-    // has closed by itself the pick is gone, the next target is out and the clock starts over. A
-    // local game sends nothing, link or not.
-    void laRondaEsperaAlAviso()
-    {
-        JuegoDePrueba p(true, enPruebas(1.0 / 50));
-        conectarTemporizadores(p.j);
-        p.j.enlace = &p.enlace;
-        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
-        Estado& e = p.j.e;
-        e.minutosPasados = 3, e.segundos = 2;
-        QVERIFY(esperar([&] { return e.avisoAbierto; }));
-        QVERIFY(!p.j.Timer1.isActive() && e.finDeRondaPendiente && e.fichaCU[1].fondo == color::verde);
-        QVERIFY(esperar([&] { return !e.avisoAbierto; }));
-        QVERIFY(e.fichaRE != QStringLiteral("19") && e.fichaCU[1].fondo == color::blanco && p.j.Timer1.isActive());
-        QVERIFY(esperar([&] { return e.relog.texto == QStringLiteral("2 : 59"); }));
-        QVERIFY(p.enlace.envios.empty());
-    }
 
     // A claim clicks; the turn runs out on its own timer and costs a tile. Paused under that notice nothing
     // runs and no pick stays shown; resumed, the clock goes on.

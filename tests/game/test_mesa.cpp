@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The table's transitions, played on a plain Estado: one table per family, each row a starting
-// table, one transition, what changed on the table and what follows (notices, sounds, messages in
-// order, timers). Then the pure rules beneath them: the sum, the pool, the deal.
+// The table's transitions, played on a plain Estado: one table per family, each row a starting table, one
+// transition, what changed on the table and what follows (notices, sounds, messages in order, timers). Then
+// the pure rules beneath them: the sum, the pool, the deal.
 
 #include "dobles.h"
 #include "game/combinacion.h"
@@ -235,6 +235,7 @@ private slots:
             {"el propio en red", PREP(enRed(e, false), tiene(e, 2, {1})), PASO(mesa::vencerTurno(e, o)),
              QString(kSuelta) + " fichas=0,-1,0,0,0,0, Turno=1", "!Beto tiempo;beep;[Puntaje]2,-1;[TurnoOFF]2;T2-"},
             {"ajeno en red", PREP(enRed(e, false), tiene(e, 3)), PASO(mesa::vencerTurno(e, o)), "", "T2-"},
+            {"eleccion esperando al servidor", PREP(enRed(e, false), e.servidorConfirma = true, tiene(e, 2, {1, 2, 3})), PASO(mesa::vencerTurno(e, o)), "", "T2-"},
             {"coloca la primera", PREP(maquina(e, 0)), PASO(mesa::colocarFicha(e, o, a)), "grises=1, colocador=1", ""},
             {"coloca la tercera", PREP(maquina(e, 2)), PASO(mesa::colocarFicha(e, o, a)),
              "turno=0 opacas= grises= fichas=0,0,1,0,0,0, objetivo=1 pozo=48 reloj=0:0:0 colocador=0", "!Carla +1;[ficharedonda]1," + pozoSin("01") + ";T2-;col-;maq"},
@@ -267,6 +268,7 @@ private slots:
              fin + ";[Message]Finalizo el tiempo y nadie gano la ficha 19*;[Message]" + sol + "3 \u00D7 4 + 7 = 19*;[Relog]0 : 00"},
             {"el servidor cada segundo", PREP(enRed(e, true), al(e, 0, 0, 0)), PASO(mesa::tic(e, o)), "reloj=1:2:59 relog=2 : 59", "[Relog]2 : 59"},
             {"se cierra el aviso", PREP(tiene(e, 2, {1}), vencida(e, a)), PASO(mesa::avisoCerrado(e, o, a)), cerrada + " finRonda=0 aviso=0", siguiente + ";T2-"},
+            {"se cierra sin turno", PREP(vencida(e, a)), PASO(mesa::avisoCerrado(e, o, a)), "verdes= objetivo=7 pozo=48 reloj=0:0:0 finRonda=0 aviso=0", siguiente},
             {"se cierra en el servidor", PREP(cliente2(e, {1}), vencida(e, a)), PASO(mesa::avisoCerrado(e, o, a)),
              cerrada + " intentos=NNNNNN finRonda=0 aviso=0", siguiente + ";[TurnoOFF]2"},
             {"una mesa nueva bajo el aviso", PREP(tiene(e, 2, {1}), vencida(e, a)), PASO(mesa::mesaNueva(e)),
@@ -275,8 +277,8 @@ private slots:
         });
     }
 
-    // The last target's round runs out: most tiles win the match, a tie the lower seat, nobody's
-    // tiles seat 1, all below zero the least below; a seat out of play never.
+    // The last target's round runs out: most tiles win the match, a tie the lower seat, nobody's tiles seat
+    // 1, all below zero the least below; a seat out of play never.
     void partidaPorFichas()
     {
         const std::pair<std::array<int, 4>, int> casos[] = {{{2, 5, 5, 99}, 2}, {{0, 0, 0, 99}, 1}, {{-3, -1, -2, 99}, 2}};
@@ -323,8 +325,8 @@ private slots:
         });
     }
 
-    // The server judges its client's attempt on its own table: each pick, the outcome once, and
-    // the end of the turn by the seat or by the limit.
+    // The server judges its client's attempt on its own table: each pick, the outcome once, and the end of
+    // the turn by the seat or by the limit.
     void arbitro()
     {
         const auto juzgado = [](Estado& e, std::initializer_list<int> ks) {
@@ -362,8 +364,8 @@ private slots:
         });
     }
 
-    // The round clock runs where the table is decided, the machines look only in a local game with
-    // a machine seat in play and nobody's turn; both wait for a notice, a pause, the setup and a game.
+    // The round clock runs where the table is decided, the machines look only in a local game with a machine
+    // seat in play and nobody's turn; both wait for a notice, a pause, the setup and a game.
     void quienCorre()
     {
         const std::pair<const char*, std::function<void(Estado&)>> casos[] = {{"RM", [](Estado&) {}},
@@ -389,9 +391,9 @@ private slots:
             QVERIFY2(combinacionCorrecta(QLatin1String(digitos), objetivo) == correcta, digitos);
     }
 
-    // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five border colours, and
-    // back-to-back deals that still differ: a re-seed never restarts the sequence. A match draws
-    // every number once, 50 last (only when alone), none with a leading zero.
+    // Real clock-mixed draws: six each of 1..4, five each of 5..9, the five border colours, and back-to-back
+    // deals that still differ: a re-seed never restarts the sequence. A match draws every number once, 50
+    // last (only when alone), none with a leading zero.
     void sorteosReales()
     {
         AzarReloj azar;

@@ -51,8 +51,8 @@ class TestMaquina : public QObject {
 private slots:
 
     // Zeros, either mode and scan: 3, 4, 2 in a row make 14 and 10 forwards, 11 and 5 backwards, nothing
-    // else; a bent 9·5 + 5 is a pick in Continuo only; 5·5 + 5 never uses a tile twice; of two paths
-    // for 14, forward finds the one starting lowest, backward the one starting highest.
+    // else; a bent 9·5 + 5 is a pick in Continuo only; 5·5 + 5 never uses a tile twice; of two paths for 14,
+    // forward finds the one starting lowest, backward the one starting highest.
     void busqueda()
     {
         const Tablero recta = con({{2, 2, 3}, {2, 3, 4}, {2, 4, 2}});
@@ -79,8 +79,8 @@ private slots:
         QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
-    // A machine seat plays a whole turn on the real timers, at a fiftieth of their time: it finds
-    // the pick, the placer lays it and it is judged; the machines wait for the notice, then look again.
+    // A machine seat plays a whole turn on the real timers, at a fiftieth of their time: it finds the pick,
+    // the placer lays it and it is judged; the machines wait for the notice, then look again.
     void unTurnoEntero()
     {
         JuegoDePrueba p(false, enPruebas(1.0 / 50));

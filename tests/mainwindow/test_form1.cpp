@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window as first seen, as the state changes and in a local game: keys, clicks, the
-// game menu with the real setup dialog, the "Ayuda" menu over the real pages, where the program
-// finds its files, and its sounds.
+// The main window as first seen, as the state changes and in a local game: keys, clicks, the game menu with
+// the real setup dialog, the "Ayuda" menu over the real pages, where the program finds its files, and its
+// sounds.
 
 #include "controles.h"
 #include "dialogs/form2.h"
@@ -107,8 +107,8 @@ private slots:
         QVERIFY(!w.j.Timer1.isActive() && !w.j.e.Command1.visible && !w.j.e.chatHabilitado);
     }
 
-    // A digit claims from any control but the enabled chat line (the network window's test types
-    // there), not with Ctrl; board clicks reach the game.
+    // A digit claims from any control but the enabled chat line (the network window's test types there), not
+    // with Ctrl; board clicks reach the game.
     void teclasYClics()
     {
         VentanaDePrueba w;
@@ -150,8 +150,8 @@ private slots:
         QVERIFY(andando(w.j) == QStringLiteral("Timer1 Timer2") && pausar->text() == QStringLiteral("Pausar"));
     }
 
-    // "Acerca de ..." opens its box; "Info del sistema..." tells through the game's box, with no
-    // icon, that there is no such program here, and the box stays open.
+    // "Acerca de ..." opens its box; "Info del sistema..." tells through the game's box, with no icon, that
+    // there is no such program here, and the box stays open.
     void acercaDe()
     {
         VentanaDePrueba w;
@@ -166,9 +166,8 @@ private slots:
         QCOMPARE(w.caja.cajas[0].texto, QStringLiteral("La informaci\u00F3n del sistema no est\u00E1 disponible en este momento"));
     }
 
-    // "Temas de ayuda" opens one help window. From its contents every page on disk is reached, each
-    // link lands on a page and anchor it has, each page has a title; the menus page names every
-    // menu entry.
+    // "Temas de ayuda" opens one help window. From its contents every page on disk is reached, each link
+    // lands on a page and anchor it has, each page has a title; the menus page names every menu entry.
     void temasDeAyuda()
     {
         VentanaDePrueba w;
@@ -201,9 +200,9 @@ private slots:
             QVERIFY2(vistas["menus.html"].contains(a->text().remove(u'&')), qPrintable(a->text()));
     }
 
-    // Where the sounds and help pages are found: a build folder inside an installed layout uses its
-    // own files, not an older installed copy. With no help pages anywhere, the help window explains,
-    // naming the page it looked for.
+    // Where the sounds and help pages are found: a build folder inside an installed layout uses its own
+    // files, not an older installed copy. With no help pages anywhere, the help window explains, naming the
+    // page it looked for.
     void laCarpetaDelProgramaGanaALaInstalada()
     {
         QTemporaryDir raiz;
@@ -234,9 +233,9 @@ private slots:
         QVERIFY2(!ayuda->txtAyuda()->toPlainText().contains(QStringLiteral("no está disponible")), qPrintable(ayuda->txtAyuda()->toPlainText()));
     }
 
-    // Played without blocking or complaining: the click at once and every time, whatever broken or
-    // missing sound came before it (skipped without a word), and the beep, found through the program
-    // folder alone. Both files beside the program load as sounds Qt can play.
+    // Played without blocking or complaining: the click at once and every time, whatever broken or missing
+    // sound came before it (skipped without a word), and the beep, found through the program folder alone.
+    // Both files beside the program load as sounds Qt can play.
     void loQueSeOye()
     {
         QTemporaryDir dir;

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Network games on this machine: a server and its clients as stations of one
-// test process, joined over real sockets on 127.0.0.1 only.
+// Network games on this machine: a server and its clients as stations of one test process, joined over real
+// sockets on 127.0.0.1 only.
 
 #include "dobles.h"
 #include "flow/temporizadores.h"
@@ -122,17 +122,6 @@ struct MesaViva : Mesa {
                 conectarTemporizadores(clientes.back()->j);
     }
 };
-
-// Runs `f` once, the first time a notice opens on that station, as a player
-// who has not yet pressed "Aceptar".
-inline void alPrimerAviso(JuegoDePrueba& p, std::function<void()> f)
-{
-    p.aviso.mientrasAbierto = [&p, f] {
-        const auto una = f;  // clearing the slot destroys this very lambda
-        p.aviso.mientrasAbierto = nullptr;
-        una();
-    };
-}
 
 // What every station of a table must agree on.
 inline QStringList mesaDe(const Estado& e)

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The protocol's pure parts: framing, parsing, the receive buffer and the
-// overall winner.
+// The protocol's pure parts: framing, parsing, the receive buffer and the overall winner.
 
 #include "game/estado.h"
 #include "game/mesa.h"

@@ -1,16 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Stations that freeze, leave and come back with the secret their station kept.
+// Stations that leave and come back with the secret their station kept.
 
 #include "flow/mandos.h"
-#include "game/tiempos.h"
 #include "net/cierre.h"
 #include "game/marcador.h"
 #include "transporte/claves.h"
 #include "red.h"
-
-#include <QElapsedTimer>
 
 // The game's timers run 50 times faster.
 constexpr double kEscala = 1.0 / 50;
@@ -20,42 +17,8 @@ class TestVolver : public QObject {
 
 private slots:
 
-    // A player that falls silent holding the turn: the server's referee frees
-    // it, and the late timeout sent on waking counts once, on every station.
-    void congelado()
-    {
-        Mesa m(QStringLiteral("Ana"), kEscala);
-        conectarTemporizadores(m.servidor.j);
-        QVERIFY(m.unir(QStringLiteral("Beto")));
-        Crudo dora(m.puerto);
-        dora.escribir("[Version]2\r\n[Joined]Dora\r\n");
-        QVERIFY(dora.espera("[Identificacion]3\r\n") && m.empezar(19));
-        QElapsedTimer t;
-        t.start();
-        dora.escribir("[TurnoON]3\r\n");
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 0; }, 3000));
-        // Coarse timers may fire 5% early; a referee on the bare turn time would free it at 75%.
-        const int limite = m.servidor.j.ms(tiempos::kTurno + tiempos::kMargenArbitro);
-        QVERIFY2(t.elapsed() >= limite * 9 / 10 && t.elapsed() < limite + 500, qPrintable(QString::number(t.elapsed())));
-        dora.leido.clear();
-        dora.escribir("[Puntaje]3,-1\r\n[TurnoOFF]3\r\n[Puntaje]3,-2\r\n");
-        QVERIFY(dora.espera("[Puntaje]3,-1\r\n"));  // a second outcome is set right
-        QVERIFY(m.todos([](const Estado& e) { return e.Fichas[3].texto == QStringLiteral("-1") && e.turno == 0; }));
-
-        // The round running out waives a turn's outcome: a timeout that crossed it is set right.
-        dora.escribir("[TurnoON]3\r\n");
-        QVERIFY(m.todos([](const Estado& e) { return e.turno == 3; }));
-        const QString objetivo = m[1].j.e.fichaRE;
-        m.ultimoSegundo();
-        QVERIFY(m.todos([&](const Estado& e) { return e.turno == 0 && e.fichaRE != objetivo; }));
-        dora.leido.clear();
-        dora.escribir("[Puntaje]3,-2\r\n[TurnoOFF]3\r\n");
-        QVERIFY(dora.espera("[Puntaje]3,-1\r\n"));
-    }
-
-    // A dropped seat waits; the kept secret takes it back with the whole table,
-    // again to a newer connection, and a wrong secret gets nothing.
+    // A dropped seat waits; the kept secret takes it back with the whole table, again to a newer connection,
+    // and a wrong secret gets nothing.
     void volverAlAsiento()
     {
         Mesa m(QStringLiteral("Ana"), kEscala);

@@ -1,14 +1,11 @@
 # SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs the build into a scratch DESTDIR exactly as the package does, then
-# looks at it as a desktop would: the menu entry and the AppStream metadata
-# pass their validators, every sound and icon size arrived, and the installed
-# program starts from a foreign working folder and finds its files.
-#
-# In: COMPILACION (build folder), FUENTES (source folder), ID (application ID),
-#     ARRANQUE (the start-up smoke test), DATOS (the main window's area,
-#     whose data-folder tests look for the files).
+# Installs the build into a scratch DESTDIR as the package does and looks at it as a desktop would:
+# menu entry and AppStream metadata pass their validators, every sound and icon size arrived, and the
+# installed program starts from a foreign working folder and finds its files.
+# In: COMPILACION, FUENTES (build and source folders), ID (application ID), ARRANQUE (the start-up smoke
+#     test), DATOS (the main window's area, whose data-folder tests look for the files).
 
 function(ejecutar)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE r OUTPUT_VARIABLE salida ERROR_VARIABLE salida)
