@@ -180,7 +180,6 @@ private:
         x.p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QObject::connect(x.p.get(), &QProcess::readyReadStandardOutput, [this, &x] { leer(x); });
         QObject::connect(x.p.get(), &QProcess::finished, [this, &x](int codigo, QProcess::ExitStatus st) {
-            caidasServidor_ += x.n == 1 && (st == QProcess::CrashExit || codigo != 0);
             if (std::exchange(x.vivo, false))
                 rotas_.push_back({u"station %1 ended by itself (%2)"_s.arg(x.n).arg(st == QProcess::CrashExit ? u"crash"_s : QString::number(codigo)), true});
         });
