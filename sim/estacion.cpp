@@ -11,9 +11,12 @@
 //                     [--escala E] [--semilla N] [--origen MS] [--claves ARCHIVO]
 //
 // stdin, one command a line: turno, ficha K, aceptar, ok, chat TEXTO,
-// repartir, modo 1|2, finalizar, f2, salir, estado, traza. End of input
-// ends the station. stdout:
+// repartir, modo 1|2, finalizar, f2, salir, estado, traza, and crudo TEXTO:
+// a client writes TEXTO to its server as it stands, as a modified program
+// would, whatever its own table shows. End of input ends the station. stdout:
 //   P puerto        the server listens
+//   G s x nombre    the server raised seat s's tiles (x = f) or matches
+//                   (x = p while handling that seat's own message, else r)
 //   E {...}         the snapshot "estado" asks for
 //   T ms asiento    the turn holder changed (steady clock, ms after --origen)
 //   I texto         an invariant broke (each once)
@@ -144,6 +147,7 @@ public:
             verificar();
             anotar(u"tic "_s + n, n == u"Timer1" ? u"reloj"_s : n);
             arbitrando_ = n == u"arbitro";
+            deAsiento_ = 0;
         });
     }
     void despuesDelTic(QTimer* t)
@@ -192,7 +196,7 @@ private:
             return escribir(u"R."_s);
         }
         // A notice or a box is modal: the main window takes no clicks meanwhile.
-        const bool tapado = modal() && cmd != u"aceptar" && cmd != u"ok" && cmd != u"f2" && cmd != u"salir";
+        const bool tapado = modal() && cmd != u"aceptar" && cmd != u"ok" && cmd != u"f2" && cmd != u"salir" && cmd != u"crudo";
         verificar();
         anotar(u"orden %1 %2%3"_s.arg(cmd, arg, tapado ? u" (modal)"_s : QString()));
         if (tapado)
@@ -216,6 +220,8 @@ private:
             mn_finpartida_Click(j);
         else if (cmd == u"f2")
             f2_.ahora = true;
+        else if (cmd == u"crudo" && !servidor_ && j.red)
+            j.red->enviaraservidor(arg);
         else if (cmd == u"salir") {
             cerrarConexiones(j);
             return terminar();
@@ -270,6 +276,7 @@ private:
             return;
         }
         verificar();
+        deAsiento_ = asiento;
         // The server as referee credits a client's tile only for a turn it
         // gave that seat, once, and a match only for the last target taken
         // with the turn held.
@@ -314,6 +321,21 @@ private:
         if (pozoVacio_ && !vacio && e.numJugadores > 0 && !repartiendo_)
             ++finales_;
         pozoVacio_ = vacio;
+        // Gains: a match credited while handling the seat's own message came
+        // with its pick; otherwise with the clock (most tiles when the pool ran out).
+        for (int s = 1; s <= kMaxJugadores; ++s) {
+            if (e.datosJugadores[s].fichas > ganancias_[s].first && e.datosJugadores[s].fichas != 0)
+                escribir(u"G %1 f %2"_s.arg(s).arg(e.datosJugadores[s].nombre));
+            if (e.partidasGanadas[s] > ganancias_[s].second)
+                escribir(u"G %1 %2 %3"_s.arg(s).arg(deAsiento_ == s ? u"p"_s : u"r"_s, e.datosJugadores[s].nombre));
+            ganancias_[s] = {e.datosJugadores[s].fichas, e.partidasGanadas[s]};
+        }
+        deAsiento_ = 0;
+        // A refused score leaves the turn it came in as it was.
+        if (const int s = vigilado_; s && vigiladoPuntaje_ && e.datosJugadores[s].fichas == antes_.first) {
+            ++rechazos_[s - 1];
+            turnoDe_[s] = antesTurno_;
+        }
         if (const int s = std::exchange(vigilado_, 0); s && !valido_) {
             if (vigiladoPuntaje_ && e.datosJugadores[s].fichas != antes_.first)
                 romper(antesTurno_ == Turno::Quitado ? u"el servidor movio las fichas del asiento %1 despues de quitarle el turno"_s.arg(s)
@@ -327,7 +349,7 @@ private:
     {
         const Estado& e = j.e;
         QString tablero, elegidas;
-        QJsonArray asientos, env, rec;
+        QJsonArray asientos, env, rec, rechazados;
         int partidas = 0;
         for (int k = 1; k <= kFichas; ++k) {
             tablero += e.Valor[k].isEmpty() ? u"0"_s : e.Valor[k];
@@ -339,13 +361,14 @@ private:
             partidas += e.partidasGanadas[s];
             env.append(env_[s - 1]);
             rec.append(rec_[s - 1]);
+            rechazados.append(rechazos_[s - 1]);
         }
         const QJsonObject o{{u"yo"_s, e.miJugador}, {u"turno"_s, e.turno}, {u"modo"_s, e.modoLineal ? u"Lineal"_s : u"Continuo"_s},
                             {u"objetivo"_s, e.fichaRE}, {u"pozo"_s, e.fichasRedondas}, {u"tablero"_s, tablero}, {u"elegidas"_s, elegidas},
                             {u"asientos"_s, asientos}, {u"partidas"_s, partidas}, {u"finales"_s, finales_}, {u"rondas"_s, rondas_},
                             {u"aviso"_s, e.avisoAbierto}, {u"cajas"_s, caja_.abiertas}, {u"caja"_s, caja_.ultima},
                             {u"turnoLibre"_s, e.Command1.visible && e.Command1.habilitado}, {u"repartir"_s, e.mn_repar.habilitado}, {u"finalizar"_s, e.mn_finpartida.habilitado},
-                            {u"conexiones"_s, clientesSentados(j)}, {u"env"_s, env}, {u"rec"_s, rec}};
+                            {u"conexiones"_s, clientesSentados(j)}, {u"env"_s, env}, {u"rec"_s, rec}, {u"rechazos"_s, rechazados}};
         return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     }
 
@@ -360,6 +383,9 @@ private:
     int repeticiones_ = 0;
     std::set<QString> rotas_;
     std::array<int, kMaxJugadores> env_{}, rec_{};  // by seat - 1; 0 is a client's server
+    std::array<int, kMaxJugadores> rechazos_{};     // by seat - 1: scores the server left as they were
+    std::array<std::pair<int, int>, kMaxJugadores + 1> ganancias_{};  // tiles and matches last seen
+    int deAsiento_ = 0;  // the client seat whose message is being handled
     int turnoVisto_ = 0, rondas_ = 0, finales_ = 0;
     QString ultimoObjetivo_;
     // The server's watch as referee.

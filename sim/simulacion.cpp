@@ -8,7 +8,7 @@
 // this driver checks at every quiet point that the stations agree and that
 // a claim still goes through. Divergences and stalls must both be 0.
 //
-//   zumbarta_sim [--segundos N] [--semilla S] [--estaciones K] [--escala E] [--ocupado]
+//   zumbarta_sim [--segundos N] [--semilla S] [--estaciones K] [--escala E] [--ocupado] [--tramposos N]
 //
 // K counts every station, the server included (2..6; 6 is a server and
 // five clients). The game's time runs at E (0.02 = 1/50). Game g of a run
@@ -16,6 +16,12 @@
 // what the stations make of it depends on timing and may differ.
 // --ocupado keeps every core of the machine busy while the games are played,
 // so that the stations wait for the scheduler as on a loaded machine.
+// --tramposos N makes the last N clients cheats: their players write to the
+// server what a modified program would (scores and matches of their own
+// making, picks out of turn or scattered, the turn held, chat in another's
+// name) and never a right pick. The server must credit them nothing and end
+// each turn they hold by its referee's limit; the honest stations must
+// still agree with it.
 
 #include "game/combinacion.h"
 #include "game/entorno.h"
@@ -46,6 +52,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+const QString kNombres[] = {u"Ana"_s, u"Beto"_s, u"Carla"_s, u"D\u00e1maso"_s, u"Eva"_s, u"Ferm\u00edn"_s};
 
 // An interval of the game at the stations' time scale.
 int aEscala(double escala, int intervalo)
@@ -91,6 +99,7 @@ struct Puesto {
     std::deque<std::pair<qint64, QByteArray>> plan;
     int desRec = 0, desEnv = 0;  // the handshake's lines, which only one end counts
     bool matado = false;         // killed by the driver, as a machine that dies
+    bool tramposo = false;
     qint64 despierta = -1;       // frozen (SIGSTOP) until then
     QString nombre;
 
@@ -121,8 +130,8 @@ private:
 
 class Simulacion {
 public:
-    Simulacion(double escala, int estaciones, quint64 semilla, int segundos, bool ocupado)
-        : turnoMs_(aEscala(escala, tiempos::kTurno)), avisoMs_(aEscala(escala, tiempos::kAviso)), holgura_(ocupado ? 3 : 1),
+    Simulacion(double escala, int estaciones, quint64 semilla, int segundos, bool ocupado, int tramposos)
+        : tramposos_(tramposos), turnoMs_(aEscala(escala, tiempos::kTurno)), avisoMs_(aEscala(escala, tiempos::kAviso)), holgura_(ocupado ? 3 : 1),
           margenMs_(holgura_ * (aEscala(escala, tiempos::kMargenArbitro + tiempos::kAviso) + 500)),
           escala_(escala), estaciones_(estaciones), semilla_(semilla), segundos_(segundos), ocupado_(ocupado) {}
 
@@ -140,10 +149,16 @@ public:
         decir(u"divergences %1\nstalls %2"_s.arg(divergencias_).arg(estancamientos_));
         decir(u"(script: Repartir wanted %1 times, its menu entry disabled %2 of them; %3 mode changes; %4 stations froze; %5 clients left mid-game, %6 came back)"_s
                   .arg(repartirPedido_).arg(repartirNegado_).arg(cambiosDeModo_).arg(congelados_).arg(abandonos_).arg(regresos_));
+        if (tramposos_)
+            decir(u"cheats %1: lines sent %2, scores refused %3, turns held %4 (longest %5 ms; the referee's limit %6 ms, %7 with slack), tiles gained %8, matches gained %9 (%10 more won by the clock), server crashes %11"_s
+                      .arg(tramposos_).arg(lineasTrampa_).arg(rechazos_).arg(turnosTrampa_).arg(turnoMasLargo_)
+                      .arg(aEscala(escala_, tiempos::kTurno + tiempos::kMargenArbitro + tiempos::kAviso)).arg(turnoMs_ + margenMs_)
+                      .arg(fichasTrampa_).arg(partidasTrampa_).arg(partidasPorReloj_).arg(caidasServidor_));
         return divergencias_ || estancamientos_ ? 1 : 0;
     }
 
 private:
+    const int tramposos_;
     const int turnoMs_;
     const int avisoMs_;
     // What the driver's own waits allow for beyond the game's times: a busy
@@ -160,6 +175,7 @@ private:
         auto& x = *puestos_.emplace_back(std::make_unique<Puesto>());
         x.n = static_cast<int>(puestos_.size());
         x.nombre = args[1];
+        x.tramposo = tramposo(x.nombre);
         x.p = std::make_unique<QProcess>();
         x.p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QObject::connect(x.p.get(), &QProcess::readyReadStandardOutput, [this, &x] { leer(x); });
@@ -183,7 +199,13 @@ private:
                 x.foto = QJsonDocument::fromJson(resto.toUtf8()).object();
                 x.fotoNueva = true;
             } else if (l.startsWith(u"T ")) {
-                x.desde = resto.section(u' ', 0, 0).toLongLong();
+                const qint64 desde = std::exchange(x.desde, resto.section(u' ', 0, 0).toLongLong());
+                if (x.n == 1 && tramposo(nombreDe(x, x.turno))) {
+                    ++turnosTrampa_;
+                    turnoMasLargo_ = std::max(turnoMasLargo_, x.desde - desde);
+                    if (x.desde - desde > turnoMs_ + margenMs_)
+                        rotas_.push_back({u"the server let cheating seat %1 hold the turn for %2 ms"_s.arg(x.turno).arg(x.desde - desde), false});
+                }
                 x.turno = resto.section(u' ', 1, 1).toInt();
                 if (x.turnos.size() < 1000)
                     x.turnos.push_back({x.desde, x.turno});
@@ -193,6 +215,11 @@ private:
                 x.trazaLista = true;
             } else if (l.startsWith(u"R ")) {
                 x.traza << resto;
+            } else if (l.startsWith(u"G ") && x.n == 1 && tramposo(resto.section(u' ', 2))) {
+                const QString como = resto.section(u' ', 1, 1);
+                ++(como == u"f" ? fichasTrampa_ : como == u"p" ? partidasTrampa_ : partidasPorReloj_);
+                if (como != u"r")
+                    rotas_.push_back({u"the server credited cheating seat %1 a %2"_s.arg(resto.section(u' ', 0, 0), como == u"f" ? u"tile"_s : u"match"_s), false});
             } else if (l.startsWith(u"P ")) {
                 x.puerto = resto.toInt();
             }
@@ -208,6 +235,15 @@ private:
                 v.push_back(x.get());
         return v;
     }
+
+    bool tramposo(const QString& nombre) const
+    {
+        const auto i = std::find(std::begin(kNombres), std::end(kNombres), nombre) - std::begin(kNombres);
+        return i < estaciones_ && i >= estaciones_ - tramposos_;
+    }
+    // A seat's row reads " 4  Eva|...".
+    static QString fila(const Puesto& x, int s) { return x.foto[u"asientos"_s].toArray().at(s - 1).toString(); }
+    static QString nombreDe(const Puesto& x, int s) { return s >= 1 ? fila(x, s).section(u'|', 0, 0).simplified().section(u' ', 1) : QString(); }
 
     // A station that hangs for a while (a lid closed, a program stuck), then
     // wakes; one that drops (it quits, or dies) and whose player comes back
@@ -316,6 +352,10 @@ private:
     {
         for (const auto& [que, terminal] : std::exchange(rotas_, {}))
             fallo(false, que, terminal);
+        for (Puesto* x : vivos())
+            for (int k = 1; !x->tramposo && k <= 6; ++k)
+                if (tramposo(nombreDe(*x, k)) && fila(*x, k).section(u'(', 1, 1).section(u')', 0, 0).toInt() > 0)
+                    return fallo(false, u"station %1 shows cheating seat %2 with tiles: %3"_s.arg(x->n).arg(k).arg(fila(*x, k)));
         const Puesto& s = servidor();
         for (Puesto* x : vivos()) {
             const qint64 t = ahora() - x->desde;
@@ -418,8 +458,65 @@ private:
         }
     }
 
+    // Three tiles in a line whose first two multiply to 60 or more, which
+    // make no target (at most 50) however the target changes; two touching
+    // tiles, never judged, when the board has no such line.
+    std::vector<int> sinAcierto(const Puesto& x)
+    {
+        const auto v = valores(x);
+        std::vector<int> par;
+        for (int intento = 0; intento < 300; ++intento) {
+            const int a = 1 + azar(kFichas), dr = azar(3) - 1, dc = azar(3) - 1;
+            const int fb = tablero::fila(a) + dr, cb = tablero::columna(a) + dc;
+            if ((dr == 0 && dc == 0) || !tablero::dentro(fb, cb))
+                continue;
+            par = {a, tablero::indice(fb, cb)};
+            if (v[a] * v[par[1]] >= 60 && tablero::dentro(fb + dr, cb + dc))
+                return {a, par[1], tablero::indice(fb + dr, cb + dc)};
+        }
+        return par;
+    }
+    // A tile that does not touch k, refused as the next pick.
+    int lejos(int k)
+    {
+        for (int m;;)
+            if (m = 1 + azar(kFichas); std::abs(tablero::fila(m) - tablero::fila(k)) > 1 || std::abs(tablero::columna(m) - tablero::columna(k)) > 1)
+                return m;
+    }
+
+    // What a modified program sends, at random moments: never a right pick.
+    void trampa(Puesto& x)
+    {
+        const QByteArray s = QByteArray::number(x.yo()), otro = kNombres[azar(estaciones_)].toUtf8();
+        const QByteArray sueltas[] = {"[Puntaje]" + s + ",1", "[Puntaje]" + s + (prob(0.5) ? ",2" : ",-2"), "[Partidas]" + s + ",1", "[ficharedonda]",
+                                      "[Message]" + otro + ": me rindo", "[Message]" + otro + "  se ha desconectado", "[TurnoOFF]" + s};
+        std::vector<QByteArray> l;
+        if (prob(0.5)) {
+            l.push_back(sueltas[azar(std::size(sueltas))]);
+        } else {
+            // A claim, picks scattered with refused ones, a score of its own, then the turn held.
+            const auto picks = sinAcierto(x);
+            l.push_back(prob(0.5) ? "[TurnoON]" + s : QByteArray());
+            for (int k : picks) {
+                l.push_back("[fichaON]" + QByteArray::number(k));
+                if (prob(0.4))
+                    l.push_back("[fichaON]" + QByteArray::number(lejos(k)));
+            }
+            l.push_back(sueltas[0]);
+            for (int n = picks.size() == 3 ? azar(6) : 0; n > 0; --n)
+                l.push_back(prob(0.3) ? sueltas[3] : (prob(0.5) ? "[fichaOFF]" : "[fichaON]") + QByteArray::number(picks[azar(3)]));
+            if (prob(0.3))
+                l.insert(l.begin() + azar(static_cast<int>(l.size())), sueltas[azar(std::size(sueltas))]);
+        }
+        qint64 t = ahora();
+        for (const QByteArray& c : l)
+            x.plan.push_back({t += azar(turnoMs_ / 3), c.isEmpty() ? "turno" : "crudo " + c});
+    }
+
     void actuar(Puesto& x, double pPedir)
     {
+        if (x.tramposo && x.yo() && x.plan.empty() && prob(0.05))
+            trampa(x);
         if (x.i("cajas") > 0)
             return pulsarOk(x);
         if (x.b("aviso")) {
@@ -430,15 +527,15 @@ private:
         const int yo = x.yo(), turno = x.i("turno");
         auto libre = [](const Puesto& y) { return y.i("turno") == 0 && y.b("turnoLibre") && !y.b("aviso"); };
         x.jugando = x.jugando && turno == yo;
-        if (yo != 0 && turno == yo && !std::exchange(x.jugando, true)) {
+        if (!x.tramposo && yo != 0 && turno == yo && !std::exchange(x.jugando, true)) {
             planear(x);
-        } else if (libre(x) && prob(pPedir)) {
+        } else if (!x.tramposo && libre(x) && prob(pPedir)) {
             pedir(x);
             for (Puesto* y : vivos())
-                if (y != &x && libre(*y) && prob(0.3))
+                if (y != &x && !y->tramposo && libre(*y) && prob(0.3))
                     pedir(*y);
         }
-        if (prob(0.003))
+        if (prob(0.003) && !x.tramposo)
             x.orden(prob(0.5) ? "chat hola" : "chat \xc2\xa1qu\xc3\xa9 suerte!");
         // Rare: each "Repartir" starts the match again, and matches must also end.
         if (x.n == 1 && prob(2e-4)) {
@@ -477,8 +574,10 @@ private:
             for (size_t i = 0; i < v.size(); ++i)
                 actuar(*v[(primero + i) % v.size()], ultima ? 0.08 : ritmo);
             for (Puesto* x : vivos())
-                for (; !x->plan.empty() && x->plan.front().first <= ahora(); x->plan.pop_front())
+                for (; !x->plan.empty() && x->plan.front().first <= ahora(); x->plan.pop_front()) {
+                    lineasTrampa_ += x->plan.front().second.startsWith("crudo ");
                     x->orden(x->plan.front().second);
+                }
         }
     }
 
@@ -523,12 +622,22 @@ private:
 
     // After the deal nothing moves until the players do: what one end counts
     // and the other does not (the greeting before a seat is given) is fixed
-    // then, once two firm cuts in a row count the same.
+    // then, once firm cuts count the same for a while. A while, because a
+    // burst (a cheat's answers) may wait some 40 ms on the wire for the
+    // acknowledgement of the segment before it.
     void calibrar()
     {
         QString antes;
+        qint64 desde = 0;
         bool firme = false;
-        if (!hasta(3000 * holgura_, [&] { return corte(firme) && firme && std::exchange(antes, contadores()) == antes; }))
+        auto quieta = [&] {
+            if (!corte(firme) || !firme)
+                return false;
+            if (const QString c = contadores(); c != antes)
+                antes = c, desde = ahora();
+            return ahora() - desde >= 250;
+        };
+        if (!hasta(3000 * holgura_, quieta))
             return roto_ ? void() : fallo(true, u"the table never settled after the deal"_s);
         const Puesto& s = servidor();
         for (Puesto* c : vivos()) {
@@ -660,7 +769,6 @@ private:
 
     void jugarJuego(quint64 semilla, qint64 finCorrida)
     {
-        static const QString kNombres[] = {u"Ana"_s, u"Beto"_s, u"Carla"_s, u"D\u00e1maso"_s, u"Eva"_s, u"Ferm\u00edn"_s};
         semillaJuego_ = semilla;
         rng_.seed(semilla);
         roto_ = false;
@@ -672,6 +780,10 @@ private:
             lanzar({u"--unirse"_s, kNombres[c - 1], QString::number(srv.puerto)});
         if (!roto_ && !hasta(10000, [&] { return fotos() && srv.i("conexiones") == estaciones_ - 1 && todos([](Puesto& x) { return x.yo() != 0; }); }))
             fallo(true, u"the clients did not all get a seat"_s);
+        // Cheats score in the lobby, where a table of six never waits.
+        for (Puesto* x : vivos())
+            if (x->tramposo)
+                lineasTrampa_ += 2, x->orden("crudo [Puntaje]" + QByteArray::number(x->yo()) + ",1\ncrudo [Partidas]" + QByteArray::number(x->yo()) + ",1");
         if (!roto_ && estaciones_ < 6)
             srv.orden("f2");
         if (!roto_ && !hasta(5000, [&] { return fotos() && todos([](Puesto& x) { return !x.s("tablero").contains(u'0') && x.b("turnoLibre"); }); }))
@@ -690,6 +802,8 @@ private:
         if (!roto_)
             terminarJuego();
         partidas_ += servidor().i("finales");
+        for (int k = 1; k <= 6; ++k)
+            rechazos_ += tramposo(nombreDe(servidor(), k)) ? servidor().cuenta("rechazos", k - 1) : 0;
         rondas_ += servidor().i("rondas");
         cerrar();
     }
@@ -708,6 +822,11 @@ private:
                 s.orden("finalizar");
         };
         finalizar();
+        // A cheat carries on as if the game had not ended, until its link closes.
+        for (Puesto* x : vivos())
+            if (x->tramposo && x->yo())
+                for (trampa(*x); !x->plan.empty(); x->plan.pop_front())
+                    lineasTrampa_ += x->plan.front().second.startsWith("crudo "), x->orden(x->plan.front().second);
         if (!hasta(3000 + 10 * avisoMs_, [&] { return fotos() && (vigilar(), finalizar(), todos([](Puesto& x) { return x.i("cajas") > 0; })); }))
             return roto_ ? void() : fallo(true, u"after \"Finalizar partida\" not every station shows the winner"_s);
         for (Puesto* x : vivos()) {
@@ -731,6 +850,7 @@ private:
                 x->p->waitForFinished(1000);
                 fallo(true, u"station %1 did not end when told to"_s.arg(x->n), false);
             } else if (!x->matado && (x->p->exitStatus() != QProcess::NormalExit || x->p->exitCode() != 0)) {
+                caidasServidor_ += x->n == 1;
                 // A sanitizer's report ends the station with a failure code.
                 fallo(false, u"station %1 ended with code %2"_s.arg(x->n).arg(x->p->exitCode()), false);
             }
@@ -755,6 +875,8 @@ private:
     qint64 ultimoPedido_ = -1000000;
     int ultimoPedidor_ = 0;
     int juegos_ = 0, partidas_ = 0, rondas_ = 0, pedidos_ = 0, carreras_ = 0, divergencias_ = 0, estancamientos_ = 0, calmas_ = 0, fugaces_ = 0;
+    int lineasTrampa_ = 0, rechazos_ = 0, turnosTrampa_ = 0, fichasTrampa_ = 0, partidasTrampa_ = 0, partidasPorReloj_ = 0, caidasServidor_ = 0;
+    qint64 turnoMasLargo_ = 0;
     int repartirPedido_ = 0, repartirNegado_ = 0, cambiosDeModo_ = 0, abandonos_ = 0, congelados_ = 0, regresos_ = 0;
     std::vector<std::pair<qint64, QString>> vuelven_;  // when, and who
 };
@@ -774,10 +896,12 @@ int main(int argc, char** argv)
     const quint64 semilla = valor(u"--semilla", QString::number(reloj() % 100000)).toULongLong();
     const int segundos = valor(u"--segundos", u"60"_s).toInt();
     const bool ocupado = a.contains(u"--ocupado"_s);
-    if (escala <= 0 || escala > 0.02 || estaciones < 2 || estaciones > 6 || segundos < 1) {
-        std::fputs("zumbarta_sim [--segundos N] [--semilla S] [--estaciones 2..6] [--escala E <= 0.02] [--ocupado]\n", stderr);
+    const int tramposos = valor(u"--tramposos", u"0"_s).toInt();
+    if (escala <= 0 || escala > 0.02 || estaciones < 2 || estaciones > 6 || segundos < 1 || tramposos < 0 || tramposos >= estaciones) {
+        std::fputs("zumbarta_sim [--segundos N] [--semilla S] [--estaciones 2..6] [--escala E <= 0.02] [--ocupado] [--tramposos 0..K-1]\n", stderr);
         return 2;
     }
-    decir(u"zumbarta_sim --segundos %1 --semilla %2 --estaciones %3 --escala %4%5"_s.arg(segundos).arg(semilla).arg(estaciones).arg(escala).arg(ocupado ? u" --ocupado"_s : QString()));
-    return Simulacion(escala, estaciones, semilla, segundos, ocupado).correr();
+    decir(u"zumbarta_sim --segundos %1 --semilla %2 --estaciones %3 --escala %4%5%6"_s.arg(segundos).arg(semilla).arg(estaciones).arg(escala)
+              .arg(ocupado ? u" --ocupado"_s : QString(), tramposos ? u" --tramposos %1"_s.arg(tramposos) : QString()));
+    return Simulacion(escala, estaciones, semilla, segundos, ocupado, tramposos).correr();
 }
