@@ -23,7 +23,10 @@ RedPartida::RedPartida(Juego& j, Rol rol) : QObject(&j), j_(j)
         arbitro.setSingleShot(true);
         connect(&arbitro, &QTimer::timeout, this, [&j] { arbitro_Timer(j); });
     } else {
-        cliente_ = new Cliente(j.ms(tiempos::kConexion), j.entorno.archivoClaves, this);
+        // How long a server may take to seat us is the network's time, not
+        // the game's: on a loaded machine a scaled wait gave up on a server
+        // that was only slow.
+        cliente_ = new Cliente(tiempos::kConexion, j.entorno.archivoClaves, this);
     }
 }
 

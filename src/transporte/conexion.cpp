@@ -28,6 +28,9 @@ constexpr qint64 kTrozo = 16 * 1024;
 void vigilar(QTcpSocket* s)
 {
     s->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    // A claim or a pick is a few bytes that must leave at once, not wait
+    // for the acknowledgement of the line before it.
+    s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
 #ifdef Q_OS_LINUX
     const int fd = static_cast<int>(s->socketDescriptor());
     if (fd < 0)
