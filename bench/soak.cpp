@@ -35,7 +35,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <deque>
 #include <memory>
 #include <numeric>
 #include <unistd.h>
@@ -181,31 +180,20 @@ qint64 rssKiB(qint64 pid)
     return -1;
 }
 
-// How `recibidas` differs from `esperadas`, in order: lines missing, lines
-// beyond the expected, and lines that came after a later one.
+// How the play lines a player received of one sender differ from what the
+// server sent it: by how many of each line there are, lines missing and
+// lines beyond; with the same lines, those out of place.
 void comparar(const QByteArray& esperadas, const QByteArray& recibidas, qint64& perdidos, qint64& duplicados, qint64& desordenados)
 {
-    qsizetype i = 0;
-    std::deque<qsizetype> saltadas;  // expected ones passed over, may still come
-    for (const char c : recibidas) {
-        qsizetype k = i;
-        while (k < esperadas.size() && k < i + 64 && esperadas[k] != c)
-            ++k;
-        if (k < esperadas.size() && k < i + 64) {
-            for (qsizetype m = i; m < k; ++m)
-                saltadas.push_back(m);
-            i = k + 1;
-        } else if (const auto s = std::find_if(saltadas.begin(), saltadas.end(), [&](qsizetype m) { return esperadas[m] == c; });
-                   s != saltadas.end()) {
-            saltadas.erase(s);
-            ++desordenados;
-        } else {
-            ++duplicados;
-        }
-        while (saltadas.size() > 64)
-            saltadas.pop_front(), ++perdidos;
-    }
-    perdidos += static_cast<qint64>(saltadas.size()) + esperadas.size() - i;
+    std::array<qint64, 256> n{};
+    for (const char c : esperadas)
+        ++n[static_cast<quint8>(c)];
+    for (const char c : recibidas)
+        --n[static_cast<quint8>(c)];
+    const qint64 falta = std::accumulate(n.begin(), n.end(), qint64{0}, [](qint64 t, qint64 x) { return t + std::max<qint64>(x, 0); });
+    perdidos += falta, duplicados += falta - std::accumulate(n.begin(), n.end(), qint64{0});
+    for (qsizetype k = 0; falta == 0 && esperadas.size() == recibidas.size() && k < esperadas.size(); ++k)
+        desordenados += esperadas[k] != recibidas[k];
 }
 
 }  // namespace
