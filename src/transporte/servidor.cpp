@@ -206,10 +206,12 @@ bool Servidor::Ritmo::permite(int pausaMs, int rafaga)
 {
     if (pausaMs <= 0)
         return true;
-    const qint64 nuevos = desde.elapsed() / pausaMs;
+    // What is left of a pause counts towards the next line: a player at
+    // exactly the pace is never refused. A full burst banks nothing more.
+    const qint64 ahora = reloj.elapsed(), nuevos = (ahora - desde) / pausaMs;
     if (nuevos > 0) {
         disponibles = static_cast<int>(std::min<qint64>(rafaga, disponibles + nuevos));
-        desde.start();
+        desde = disponibles == rafaga ? ahora : desde + nuevos * pausaMs;
     }
     if (disponibles <= 0)
         return false;

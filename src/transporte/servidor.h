@@ -125,8 +125,9 @@ private:
     // Lines of one kind a seat may still have relayed, and since when.
     struct Ritmo {
         int disponibles = 0;
-        QElapsedTimer desde;
-        void empezar(int rafaga) { disponibles = rafaga, desde.start(); }
+        QElapsedTimer reloj;
+        qint64 desde = 0;  // ms on reloj up to which lines were added
+        void empezar(int rafaga) { disponibles = rafaga, reloj.start(), desde = 0; }
         bool permite(int pausaMs, int rafaga);
     };
     struct Asiento {
