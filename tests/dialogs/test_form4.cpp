@@ -32,10 +32,12 @@ private slots:
         JuegoDePrueba p;
         Form4 f(p.j);
         f.show();
-        QVERIFY(hijo<QLineEdit>(f, "Puerto")->text() == QStringLiteral("1001") && !visible(f, "Puerto") && hijo<QLineEdit>(f, "txtName")->maxLength() == 10);
+        QVERIFY(hijo<QLineEdit>(f, "Puerto")->text() == QStringLiteral("1001") && !visible(f, "Puerto") && !visible(f, "textServer")
+                && hijo<QLineEdit>(f, "txtName")->maxLength() == 10);
         pulsar(f, "Command1");
+        const int alto = f.height();
         hijo<QRadioButton>(f, "Option1(1)")->click();
-        QVERIFY(visible(f, "textServer") && visible(f, "Puerto") && visible(f, "lstPartidas") && !visible(f, "chkAnunciar"));
+        QVERIFY(visible(f, "textServer") && visible(f, "Puerto") && visible(f, "lstPartidas") && !visible(f, "chkAnunciar") && f.height() > alto);
         pulsar(f, "Command1");
         for (QChar c : QStringLiteral("Be\u0142to"))  // typed as they come; only what the wire carries stays
             hijo<QLineEdit>(f, "txtName")->insert(c);
@@ -56,7 +58,8 @@ private slots:
 
         // The server picks its port too: Linux keeps the low ones for root.
         hijo<QRadioButton>(f, "Option1(2)")->click();
-        QVERIFY(!visible(f, "textServer") && !visible(f, "Label4") && visible(f, "Puerto") && !visible(f, "lstPartidas") && hijo<QCheckBox>(f, "chkAnunciar")->isChecked());
+        QVERIFY(!visible(f, "textServer") && !visible(f, "Label4") && visible(f, "Puerto") && !visible(f, "lstPartidas")
+                && f.height() == alto && hijo<QCheckBox>(f, "chkAnunciar")->isChecked());
         pulsar(f, "Command3");
         QVERIFY(p.caja.cajas.back().texto.contains(QRegularExpression(QStringLiteral("^El IP de este equipo es [0-9.]+\nEl nombre del equipo es "))));
     }

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The table's transitions, played on a plain Estado: one table per family, each row a starting table, one
-// transition, what changed on the table and what follows (notices, sounds, messages in order, timers). Then
-// the pure rules beneath them: the sum, the pool, the deal.
+// The table's transitions on a plain Estado, one table of rows per family: a starting table, one transition,
+// what changed and what follows (notices, sounds, messages, timers). Then the sum, the pool, the deal.
 
 #include "dobles.h"
 #include "game/combinacion.h"
