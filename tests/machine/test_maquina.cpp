@@ -74,8 +74,7 @@ private slots:
         QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
-    // A machine seat plays a whole turn on the real timers, at a fiftieth of their time: it finds the pick,
-    // the placer lays it and it is judged; the machines wait for the notice, then look again.
+    // A whole machine turn on the real timers at 1/50: found, laid, judged; the machines wait for the notice.
     void unTurnoEntero()
     {
         JuegoDePrueba p(false, enPruebas(1.0 / 50));
