@@ -73,8 +73,7 @@ struct F2Guion : TeclaF2 {
     bool pulsada() override { return std::exchange(pulsadaAhora, false); }
 };
 
-// A test station's environment: its timers at that scale, its server on loopback only (nothing of the
-// tests leaves the machine), its seat secrets in the tests' own state folder.
+// A test station's timers at that scale, its server on loopback only, its secrets in the tests' state folder.
 inline Entorno enPruebas(double escala = 1.0, const QHostAddress& escucha = QHostAddress::LocalHost)
 {
     return {escala, {}, escucha};
@@ -98,7 +97,6 @@ struct JuegoDePrueba {
         if (azarDeGuion)
             j.usarAzar(&azar);
     }
-
 };
 
 // The game's timers that run, by name: "Timer1 Timer2 maquinas".
@@ -113,8 +111,7 @@ inline QString andando(const Juego& j)
     return l.join(u' ');
 }
 
-// What no input from a peer may bring about, "" when it all holds: a table the game's invariants refuse
-// (game/invariantes.h), a notice or box but (where allowed) the winners'.
+// What no peer's input may bring about, "" if none: a table invariantes.h refuses, a notice or box but the winners'.
 inline QString incoherencia(const JuegoDePrueba& p, bool cajaPermitida)
 {
     if (const QString r = incoherencia(p.j.e); !r.isEmpty())

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One test area's program: every registered class in name order, or only the class named first, the rest
-// going to Qt Test: pruebas_net TestBytes cliente
+// Runs every registered class, or only the one named first: pruebas_net TestBytes cliente
 
 #include "prueba.h"
 

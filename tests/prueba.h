@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Each tests/<area>/test_*.cpp holds one Qt Test class and ends with ZUMBARTA_PRUEBA(TheClass); the area's
-// program makes each only when its turn comes, so no two classes' servers meet.
+// Each test_*.cpp ends with ZUMBARTA_PRUEBA(TheClass); each class is made only in its turn, so no two servers meet.
 
 #include <QAbstractEventDispatcher>
 #include <QtTest>
@@ -21,8 +20,7 @@ inline std::map<QString, std::unique_ptr<QObject> (*)()>& clasesDePrueba()
     [[maybe_unused]] static const bool registrada##C = \
         (clasesDePrueba()[QStringLiteral(#C)] = []() -> std::unique_ptr<QObject> { return std::make_unique<C>(); }, true)
 
-// Waits without sleeping: the condition is checked whenever the event loop has handled what was pending,
-// until it holds or the deadline passes.
+// Waits without sleeping: the condition is checked each time the event loop goes idle, until the deadline.
 template <class F>
 bool esperar(F&& cond, int ms = 5000)
 {

@@ -1,9 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Fails when code under src/ runs an event loop of its own: a handler that
-# spins one lets the game's timers and sockets run inside it, and what
-# follows the handler then runs out of turn. Only main may run the loop.
+# Only main runs an event loop: inside a handler's own, timers and sockets would run out of turn.
 file(GLOB_RECURSE fuentes ${FUENTES}/*.cpp ${FUENTES}/*.h)
 set(bucle "QEventLoop|processEvents|[^A-Za-z0-9_]exec[ \t]*\\(|QMessageBox::(information|warning|critical|question|about)[ \t]*\\(|Dialog::get[A-Za-z]+[ \t]*\\(")
 set(hallados "")

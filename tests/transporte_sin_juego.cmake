@@ -1,8 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Fails when the transport library links anything but Qt Core and Qt Network,
-# or needs a symbol that the core library defines: it knows nothing of the game.
+# The transport links only Qt Core and Network and needs no symbol of the core: it knows nothing of the game.
 foreach(enlace IN LISTS ENLACES)
   if(NOT enlace MATCHES "^Qt6::(Core|Network)$")
     message(FATAL_ERROR "zumbarta_transporte links ${enlace}")

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The local setup dialog as a player meets it (real widgets, offscreen), and what it decides for the game.
-
 #include "controles.h"
 #include "dialogs/form2.h"
 #include "game/marcador.h"
@@ -24,21 +22,20 @@ bool libre(QWidget& f, int i)
 class TestForm2 : public QObject {
     Q_OBJECT
 private slots:
-    // For each count the frame shows its rows whole and no more, the buttons below it; the count keys, ">>>",
-    // each level at once; "Cancelar" with no game sets no timer going.
+    // For each count the frame shows its rows and no more; the count keys, ">>>", each level at once;
+    // "Cancelar" with no game sets no timer going.
     void controles()
     {
         JuegoDePrueba p(false);
         Form2 f(p.j);
         f.show();
         QWidget* marco = hijo(f, "Frame1");
-        auto entera = [&](int i) { return casilla(f, i)->geometry().bottom() < marco->height(); };
+        auto entera = [&](int i) { return casilla(f, i)->geometry().bottom() < marco->height(); };  // not clipped
         for (int k = 0, alto = 0; k <= 4; alto = f.height(), ++k) {
             cantidad(f)->setCurrentIndex(k);
-            QVERIFY(entera(k + 2) && (k == 4 || !entera(k + 3)) && f.height() > alto);
-            QVERIFY(texto(f, k + 2)->isVisible() && (k == 4 || !texto(f, k + 3)->isVisible()));
-            for (const char* boton : {"Command1", "Command2"})
-                QVERIFY(hijo(f, boton)->y() > marco->geometry().bottom() && hijo(f, boton)->geometry().bottom() < f.height());
+            QVERIFY(texto(f, k + 2)->isVisible() && (k == 4 || !texto(f, k + 3)->isVisible()) && f.height() > alto);
+            QVERIFY(entera(k + 2) && (k == 4 || !entera(k + 3)) && hijo(f, "Command1")->y() > marco->geometry().bottom()
+                    && hijo(f, "Command2")->geometry().bottom() < f.height());
         }
         for (char c : {'4', '7', 'a', '1'})  // on the list itself, not its text field
             QTest::keyClick(cantidad(f), c);
@@ -53,44 +50,38 @@ private slots:
         QVERIFY(enfocados.contains(casilla(f, 4)) && !enfocados.contains(casilla(f, 5)) && !enfocados.contains(hijo(f, "Nivel(1)")));
         QTest::keyClick(casilla(f, 6), Qt::Key_Space);
         QVERIFY(!casilla(f, 6)->isChecked());
-
-        // The levels stand beyond the edge, hidden, until ">>>"; "<<<" hides them again.
-        QWidget* niveles = hijo(f, "Frame2");
+        // The levels stay hidden until ">>>"; "<<<" hides them again.
         const int estrecho = f.width();
-        QVERIFY(niveles->x() >= estrecho && !hijo(f, "Nivel(1)")->isVisible());
+        QVERIFY(!hijo(f, "Nivel(1)")->isVisible());
         pulsar(f, "Command3");
-        QVERIFY(niveles->geometry().right() < f.width() && hijo(f, "Command3")->property("text") == "<<<" && hijo(f, "Nivel(1)")->isVisible());
+        QVERIFY(hijo(f, "Command3")->property("text") == "<<<" && hijo(f, "Nivel(1)")->isVisible() && hijo(f, "Frame2")->geometry().right() < f.width());
         pulsar(f, "Command3");
-        QVERIFY(f.width() == estrecho && hijo(f, "Command3")->property("text") == ">>>" && !hijo(f, "Nivel(1)")->isVisible());
+        QVERIFY(hijo(f, "Command3")->property("text") == ">>>" && !hijo(f, "Nivel(1)")->isVisible() && f.width() == estrecho);
         QList<int> ms;
         for (int n : {2, 4, 1, 3}) {
             pulsar(f, QStringLiteral("Nivel(%1)").arg(n));
             ms << p.j.maquinas.interval();
         }
         QCOMPARE(ms, (QList<int>{10000, 3000, 15000, 5000}));
-        f.close();  // the program closing down does not wait for it
-        QVERIFY(!f.isVisible());
+        QVERIFY(f.close() && !f.isVisible());  // the program closing down does not wait for it
         Form2 otro(p.j);
         otro.show();
         pulsar(otro, "Command2");
         QVERIFY(andando(p.j).isEmpty() && p.sonido.archivos.size() == 1);
     }
 
-    // Over a running game, "Cancelar" and every refused "Aceptar" leave it as it was, network side included,
-    // and a refusal keeps the dialog: a blank name is told before RETIRADO, which counts in any case, two
-    // blanks are a name; ticking the last human is refused. Enter accepts, only machines left or not, seats
-    // beyond the count left out, and the game starts afresh: matches, tiles, the turn, its picks and the
-    // network go.
+    // Over a running game "Cancelar" and every refused "Aceptar" leave it as it was and a refusal keeps the
+    // dialog: a blank name is told before RETIRADO (in any case), two blanks are a name; the last human
+    // cannot be ticked. Enter accepts, even with only machines, seats beyond the count left out, and the game
+    // starts afresh: matches, tiles, the turn, its picks and the network go.
     void sobreUnaPartida()
     {
         JuegoDePrueba p(false);
         QVERIFY(empezarLocal(p, {"Ana", "Beto", "Carla"}, 19, {false, false, false, true}));
         Estado& e = p.j.e;
-        marcador::sumarFichas(e, 1, 2);
-        marcador::sumarPartida(e, 2);
+        marcador::sumarFichas(e, 1, 2), marcador::sumarPartida(e, 2);
         jugar(p, '1', {1, 1});
-        e.Command1.visible = e.chatHabilitado = true;  // as if a network game were up
-        e.barra = QStringLiteral("Conectado");
+        e.Command1.visible = e.chatHabilitado = true, e.barra = QStringLiteral("Conectado");  // as if a network game were up
         const auto igual = [&] {
             return e.datosJugadores[1].nombre == QStringLiteral("Ana") && e.Fichas[1].texto == QStringLiteral("2") && e.turno == 1
                    && e.barra == QStringLiteral("Conectado") && e.Command1.visible && e.chatHabilitado && p.j.Timer1.isActive()
@@ -125,7 +116,6 @@ private slots:
         QVERIFY(libre(f, 3) && f.isVisible() && igual());
         casilla(f, 2)->click();
         QVERIFY(libre(f, 2));
-
         casilla(f, 2)->click();
         QTest::keyClick(cantidad(f)->lineEdit(), '4');
         casilla(f, 3)->click();  // then beyond the count, as the blank seat 4: neither checked nor a machine

@@ -1,25 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The notice window: modal, never waits, and there is only ever one.
-
 #include "controles.h"
 #include "dialogs/form3.h"
 #include "game/avisos.h"
 #include "prueba.h"
 
-namespace {
-
-QPushButton* aceptar(Form3& f) { return hijo<QPushButton>(f, "Command1"); }
-
-}  // namespace
+static QPushButton* aceptar(Form3& f) { return hijo<QPushButton>(f, "Command1"); }
 
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
-    // It returns at once, open, modal, on "Aceptar"; a notice during a notice only takes over its text.
-    // Neither Esc nor the frame closes it (no close box; a blank title): the game does, and that sets no
-    // clock going.
+    // It returns at once, modal, on "Aceptar"; a second notice takes over the text of the one open. Neither
+    // Esc nor the frame closes it (no close box): the game does, and that sets no clock going.
     void unoSoloYNoEspera()
     {
         JuegoDePrueba p;
@@ -27,8 +20,7 @@ private slots:
         Form3 f(p.j);
         f.mostrar(QStringLiteral("primero"));
         f.mostrar(QStringLiteral("Ha finalizado el tiempo"));
-        QVERIFY(QApplication::activeModalWidget() == &f && f.focusWidget() == aceptar(f));
-        QCOMPARE(hijo<QLabel>(f, "Label1")->text(), QStringLiteral("Ha finalizado el tiempo"));
+        QVERIFY(QApplication::activeModalWidget() == &f && f.focusWidget() == aceptar(f) && hijo<QLabel>(f, "Label1")->text() == "Ha finalizado el tiempo");
         QTest::keyClick(&f, Qt::Key_Escape);
         QCloseEvent cierre;
         QSpontaneKeyEvent::setSpontaneous(&cierre);
@@ -38,7 +30,7 @@ private slots:
         QVERIFY(!f.isVisible() && !p.j.Timer1.isActive() && !QApplication::activeModalWidget());
     }
 
-    // "Aceptar" closes the game's notice: the round clock, waiting for it, goes on.
+    // "Aceptar" closes the game's notice and the round clock, waiting for it, goes on.
     void aceptarCierraElAviso()
     {
         JuegoDePrueba p;

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The network setup dialog and the main window of a network game: real widgets, sockets on 127.0.0.1.
-
 #include "controles.h"
 #include "dialogs/form4.h"
 #include "mainwindow/teclaf2.h"
@@ -34,15 +32,12 @@ private slots:
         JuegoDePrueba p;
         Form4 f(p.j);
         f.show();
-        QCOMPARE(hijo<QLineEdit>(f, "Puerto")->text(), QStringLiteral("1001"));
-        QVERIFY(hijo<QLineEdit>(f, "txtName")->maxLength() == 10 && f.windowTitle() == QStringLiteral(" "));
-        QVERIFY(!visible(f, "Label4") && !visible(f, "textServer") && !visible(f, "Puerto"));
-
+        QVERIFY(hijo<QLineEdit>(f, "Puerto")->text() == QStringLiteral("1001") && !visible(f, "Puerto") && !visible(f, "textServer")
+                && hijo<QLineEdit>(f, "txtName")->maxLength() == 10);
         pulsar(f, "Command1");
         const int alto = f.height();
         hijo<QRadioButton>(f, "Option1(1)")->click();
-        QVERIFY(visible(f, "Label4") && visible(f, "textServer") && visible(f, "Puerto"));
-        QVERIFY(visible(f, "lstPartidas") && !visible(f, "chkAnunciar") && f.height() > alto);
+        QVERIFY(visible(f, "textServer") && visible(f, "Puerto") && visible(f, "lstPartidas") && !visible(f, "chkAnunciar") && f.height() > alto);
         pulsar(f, "Command1");
         for (QChar c : QStringLiteral("Be\u0142to"))  // typed as they come; only what the wire carries stays
             hijo<QLineEdit>(f, "txtName")->insert(c);
@@ -51,10 +46,8 @@ private slots:
         QCOMPARE(p.caja.textos(), (QStringList{"Seleccione un forma de juego", "Inserte algún nombre",
                                                "No se puede dejar en blanco el nombre del\nservidor o puerto"}));
         QVERIFY(p.caja.cajas[2].icono == CajaMensaje::Icono::Advertencia && f.isVisible());
-
         QVERIFY(puertoDeTexto(QStringLiteral("5001abc")) == 5001 && puertoDeTexto(QStringLiteral("abc")) == 0);
-
-        // No server there: the buttons wait, then "Error" and the warning (its words: the network test's).
+        // No server there: the buttons wait, then "Error" and the warning.
         const quint16 cerrado = [] { QTcpServer s; return s.listen(QHostAddress::LocalHost, 0) ? s.serverPort() : quint16(0); }();
         escribir(f, "textServer", QStringLiteral("127.0.0.1"));
         escribir(f, "Puerto", QString::number(cerrado));
@@ -65,15 +58,14 @@ private slots:
 
         // The server picks its port too: Linux keeps the low ones for root.
         hijo<QRadioButton>(f, "Option1(2)")->click();
-        QVERIFY(!visible(f, "Label4") && visible(f, "Label5") && visible(f, "Puerto"));
-        QVERIFY(!visible(f, "lstPartidas") && f.height() == alto && hijo<QCheckBox>(f, "chkAnunciar")->isChecked());
-
+        QVERIFY(!visible(f, "textServer") && !visible(f, "Label4") && visible(f, "Puerto") && !visible(f, "lstPartidas")
+                && f.height() == alto && hijo<QCheckBox>(f, "chkAnunciar")->isChecked());
         pulsar(f, "Command3");
         QVERIFY(p.caja.cajas.back().texto.contains(QRegularExpression(QStringLiteral("^El IP de este equipo es [0-9.]+\nEl nombre del equipo es "))));
     }
 
-    // The client's list fills by itself; a pick fills the server and the port, a double click joins. A game
-    // to go back to is marked, and picked under the name its seat was held by.
+    // The client's list fills by itself, a game to go back to marked; a pick fills the fields (the name the
+    // seat was held by), a double click joins.
     void partidasEnLaRed()
     {
         QTemporaryDir carpeta;
@@ -98,10 +90,9 @@ private slots:
         QVERIFY(esperar([&] { return clientesSentados(ana.j) == 1 && f.result() == QDialog::Accepted; }, 5000));
     }
 
-    // "Partida en red" over a local game: a busy port is told and the dialog stays; Enter in a field starts
-    // the server afresh, local game stopped, announced as the box says. Enter in the chat sends and empties
-    // it, "Enviar" keeps it. Served again unannounced, the first port is let go of, and the next opening
-    // remembers the box.
+    // "Partida en red" over a local game: a busy port is told, the dialog stays; Enter serves afresh, announced
+    // as the box says. Enter in the chat sends and empties it, "Enviar" keeps it. Served again unannounced,
+    // the first port is let go of, and the next opening remembers the box.
     void servidorDesdeLaVentana()
     {
         VentanaDePrueba w(false);
@@ -132,11 +123,9 @@ private slots:
         const Estado& e = w.j.e;
         QCOMPARE((QStringList{e.Jugadores[1].texto, e.Fichas[1].texto, e.barra}),
                  (QStringList{" 1  Ana", "0", "Esperando a los otros... Presione F2 para comenzar con estos jugadores."}));
-        QVERIFY(!e.Jugadores[2].visible && e.Jugadores[1].visible && e.maquina[2] == 0 && !e.juegoLocal);
-        QVERIFY(w.j.timer3.isActive() && !w.j.Timer1.isActive() && !w.j.maquinas.isActive());
+        QVERIFY(!e.Jugadores[2].visible && e.Jugadores[1].visible && e.maquina[2] == 0 && !e.juegoLocal && andando(w.j) == "timer3");
         QVERIFY(hijo<QAction>(w, "mn_finpartida")->isEnabled() && !hijo<QAction>(w, "mn_pausar")->isEnabled());
         QVERIFY(hijo(w, "Command1")->isVisible() && !hijo(w, "Command1")->isEnabled() && hijo(w, "txtMessage")->isEnabled());
-
         auto* linea = hijo<QLineEdit>(w, "txtMessage");
         QCOMPARE(linea->maxLength(), 500);
         for (QChar c : QStringLiteral("ho\u0142la"))
@@ -149,18 +138,14 @@ private slots:
         QCOMPARE(hijo<QPlainTextEdit>(w, "txtDialog")->toPlainText(), QStringLiteral("Ana: hola\nAna: otra"));
         QCOMPARE(e.txtDialog, QStringLiteral("Ana: hola\r\nAna: otra"));
         QVERIFY(e.turno == 0 && w.sonido.beeps == 0);  // no key typed in the line was the game's
-
         const quint16 puerto = servidorEn(w.j)->puertoEscucha();
         servir(QString::number(puerto), false);
         QVERIFY(servidorEn(w.j) && servidorEn(w.j)->puertoEscucha() == puerto && !w.j.red->anunciador());
         Form4 otra(w.j);
         QVERIFY(!hijo<QCheckBox>(otra, "chkAnunciar")->isChecked());
-
-        // F2 on the window reaches the start gate once per press.
-        TeclaF2Qt f2;
+        TeclaF2Qt f2;  // F2 on the window reaches the start gate once per press
         QTest::keyClick(&w, Qt::Key_F2);
-        QVERIFY(f2.pulsada());
-        QVERIFY(!f2.pulsada());
+        QVERIFY(f2.pulsada() && !f2.pulsada());
     }
 };
 

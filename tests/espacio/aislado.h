@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// These tests send broadcasts, multicast and firewall rules: they run only in a namespace of
-// tests/espacio-red, with loopback and, for a pair, the veth "red0". Anywhere else they stop.
+// Broadcasts, multicast and firewall rules: only inside a namespace of tests/espacio-red; elsewhere they stop.
 
 #include <QNetworkInterface>
 #include <cstdio>

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A station that vanishes without closing its connection (its packets dropped with nftables): server and
-// client each notice within 20 s, in lobby and game.
+// A station whose packets nftables drops is noticed by the other side within 20 s, in lobby and game.
 
 #include "aislado.h"
 #include "flow/temporizadores.h"

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Finding a game on the LAN over real UDP, in namespaces made by tests/espacio-red: with no "a" or "b" last,
-// loopback only; with them, the two ends of a veth pair (servers on "a").
+// Finding a game on the LAN over real UDP in tests/espacio-red: loopback only, or a veth pair ("a" or "b" last).
 
 #include "aislado.h"
 #include "game/tiempos.h"
@@ -44,8 +43,7 @@ class TestLan : public QObject {
     Q_OBJECT
     enum Ataque { Nada, Adios, SuId, Avalancha };
 private slots:
-    // Listed at once and joined for real, seats kept up to date; two servers are two entries for every
-    // browser; "bye" takes a game off at once, whether given up or started.
+    // Listed at once, joined, seats kept up to date; two servers two entries; "bye" takes a game off at once.
     void encontrarYUnirse()
     {
         JuegoDePrueba ana, lola, beto;
@@ -76,10 +74,8 @@ private slots:
         QVERIFY(ana.caja.cajas.empty() && ana.aviso.textos.isEmpty());
     }
 
-    // Another host (127.0.0.2) talking about a listed game: its "bye", the game's id with its own
-    // address, or a flood of games of its own. None of it may take the game off the list, even
-    // for a moment, or send the player who picks it elsewhere; nor may a game heard in time
-    // leave the list through several lifetimes of an entry.
+    // Another host (127.0.0.2) saying "bye", the game's id, or a flood: the game never leaves the list, even
+    // for a moment, nor points elsewhere, through several lifetimes of an entry.
     void otroEquipo_data()
     {
         QTest::addColumn<int>("ataque");
@@ -135,8 +131,7 @@ private slots:
         QCOMPARE(mal, 0);
     }
 
-    // An oversized or foreign datagram is dropped, silent games leave after 3.5 periods (not
-    // before, nor much later), and queries never make a flood.
+    // Oversized or foreign datagrams are dropped, silent games leave after 3.5 periods, queries make no flood.
     void abusos()
     {
         Buscador b(tiempos::kAnuncio);
@@ -195,8 +190,7 @@ int ladoServidor()
                : 1;
 }
 
-// Finds and joins the first server through the pair; never hears the one on loopback through a whole period,
-// and a browser of loopback only hears neither.
+// Joins the first server through the pair, never hearing the one on loopback; a loopback browser hears neither.
 int ladoCliente()
 {
     Buscador b(tiempos::kAnuncio), soloLoopback(tiempos::kAnuncio);

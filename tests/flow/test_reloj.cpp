@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game's real, connected timers at a fiftieth of their time: a turn runs out on its own, a pause holds
-// everything.
 
 #include "flow/mandos.h"
 #include "flow/temporizadores.h"

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The table's transitions, played on a plain Estado: one table per family, each row a starting table, one
-// transition, what changed on the table and what follows (notices, sounds, messages in order, timers). Then
-// the pure rules beneath them: the sum, the pool, the deal.
+// The table's transitions on a plain Estado, one table of rows per family: a starting table, one transition,
+// what changed and what follows (notices, sounds, messages, timers). Then the sum, the pool, the deal.
 
 #include "dobles.h"
 #include "game/combinacion.h"
@@ -277,8 +276,7 @@ private slots:
         });
     }
 
-    // The last target's round runs out: most tiles win the match, a tie the lower seat, nobody's tiles seat
-    // 1, all below zero the least below; a seat out of play never.
+    // The last round runs out: most tiles win, a tie the lower seat, all below zero the least below; seat 4 (out) never.
     void partidaPorFichas()
     {
         const std::pair<std::array<int, 4>, int> casos[] = {{{2, 5, 5, 99}, 2}, {{0, 0, 0, 99}, 1}, {{-3, -1, -2, 99}, 2}};
@@ -325,8 +323,7 @@ private slots:
         });
     }
 
-    // The server judges its client's attempt on its own table: each pick, the outcome once, and the end of
-    // the turn by the seat or by the limit.
+    // The server judges its client's attempt: each pick, the outcome once, the turn ended by the seat or limit.
     void arbitro()
     {
         const auto juzgado = [](Estado& e, std::initializer_list<int> ks) {

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The machine player: its search, its draws, and a whole turn on the real timers.
-
 #include "dobles.h"
 #include "flow/partidalocal.h"
 #include "flow/temporizadores.h"
@@ -18,15 +16,13 @@ namespace {
 void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 0})
 {
     Estado& e = p.j.e;
-    e.numJugadores = 3;
-    e.enPartida = true;
+    e.numJugadores = 3, e.enPartida = true;
     for (int s = 1; s <= 3; ++s)
         e.datosJugadores[s].nombre = maquina[s] ? nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
     e.maquina = maquina;
     e.Valor.fill(QStringLiteral("1"));
     std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 9);
-    e.fichaRE = QStringLiteral("14");
-    e.fichasRedondas = QStringLiteral("*20**21*");
+    e.fichaRE = QStringLiteral("14"), e.fichasRedondas = QStringLiteral("*20**21*");
     p.j.sincronizar();
 }
 
@@ -49,7 +45,6 @@ Tablero con(std::initializer_list<std::array<int, 3>> cifras)
 class TestMaquina : public QObject {
     Q_OBJECT
 private slots:
-
     // Zeros, either mode and scan: 3, 4, 2 in a row make 14 and 10 forwards, 11 and 5 backwards, nothing
     // else; a bent 9·5 + 5 is a pick in Continuo only; 5·5 + 5 never uses a tile twice; of two paths for 14,
     // forward finds the one starting lowest, backward the one starting highest.
@@ -79,8 +74,7 @@ private slots:
         QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
-    // A machine seat plays a whole turn on the real timers, at a fiftieth of their time: it finds the pick,
-    // the placer lays it and it is judged; the machines wait for the notice, then look again.
+    // A whole machine turn on the real timers at 1/50: found, laid, judged; the machines wait for the notice.
     void unTurnoEntero()
     {
         JuegoDePrueba p(false, enPruebas(1.0 / 50));
@@ -91,8 +85,7 @@ private slots:
         QVERIFY(p.j.e.turno == 0 && p.j.maquinas.isActive());
         p.j.e.fichaRE = QStringLiteral("14");
         QVERIFY(esperar([&] { return p.j.e.avisoAbierto; }));
-        QCOMPARE(p.aviso.textos, QStringList{"Maquina 2, Te has ganado esta ficha"});
-        QVERIFY(p.j.e.Fichas[2].texto == QStringLiteral("1") && !p.j.maquinas.isActive() && !p.j.colocador.isActive());
+        QVERIFY(p.aviso.textos == QStringList{"Maquina 2, Te has ganado esta ficha"} && p.j.e.Fichas[2].texto == "1" && !p.j.maquinas.isActive() && !p.j.colocador.isActive());
         QVERIFY(esperar([&] { return !p.j.e.avisoAbierto && p.j.maquinas.isActive(); }));
     }
 
@@ -114,8 +107,7 @@ private slots:
         }
         QCOMPARE(asientos[1] + asientos[4] + asientos[6], vueltas);
         for (int s : {1, 4, 6})
-            QVERIFY(asientos[s] > vueltas / 3 * 0.85 && asientos[s] < vueltas / 3 * 1.15);
-        QVERIFY(adelante > vueltas / 2 * 0.9 && adelante < vueltas / 2 * 1.1);
+            QVERIFY(asientos[s] > vueltas / 3 * 0.85 && asientos[s] < vueltas / 3 * 1.15 && adelante > vueltas / 2 * 0.9 && adelante < vueltas / 2 * 1.1);
     }
 };
 

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Network games on this machine: a server and its clients as stations of one test process, joined over real
-// sockets on 127.0.0.1 only.
+// A server and its clients as stations of one test process, over real sockets on 127.0.0.1 only.
 
 #include "dobles.h"
 #include "flow/temporizadores.h"

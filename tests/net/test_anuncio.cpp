@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What one datagram of the LAN announcement says: whatever a server puts in comes back the same, and anything
-// else from the LAN is ignored.
+// One datagram of the LAN announcement: what a server puts in comes back the same, anything else is ignored.
 
 #include "transporte/anuncio.h"
 
@@ -20,8 +19,7 @@ class TestAnuncio : public QObject {
     }
 
 private slots:
-    // A "bye" keeps its game's id; a name the LAN could not carry is made readable. (Every field at
-    // both ends of its range comes back the same: the corpus of fuzz/anuncio.cpp, replayed as a test.)
+    // A "bye" keeps its game's id; a name the LAN could not carry is made readable (ranges: fuzz/anuncio.cpp).
     void vaYVuelve()
     {
         const auto bye = leer(adios(0xfedcba9876543210ULL));

@@ -34,8 +34,8 @@ private slots:
         QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
     }
 
-    // What every station shows, word for word and once, with a peer that speaks only the original fifteen
-    // messages playing along; the server's clock is stopped before the winner's box opens.
+    // What every station shows, word for word and once, with a peer of the original fifteen messages; the
+    // server's clock stops before the winner's box opens.
     void textos()
     {
         using namespace protocolo;

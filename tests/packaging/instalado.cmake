@@ -1,11 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs the build into a scratch DESTDIR as the package does and looks at it as a desktop would:
-# menu entry and AppStream metadata pass their validators, every sound and icon size arrived, and the
-# installed program starts from a foreign working folder and finds its files.
-# In: COMPILACION, FUENTES (build and source folders), ID (application ID), ARRANQUE (the start-up smoke
-#     test), DATOS (the main window's area, whose data-folder tests look for the files).
+# Installs into a scratch DESTDIR as the package does: valid menu entry and metadata, every sound and icon,
+# and the program (ARRANQUE, DATOS) starts from a foreign folder and finds its files.
 
 function(ejecutar)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE r OUTPUT_VARIABLE salida ERROR_VARIABLE salida)
@@ -27,8 +24,7 @@ ejecutar(appstreamcli validate --no-net --explain ${usr}/share/metainfo/${ID}.me
 # The metainfo, its desktop entry and its icon must agree with each other.
 ejecutar(appstreamcli validate-tree --no-net ${raiz})
 
-# Every sound (installed by name pattern: one added to assets/ must arrive
-# too) and every icon size.
+# Every sound (one added to assets/ must arrive too) and every icon size.
 file(GLOB entregas ${FUENTES}/assets/*.wav ${FUENTES}/assets/icono/zumbarta-*.png)
 foreach(f ${entregas})
   get_filename_component(nombre ${f} NAME)

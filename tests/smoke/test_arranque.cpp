@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The real program started as a player would, then asked to close: it exits cleanly, and under the sanitizers
-// has nothing to report.
+// The real program, started then asked to close, exits cleanly, with nothing for the sanitizers to report.
 
 #include <QFile>
 #include <QProcess>
