@@ -96,6 +96,15 @@ private slots:
         beto.escribir("[Version]2\r\n");
         QVERIFY(beto.sentarse("Beto", 3) && beto.espera("[Clave]"));
         const QByteArray clave = beto.leido.mid(beto.leido.indexOf("[Clave]") + 7, 32);
+        // Just within the pace, with a network's jitter either way, nothing is refused.
+        srv->pausaChatMs = 50;
+        for (int i = 0; i < 40; ++i) {
+            beto.escribir("[Message]Beto: c\r\n");
+            QTest::qWait(i % 2 ? 60 : 25);
+        }
+        QVERIFY(esperar([&] { return m.servidor.j.e.txtDialog.count(QStringLiteral("Beto: c")) == 40; }, 1000));
+        m.servidor.j.e.txtDialog.clear();
+        srv->pausaChatMs = 20;
         QTest::qWait(20 * srv->pausaChatMs);
         const auto charla = [&](Crudo& c) {
             for (int i = 0; i < 20; ++i)
