@@ -16,6 +16,8 @@ void CajaQt::mostrar(Icono icono, const QString& texto)
     QWidget* padre = QApplication::activeModalWidget();
     if (!padre)
         padre = QApplication::activeWindow();
+    if (!padre)
+        padre = ventana_;
     // Nobody waits for the answer: the box goes away by itself once closed.
     auto* caja = new QMessageBox(tipo, QStringLiteral("Zumbarta"), texto, QMessageBox::Ok, padre);
     caja->setAttribute(Qt::WA_DeleteOnClose);

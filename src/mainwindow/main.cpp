@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
     conectarTemporizadores(juego);
 
     Form1 ventana(juego);
+    caja.sobre(&ventana);
     Form3 aviso(juego, &ventana);
     juego.usarAviso(&aviso);
     Form_Load(juego, carpetaDeDatos(QCoreApplication::applicationDirPath()));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "controles.h"
+#include "dialogs/cajaqt.h"
 #include "dialogs/form3.h"
 #include "game/avisos.h"
 #include "prueba.h"
@@ -11,6 +12,18 @@ static QPushButton* aceptar(Form3& f) { return hijo<QPushButton>(f, "Command1");
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
+    // A box that comes while no window of ours is in front opens over the game's window.
+    void cajaSobreLaVentana()
+    {
+        QWidget ventana;
+        CajaQt caja;
+        caja.sobre(&ventana);
+        caja.mostrar(CajaMensaje::Icono::Informacion, QStringLiteral("El ganador general del juego es Ana"));
+        auto* box = ventana.findChild<QMessageBox*>();
+        QVERIFY(box && box->isVisible());
+        delete box;
+    }
+
     // It returns at once, modal, on "Aceptar"; a second notice takes over the text of the one open. Neither
     // Esc nor the frame closes it (no close box): the game does, and that sets no clock going.
     void unoSoloYNoEspera()
