@@ -46,10 +46,16 @@ public:
     // Why the server refused us, as it said it (printable text only, and
     // not much of it); empty when it gave no reason.
     const QString& motivoRechazo() const { return motivo_; }
+    static constexpr int kLargoMotivo = 200;
+    // Lines a server may say before it names our seat.
+    static constexpr int kAntesDelAsiento = 64;
     const QString& nombre() const { return nombre_; }
     int puerto() const { return puerto_; }
 
     void enviaraservidor(const QString& vsData);
+    // A line from the server, as the connection hands it over (the fuzz
+    // target of this side feeds it directly).
+    void recibir(const QString& linea);
 
     // Closes the connection from this side; nothing is reported.
     void cerrar();
@@ -63,7 +69,6 @@ signals:
 private:
     void fallar();
     void conectado_();
-    void recibir(const QString& linea);
     void paso(Paso p);
 
     QString archivoClaves_;
@@ -71,8 +76,6 @@ private:
     int puerto_ = 0;
     bool sentado_ = false;
     bool rechazado_ = false;
-    static constexpr int kLargoMotivo = 200;
-    static constexpr int kAntesDelAsiento = 64;
     QString motivo_;
     QStringList antesDelAsiento_;
     QPointer<QTcpSocket> intento_;
