@@ -26,6 +26,7 @@ void alrededorDelAsiento(const uint8_t* datos, size_t n)
     bool fin = false, sentado = false;
     QObject::connect(&cli, &Cliente::terminado, [&](bool ok) { fin = true, sentado = ok; });
     int sinAsiento = 0;
+    bool guardada = false;
     // Lines end in CR LF on the wire; a bare LF stays inside a line.
     const QByteArray todo(reinterpret_cast<const char*>(datos) + 1, qsizetype(n - 1));
     for (qsizetype i = 0; i < todo.size();) {
@@ -36,7 +37,8 @@ void alrededorDelAsiento(const uint8_t* datos, size_t n)
             break;
         cli.recibir(linea);
         sinAsiento += !fin;
-        if (linea.startsWith(QStringLiteral("[Clave]")))
+        // Stored as the client does with a socket: the first secret of a connection.
+        if (!guardada && linea.startsWith(QStringLiteral("[Clave]")) && (guardada = true))
             claves::guardar(archivo, QHostAddress::LocalHost, 5001, QStringLiteral("Beto"), linea.mid(7));
     }
     if (sinAsiento > Cliente::kAntesDelAsiento + 1)
@@ -45,7 +47,7 @@ void alrededorDelAsiento(const uint8_t* datos, size_t n)
     if (motivo.size() > Cliente::kLargoMotivo || std::any_of(motivo.begin(), motivo.end(), [](QChar c) { return !c.isPrint(); }))
         fuzz::roto("refusal reason", motivo);
     QFile f(archivo);
-    if (f.open(QIODevice::ReadOnly)) {
+    if (guardada && f.open(QIODevice::ReadOnly)) {
         for (const QByteArray& l : f.readAll().split('\n'))
             if (!l.isEmpty() && (l.count('\t') != 3 || l.mid(l.lastIndexOf('\t') + 1).size() != 32))
                 fuzz::roto("secrets file", QString::fromLatin1(l));

@@ -35,7 +35,8 @@ void Cliente::conectar(const QString& ipaddress, const QString& nombre, int puer
     nombre_ = nombre;
     puerto_ = puerto;
     cerrar();
-    sentado_ = rechazado_ = false;
+    sentado_ = rechazado_ = claveOida_ = false;
+    sinAsiento_ = 0;
     motivo_.clear();
     antesDelAsiento_.clear();
 
@@ -103,9 +104,15 @@ void Cliente::conectado_()
 
 void Cliente::recibir(const QString& linea)
 {
+    // A server says a few dozen lines before it names the seat (the seats,
+    // the mode, who is away, the secret); one that goes on and on is not a
+    // server.
+    if (!sentado_ && ++sinAsiento_ > kAntesDelAsiento)
+        return fallar();
     const auto m = protocolo::separar(linea);
     if (m.tag == protocolo::kClave) {
-        if (tcpClient_ && tcpClient_->socket() && !m.carga.isEmpty())
+        // One secret a connection: the file is not rewritten at a server's whim.
+        if (!std::exchange(claveOida_, true) && tcpClient_ && tcpClient_->socket() && !m.carga.isEmpty())
             claves::guardar(archivoClaves_, tcpClient_->socket()->peerAddress(), tcpClient_->socket()->peerPort(), nombre_, m.carga);
         return;
     }
@@ -123,10 +130,6 @@ void Cliente::recibir(const QString& linea)
         return;
     }
     antesDelAsiento_ << linea;
-    // A server says a few dozen lines before it names the seat (the seats,
-    // the mode, who is away); one that goes on and on is not a server.
-    if (antesDelAsiento_.size() > kAntesDelAsiento)
-        return fallar();
     const int asiento = protocolo::enteroInicial(m.carga);
     if (m.tag != protocolo::kIdentificacion || asiento < 1 || asiento > protocolo::kAsientos)
         return;

@@ -77,6 +77,8 @@ private:
     bool sentado_ = false;
     bool rechazado_ = false;
     QString motivo_;
+    int sinAsiento_ = 0;
+    bool claveOida_ = false;
     QStringList antesDelAsiento_;
     QPointer<QTcpSocket> intento_;
     QPointer<Conexion> tcpClient_;
