@@ -24,13 +24,11 @@ void cerrarConexiones(Juego& j, const QString& despedida)
         t->deleteLater();
     }
     if (RedPartida* red = std::exchange(j.red, nullptr)) {
-        if (red->servidor() && !despedida.isEmpty()) {
-            red->cerrarMesa(despedida);
+        red->cerrar(despedida);
+        if (red->servidor() && !despedida.isEmpty())
             j.terminada = red;
-        } else {
-            red->cerrar();
+        else
             red->deleteLater();
-        }
         if (j.enlace == red)
             j.enlace = nullptr;
     }

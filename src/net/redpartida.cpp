@@ -67,22 +67,13 @@ void RedPartida::vigilarTurno(int ms, bool alargar)
     arbitro.start(ms + (alargar ? std::max(0, arbitro.remainingTime()) : 0));
 }
 
-void RedPartida::cerrarMesa(const QString& motivo)
+void RedPartida::cerrar(const QString& despedida)
 {
     arbitro.stop();
     if (anunciador_)
         anunciador_->terminar();
     if (servidor_)
-        servidor_->cerrarMesa(motivo);
-}
-
-void RedPartida::cerrar()
-{
-    arbitro.stop();
-    if (anunciador_)
-        anunciador_->terminar();
-    if (servidor_)
-        servidor_->cerrarTodo();
+        despedida.isEmpty() ? servidor_->cerrarTodo() : servidor_->cerrarMesa(despedida);
     if (cliente_)
         cliente_->cerrar();
 }

@@ -45,10 +45,9 @@ public:
 
     // The LAN hears "bye", the listener, every connection and the client's
     // socket close, the referee stops; nothing more is reported.
-    void cerrar();
-    // The same for a server's ended game, but it goes on listening: whoever
-    // comes is told `motivo` and let go.
-    void cerrarMesa(const QString& motivo);
+    // With a despedida, a server goes on listening: whoever comes is told
+    // it and let go.
+    void cerrar(const QString& despedida = {});
 
 private:
     Juego& j_;

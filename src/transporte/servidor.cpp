@@ -136,11 +136,8 @@ void Servidor::sentar(Conexion* c, int s, int version)
     Asiento& a = asiento_[s];
     // Whoever presents the secret last has the seat; an older connection
     // still holding it is closed.
-    if (a.c && a.c != c) {
-        a.c->alPerderse = nullptr;
-        a.c->cerrar();
-        a.c->deleteLater();
-    }
+    if (a.c != c)
+        cortar(a);
     a.c = c;
     a.version = version;
     if (a.espera)
@@ -185,12 +182,7 @@ void Servidor::soltarAsiento(int s)
     if (!valido(s) || s > ultimo())
         return;
     Asiento& a = asiento_[s];
-    if (a.c) {
-        a.c->alPerderse = nullptr;
-        a.c->cerrar();
-        a.c->deleteLater();
-        a.c = nullptr;
-    }
+    cortar(a);
     if (a.espera)
         a.espera->stop();
     a.secreto.clear();
@@ -236,13 +228,8 @@ void Servidor::cerrarTodo()
     listener_.close();
     while (!esperando_.empty())
         despedir(esperando_.front().c);
-    for (auto& a : asiento_) {
-        if (a.c) {
-            a.c->alPerderse = nullptr;
-            a.c->cerrar();
-        }
-        a.secreto.clear();
-    }
+    for (auto& a : asiento_)
+        cortar(a), a.secreto.clear();
 }
 
 void Servidor::cerrarMesa(const QString& motivo)
@@ -257,13 +244,18 @@ void Servidor::cerrarMesa(const QString& motivo)
     admiteNuevos = false;
     cerrada_ = true;
     motivoSinAsiento = motivo;
-    for (auto& a : asiento_) {
-        if (a.c) {
-            a.c->alPerderse = nullptr;
-            a.c->cerrar();
-            a.c->deleteLater();
-        }
-        a.secreto.clear();
+    for (auto& a : asiento_)
+        cortar(a), a.secreto.clear();
+}
+
+void Servidor::cortar(Asiento& a)
+{
+    // Closed from this side: nothing is reported.
+    if (a.c) {
+        a.c->alPerderse = nullptr;
+        a.c->cerrar();
+        a.c->deleteLater();
+        a.c = nullptr;
     }
 }
 

@@ -150,6 +150,7 @@ private:
     void sentar(Conexion* c, int s, int version);
     void despedir(Conexion* c);
     void rechazar(Conexion* c, const QString& motivo);
+    void cortar(Asiento& a);
     void perdida(int s, Conexion* c);
     void recibir(int s, const QString& mensaje);
     std::deque<Espera>::iterator buscar(Conexion* c);
