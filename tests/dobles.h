@@ -16,16 +16,10 @@
 #include <deque>
 #include <functional>
 
-// Records every notice shown; optionally runs something as one opens.
+// Records every notice shown.
 struct AvisoGrabado : Aviso {
     QStringList textos;
-    std::function<void()> mientrasAbierto;
-    void mostrar(const QString& texto) override
-    {
-        textos << texto;
-        if (mientrasAbierto)
-            mientrasAbierto();
-    }
+    void mostrar(const QString& texto) override { textos << texto; }
     void cerrar() override {}
 };
 
