@@ -19,6 +19,8 @@
 //                   (x = p while handling that seat's own message, else r)
 //   E {...}         the snapshot "estado" asks for
 //   T ms asiento    the turn holder changed (steady clock, ms after --origen)
+//   V ms            a heartbeat every 20 ms: a late one tells the driver that
+//                   the machine kept this station from running meanwhile
 //   I texto         an invariant broke (each once)
 //   R texto ... R.  the last 50 messages and ticks, oldest first
 
@@ -426,6 +428,9 @@ int main(int argc, char** argv)
 
     Estacion est(servidor, valor(u"--semilla").toULongLong(), entorno);
     Juego& j = est.j;
+    QTimer latido;
+    QObject::connect(&latido, &QTimer::timeout, [] { escribir(u"V %1"_s.arg(ahora())); });
+    latido.start(20);
     QSocketNotifier nota(0, QSocketNotifier::Read);
     QObject::connect(&nota, &QSocketNotifier::activated, &j, [&] { est.leer(&nota); });
     if (servidor) {
