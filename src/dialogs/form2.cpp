@@ -6,6 +6,7 @@
 #include "dialogs/twips.h"
 #include "flow/partidalocal.h"
 #include "game/juego.h"
+#include "game/marcador.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -180,7 +181,7 @@ void Form2::alMarcar(int i, bool marcado)
         return;
     }
     if (marcado) {
-        text1_[i]->setText(nombreDeMaquina(i));
+        text1_[i]->setText(marcador::nombreDeMaquina(i));
         text1_[i]->setReadOnly(true);
     } else {
         text1_[i]->setReadOnly(false);

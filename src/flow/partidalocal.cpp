@@ -70,11 +70,6 @@ bool dejariaSinHumanos(int n, const std::array<bool, 7>& marcadas, int i)
     return i >= 1 && i <= n;
 }
 
-QString nombreDeMaquina(int s)
-{
-    return QStringLiteral("Maquina %1").arg(s);
-}
-
 int intervaloDeNivel(int nivel)
 {
     static constexpr std::array<int, 5> kIntervalos{0, tiempos::kNivel1, tiempos::kNivel2, tiempos::kNivel3, tiempos::kNivel4};

@@ -23,9 +23,6 @@ void abrirPartidaLocal(Juego& j);
 // Would ticking seat i leave seats 1..n without a human player?
 bool dejariaSinHumanos(int n, const std::array<bool, 7>& marcadas, int i);
 
-// What a machine seat is called: "Maquina 3".
-QString nombreDeMaquina(int s);
-
 // The machine players' pace for the levels 1..4 ("Facil" .. "Muy dificil"),
 // in milliseconds between attempts; 0 for no level.
 int intervaloDeNivel(int nivel);

@@ -12,6 +12,9 @@ namespace marcador {
 
 inline bool esAsiento(int s) { return s >= 1 && s <= kMaxJugadores; }
 
+// What a machine seat is called, at a local table or a network one: "Maquina 3".
+inline QString nombreDeMaquina(int s) { return QStringLiteral("Maquina %1").arg(s); }
+
 // Tiles won move by d; they may go below zero.
 inline void sumarFichas(Estado& e, int s, int d)
 {

@@ -30,9 +30,20 @@ QString nombreDe(const Estado& e, int s)
     return marcador::esAsiento(s) ? e.datosJugadores[s].nombre : QString();
 }
 
+// Machine seats play where the table is decided: a local station, or the
+// server of a network game, whose clients see them as any other seat.
 bool esMaquina(const Estado& e, int s)
 {
-    return e.juegoLocal && s >= 1 && s <= std::min(e.numJugadores, kMaxJugadores) && e.maquina[s] == 1;
+    return reparte(e) && s >= 1 && s <= std::min(e.numJugadores, kMaxJugadores) && e.maquina[s] == 1;
+}
+
+// Another seat's claim closes every report still owed: the attempt it
+// belonged to is over for good.
+void cerrarInformes(Estado& e)
+{
+    for (Intento& i : e.intento)
+        if (i == Intento::Juzgado)
+            i = Intento::Ninguno;
 }
 
 // Seat s holds the turn from now.
@@ -248,6 +259,14 @@ void reclamarPropio(Estado& e, Salida& o)
 
 void reclamarMaquina(Estado& e, Salida& o, int s, const std::array<int, 4>& jugada)
 {
+    // On a network table the server takes the machine's claim as a client's:
+    // whichever claim it handles first has the turn, and everybody hears.
+    if (esServidorEnRed(e)) {
+        if (e.turno != 0)
+            return;
+        cerrarInformes(e);
+        o.enviar(mensajes::turnoOn(s));
+    }
     tomarTurno(e, s);
     e.jugadaMaquina = jugada;
     e.combinacion.clear();
@@ -263,11 +282,7 @@ bool concederTurno(Estado& e, Salida& o, int s)
     if (e.turno != 0 || !marcador::esAsiento(s))
         return false;
     tomarTurno(e, s);
-    // Another seat's claim closes every report still owed: the attempt it
-    // belonged to is over for good.
-    for (Intento& i : e.intento)
-        if (i == Intento::Juzgado)
-            i = Intento::Ninguno;
+    cerrarInformes(e);
     e.intento[s] = Intento::Abierto;
     o.arbitroArranca = true;
     return true;
@@ -380,6 +395,8 @@ void colocarFicha(Estado& e, Salida& o, Azar& azar)
     }
     ++e.pasoColocador;
     fichaRemota(e, e.jugadaMaquina[e.pasoColocador], true);
+    if (esServidorEnRed(e))
+        o.enviar(mensajes::fichaOn(e.jugadaMaquina[e.pasoColocador]));
     if (e.pasoColocador < 3)
         return;
     e.combinacion = e.Valor[e.jugadaMaquina[1]] + e.Valor[e.jugadaMaquina[2]] + e.Valor[e.jugadaMaquina[3]];
@@ -408,10 +425,10 @@ void verificar(Estado& e, Salida& o, Azar& azar)
         o.avisos << nombre + QStringLiteral(" La combinacion elegida no es correcta, perdera un punto");
         marcador::sumarFichas(e, s, -1);
     }
-    // In a network game only the own seat picks here: its station ends the
-    // turn and reports the outcome.
+    // In a network game the own seat and the server's machine seats pick
+    // here: this station ends the turn and reports the outcome.
     terminarTurno(e, o, s, !e.juegoLocal);
-    if (!e.juegoLocal && s == e.miJugador)
+    if (!e.juegoLocal && (s == e.miJugador || esMaquina(e, s)))
         o.enviar(mensajes::puntaje(s, e.datosJugadores[s].fichas));
     marcador::relojACero(e);
 }
@@ -714,7 +731,8 @@ void turnoDejado(Estado& e, Salida& o, int s)
 
 void limiteDelTurno(Estado& e, Salida& o, int s)
 {
-    if (e.turno != s || s == e.miJugador)
+    // A machine's turn ends with its placed pick.
+    if (e.turno != s || s == e.miJugador || esMaquina(e, s))
         return;
     if (e.intento[s] == Intento::Abierto)
         perderPorTiempo(e, o, s, 0);
@@ -728,7 +746,7 @@ bool correReloj(const Estado& e)
 
 bool buscanMaquinas(const Estado& e)
 {
-    if (!e.enPartida || e.turno != 0 || e.avisoAbierto || e.mn_pausar.marcado || e.preparando)
+    if (!e.enPartida || e.mesaEnEspera || e.turno != 0 || e.avisoAbierto || e.mn_pausar.marcado || e.preparando)
         return false;
     for (int s = 1; s <= kMaxJugadores; ++s)
         if (esMaquina(e, s))

@@ -66,7 +66,8 @@ void mesaNueva(Estado& e);
 void reclamarConTecla(Estado& e, Salida& o, int s);
 // "Turno" on a network station: the own seat claims and tells the others.
 void reclamarPropio(Estado& e, Salida& o);
-// A machine seat claims with the pick it found; the placer shows it.
+// A machine seat claims with the pick it found; the placer shows it. On a
+// network table (the server's) it races the clients' claims.
 void reclamarMaquina(Estado& e, Salida& o, int s, const std::array<int, 4>& jugada);
 // The server takes client seat s's claim: false when somebody holds the turn.
 bool concederTurno(Estado& e, Salida& o, int s);

@@ -8,6 +8,7 @@
 #include "game/tablero.h"
 #include "mainwindow/figuras.h"
 #include "mainwindow/lienzo.h"
+#include "net/asientos.h"
 #include "net/chat.h"
 #include "net/cierre.h"
 
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -207,6 +209,8 @@ void Form1::mostrar()
     mn_pausar_->setChecked(e.mn_pausar.marcado);
     mn_repar_->setEnabled(e.mn_repar.habilitado);
     mn_finpartida_->setEnabled(e.mn_finpartida.habilitado);
+    mn_maquinared_->setEnabled(caberMaquina(j_));
+    mn_quitarmaq_->setEnabled(hayMaquina(j_));
     for (int i = 1; i <= 2; ++i)
         mn_mod_[i]->setChecked(e.mn_mod[i].marcado);
 }

@@ -15,6 +15,7 @@ class Juego;
 class Lienzo;
 class FiguraFicha;
 class QAction;
+class QMenu;
 class QDialog;
 class QLabel;
 class QLineEdit;
@@ -78,6 +79,8 @@ private:
     QAction* mn_pausar_ = nullptr;
     QAction* mn_repar_ = nullptr;
     QAction* mn_finpartida_ = nullptr;
+    QMenu* mn_maquinared_ = nullptr;    // a free lobby seat to the machine, at a level
+    QAction* mn_quitarmaq_ = nullptr;
     std::array<QAction*, 3> mn_mod_{};
     QPointer<QDialog> ajuste_;  // the setup dialog open, if any
 };

@@ -55,6 +55,14 @@ void Form1::construirMenus()
     mn_pausar_->setCheckable(true);
     mn_repar_ = entrada(juego, "mn_repar", QStringLiteral("Repartir"));
 
+    // In the server's lobby: free seats played by the machine, at the level
+    // the local setup offers.
+    mn_maquinared_ = juego->addMenu(QStringLiteral("Agregar jugador maquina"));
+    mn_maquinared_->setObjectName(QStringLiteral("mn_maquinared"));
+    const char* niveles[] = {"Facil", "Moderado", "Dificil", "Muy dificil"};
+    for (int n = 1; n <= 4; ++n)
+        entrada(mn_maquinared_, QStringLiteral("mn_maqnivel(%1)").arg(n).toLatin1().constData(), QLatin1String(niveles[n - 1]));
+    mn_quitarmaq_ = entrada(juego, "mn_quitarmaq", QStringLiteral("Quitar jugador maquina"));
     separador(juego, "mn_line2");
     mn_finpartida_ = entrada(juego, "mn_finpartida", QStringLiteral("Finalizar partida"));
     separador(juego, "mn_line4");

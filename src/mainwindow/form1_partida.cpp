@@ -15,6 +15,7 @@
 #include "game/reparto.h"
 #include "game/seleccion.h"
 #include "game/turno.h"
+#include "net/asientos.h"
 #include "net/chat.h"
 #include "net/partidared.h"
 
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 void Form1::conectarPartida()
@@ -36,6 +38,13 @@ void Form1::conectarPartida()
     connect(mn_repar_, &QAction::triggered, this, [this] { mn_repar_Click(j_); });
     for (int i = 1; i <= 2; ++i)
         connect(mn_mod_[i], &QAction::triggered, this, [this, i] { mn_mod_Click(j_, i); });
+    const QList<QAction*> niveles = mn_maquinared_->actions();
+    for (int n = 1; n <= niveles.size(); ++n)
+        connect(niveles[n - 1], &QAction::triggered, this, [this, n] {
+            elegirNivel(j_, n);
+            sentarMaquina(j_);
+        });
+    connect(mn_quitarmaq_, &QAction::triggered, this, [this] { quitarMaquina(j_); });
 
     // Keys go to whichever control has the focus, so the window alone would
     // miss most of them: watch them on their way in instead.

@@ -35,6 +35,11 @@ void aLosNuestros(Servidor& srv, const QString& mensaje, int salvo = 0)
             srv.enviarpersona(mensaje, s);
 }
 
+int maquinasSentadas(const Estado& e)
+{
+    return static_cast<int>(std::count(e.maquina.begin() + Servidor::kPrimero, e.maquina.end(), 1));
+}
+
 void marcarAusente(Juego& j, Servidor& srv, int s, bool ausente)
 {
     j.e.ausente[s] = ausente;
@@ -146,6 +151,50 @@ bool admiteNuevos(const Juego& j)
     return srv && srv->admiteNuevos;
 }
 
+bool caberMaquina(const Juego& j)
+{
+    const Servidor* srv = servidorActivo(j);
+    if (!srv || !srv->admiteNuevos)
+        return false;
+    for (int s = Servidor::kPrimero; s <= Servidor::kUltimo; ++s)
+        if (s > srv->asientos() + 1 || srv->libre(s))
+            return true;
+    return false;
+}
+
+bool hayMaquina(const Juego& j)
+{
+    return admiteNuevos(j) && maquinasSentadas(j.e) > 0;
+}
+
+bool sentarMaquina(Juego& j)
+{
+    Servidor* srv = servidorActivo(j);
+    const int s = srv && !j.e.enPartida ? srv->reservar() : 0;
+    if (s == 0)
+        return false;
+    const QString nombre = marcador::nombreDeMaquina(s);
+    j.e.maquina[s] = 1;
+    mostrarFila(j.e, s, nombre);
+    srv->enviaratodos(mensajes::presentacion(nombre, s), false);
+    anunciarPartida(j);
+    j.cambio();
+    return true;
+}
+
+bool quitarMaquina(Juego& j)
+{
+    Servidor* srv = servidorActivo(j);
+    int s = kMaxJugadores;
+    while (s >= Servidor::kPrimero && j.e.maquina[s] != 1)
+        --s;
+    if (!srv || !srv->admiteNuevos || s < Servidor::kPrimero)
+        return false;
+    srv->soltarAsiento(s);
+    soltarFila(j, *srv, s);
+    return true;
+}
+
 void presentarJugador(Juego& j, Servidor& srv, int s, const QString& nombre)
 {
     if (s < Servidor::kPrimero || s > kMaxJugadores)
@@ -166,9 +215,9 @@ void presentarJugador(Juego& j, Servidor& srv, int s, const QString& nombre)
     srv.enviaratodos(mensajes::presentacion(corto, s), false);
     srv.enviarpersona(kIdentificacion + QString::number(s), s);
     j.cambio();
-    // The sixth player fills the table: the game starts as F2 would start
-    // it, but only with every seat's player here.
-    if (srv.presentes() == kMaxJugadores - 1)
+    // The last seat taken fills the table: the game starts as F2 would
+    // start it, but only with every seat's player here.
+    if (srv.presentes() + maquinasSentadas(j.e) == kMaxJugadores - 1)
         empezarPartidaRed(j);
     else
         anunciarPartida(j);
@@ -190,6 +239,7 @@ void soltarFila(Juego& j, Servidor& srv, int s)
 {
     Estado& e = j.e;
     e.ausente[s] = false;
+    e.maquina[s] = 0;
     e.datosJugadores[s] = {};
     e.partidasGanadas[s] = 0;
     e.Jugadores[s].visible = e.Fichas[s].visible = e.Partidas[s].visible = false;
@@ -236,7 +286,7 @@ void empezarPartidaRed(Juego& j)
         // The game is played by those here: a seat whose player left the
         // lobby is given up.
         for (int s = Servidor::kPrimero; s <= srv->asientos() + 1; ++s)
-            if (!srv->conectada(s) && !srv->libre(s)) {
+            if (!srv->conectada(s) && !srv->libre(s) && !srv->reservado(s)) {
                 srv->soltarAsiento(s);
                 soltarFila(j, *srv, s);
             }

@@ -59,15 +59,25 @@ void soltarFila(Juego& j, Servidor& srv, int s);
 // no notice, and everybody hears of the return.
 void volverAsiento(Juego& j, Servidor& srv, int s);
 
-// On a server: how many clients' seats have been taken, how many of them
-// are here now, and whether the lobby still admits newcomers. 0, 0 and
-// false anywhere else.
+// In the server's lobby, the lowest free seat goes to the machine, which
+// plays it on this station at the machines' level; false when none is free.
+// Every station shows it as a player called "Maquina N".
+bool sentarMaquina(Juego& j);
+// The highest machine seat is free again; false when there is none.
+bool quitarMaquina(Juego& j);
+// Whether the lobby has a free seat for the machine, and a machine seat.
+bool caberMaquina(const Juego& j);
+bool hayMaquina(const Juego& j);
+
+// On a server: how many client seats have been taken (the machine's
+// included), how many clients are here now, and whether the lobby still
+// admits newcomers. 0, 0 and false anywhere else.
 int clientesSentados(const Juego& j);
 int clientesPresentes(const Juego& j);
 bool admiteNuevos(const Juego& j);
 
 // The server starts the game with the players seated so far: on F2 at the
-// start gate, or by itself when the sixth seat is taken.
+// start gate, or by itself when a newcomer takes the last seat.
 void empezarPartidaRed(Juego& j);
 
 // Tells the LAN how this server's game stands now, if it announces: the

@@ -111,9 +111,7 @@ void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
             }
         }
     } else if (m.tag == protocolo::kJoined) {
-        int s = kPrimero;
-        while (s <= ultimo() && !asiento_[s].libre)
-            ++s;
+        const int s = asientoLibre();
         if (!admiteNuevos || s > kUltimo)
             return rechazar(c, motivoSinAsiento);
         if (const QString motivo = rechazo ? rechazo(m.carga) : QString(); !motivo.isEmpty())
@@ -128,6 +126,26 @@ void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
         if (alPresentarse)
             alPresentarse(s, m.carga);
     }
+}
+
+int Servidor::asientoLibre() const
+{
+    int s = kPrimero;
+    while (s <= ultimo() && !asiento_[s].libre)
+        ++s;
+    return s;
+}
+
+int Servidor::reservar()
+{
+    const int s = asientoLibre();
+    if (!admiteNuevos || s > kUltimo)
+        return 0;
+    if (s > ultimo())
+        ++asientos_;
+    asiento_[s].libre = false;
+    asiento_[s].reservado = true;
+    return s;
 }
 
 void Servidor::sentar(Conexion* c, int s, int version)
@@ -187,6 +205,7 @@ void Servidor::soltarAsiento(int s)
         a.espera->stop();
     a.secreto.clear();
     a.libre = true;
+    a.reservado = false;
     // The highest seats given up are simply not taken any more.
     while (asientos_ > 0 && asiento_[ultimo()].libre) {
         asiento_[ultimo()].libre = false;

@@ -107,6 +107,12 @@ public:
     // Gives the seat up: its connection, if any, closes unreported and its
     // secret no longer brings it back.
     void soltarAsiento(int asiento);
+    // Takes the lowest free seat for a player that has no connection (one
+    // the server's station plays): nobody can take it, or take it back,
+    // until it is given up. The seat, or 0 when none is free or the lobby
+    // is closed.
+    int reservar();
+    bool reservado(int asiento) const { return valido(asiento) && asiento_[asiento].reservado; }
     int esperaEnSalaMs;
     // Whose connection is here now, and how many are.
     bool conectada(int asiento) const;
@@ -136,6 +142,7 @@ private:
         int version = 0;
         Ritmo chat, fichas;
         bool libre = false;
+        bool reservado = false;  // played on the server's station
         QTimer* espera = nullptr;  // while a lobby seat is held for its player
     };
     struct Espera {
@@ -149,6 +156,7 @@ private:
     void recibirEnEspera(Conexion* c, const QString& mensaje);
     void sentar(Conexion* c, int s, int version);
     void despedir(Conexion* c);
+    int asientoLibre() const;
     void rechazar(Conexion* c, const QString& motivo);
     void cortar(Asiento& a);
     void perdida(int s, Conexion* c);

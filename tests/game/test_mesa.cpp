@@ -170,6 +170,9 @@ private slots:
             {"Turno tomado", PREP(enRed(e, false), tiene(e, 3)), PASO(mesa::reclamarPropio(e, o)), "", "beep"},
             {"Turno al finalizar", PREP(enRed(e, false), e.finalizando = true), PASO(mesa::reclamarPropio(e, o)), "", "beep"},
             {"maquina", PREP(), PASO(mesa::reclamarMaquina(e, o, 3, {0, 1, 2, 3})), "turno=3 opacas=3", "T2-;col+"},
+            {"maquina del servidor", PREP(enRed(e, true), e.maquina[3] = 1, e.intento[2] = Intento::Juzgado),
+             PASO(mesa::reclamarMaquina(e, o, 3, {0, 1, 2, 3})), "turno=3 opacas=3 intentos=NNNNNN", "[TurnoON]3;T2-;col+"},
+            {"maquina del servidor tarde", PREP(enRed(e, true), e.maquina[3] = 1, cliente2(e)), PASO(mesa::reclamarMaquina(e, o, 3, {0, 1, 2, 3})), "", ""},
             {"el servidor concede", PREP(enRed(e, true), e.intento[3] = Intento::Juzgado), PASO(acepta = mesa::concederTurno(e, o, 2)),
              "turno=2 opacas=2 intentos=NANNNN", "arb+"},
             {"el servidor no concede", PREP(enRed(e, true), tiene(e, 3)), PASO(acepta = mesa::concederTurno(e, o, 2)), "", "NO"},
@@ -238,6 +241,11 @@ private slots:
             {"coloca la primera", PREP(maquina(e, 0)), PASO(mesa::colocarFicha(e, o, a)), "grises=1, colocador=1", ""},
             {"coloca la tercera", PREP(maquina(e, 2)), PASO(mesa::colocarFicha(e, o, a)),
              "turno=0 opacas= grises= fichas=0,0,1,0,0,0, objetivo=1 pozo=48 reloj=0:0:0 colocador=0", "!Carla +1;[ficharedonda]1," + pozoSin("01") + ";T2-;col-;maq"},
+            {"coloca en el servidor", PREP(enRed(e, true), maquina(e, 0)), PASO(mesa::colocarFicha(e, o, a)), "grises=1, colocador=1", "[fichaON]1"},
+            {"la tercera en el servidor", PREP(enRed(e, true), maquina(e, 2)), PASO(mesa::colocarFicha(e, o, a)),
+             "turno=0 opacas= grises= fichas=0,0,1,0,0,0, objetivo=1 pozo=48 reloj=0:0:0 colocador=0",
+             "!Carla +1;[fichaON]3;[ficharedonda]1," + pozoSin("01") + ";[TurnoOFF]3;[Puntaje]3,1;T2-;col-;maq"},
+            {"el arbitro no corta a la maquina", PREP(enRed(e, true), maquina(e, 1)), PASO(mesa::limiteDelTurno(e, o, 3)), "", ""},
             {"turno perdido bajo el colocador", PREP(maquina(e, 2), e.turno = 0), PASO(mesa::colocarFicha(e, o, a)), "grises= colocador=0", "col-;maq"},
         });
     }
@@ -368,7 +376,7 @@ private slots:
         const std::pair<const char*, std::function<void(Estado&)>> casos[] = {{"RM", [](Estado&) {}},
             {"--", [](Estado& e) { e.avisoAbierto = true; }}, {"--", [](Estado& e) { e.mn_pausar.marcado = true; }},
             {"--", [](Estado& e) { e.preparando = true; }}, {"--", [](Estado& e) { e.enPartida = false; }}, {"R-", [](Estado& e) { e.turno = 1; }},
-            {"R-", [](Estado& e) { e.maquina[3] = 0; }}, {"R-", [](Estado& e) { e.numJugadores = 2; }}, {"R-", [](Estado& e) { enRed(e, true); }},
+            {"R-", [](Estado& e) { e.maquina[3] = 0; }}, {"R-", [](Estado& e) { e.numJugadores = 2; }}, {"RM", [](Estado& e) { enRed(e, true); }},
             {"--", [](Estado& e) { enRed(e, false); }}, {"--", [](Estado& e) { enRed(e, true), e.mesaEnEspera = true; }}};
         for (int fila = 0; const auto& [corre, cambio] : casos) {
             Estado e = mesaDePrueba();

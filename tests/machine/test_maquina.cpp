@@ -7,6 +7,7 @@
 #include "game/seleccion.h"
 #include "game/tablero.h"
 #include "game/busqueda.h"
+#include "game/marcador.h"
 #include "machine/maquina.h"
 #include "prueba.h"
 
@@ -18,7 +19,7 @@ void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 
     Estado& e = p.j.e;
     e.numJugadores = 3, e.enPartida = true;
     for (int s = 1; s <= 3; ++s)
-        e.datosJugadores[s].nombre = maquina[s] ? nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
+        e.datosJugadores[s].nombre = maquina[s] ? marcador::nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
     e.maquina = maquina;
     e.Valor.fill(QStringLiteral("1"));
     std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 9);

@@ -3,7 +3,9 @@
 
 // Network tables, real timers at 1/50: a refused set-up, and the words every station shows.
 
+#include "flow/partidalocal.h"
 #include "flow/reloj.h"
+#include "game/busqueda.h"
 #include "net/chat.h"
 #include "game/mensajes.h"
 #include "red.h"
@@ -32,6 +34,41 @@ private slots:
         const Estado& e = p.j.e;
         QVERIFY(p.j.Timer1.isActive() && p.j.maquinas.isActive() && e.maquina[2] == 1 && e.numJugadores == 2 && e.juegoLocal);
         QCOMPARE(p.caja.cajas.back().texto, QStringLiteral("No se encuentra el equipo o no se ha iniciado el servidor"));
+    }
+
+    // A machine seat given in the lobby (and one taken back) plays a match on the server's table at the
+    // fastest level: Beto, claiming on every other target as soon as it shows, beats it to those turns; the
+    // machine takes the others. A peer of the original messages sees an ordinary row.
+    void maquinaEnLaMesa()
+    {
+        Mesa m(QStringLiteral("Ana"), kEscala);
+        JuegoDePrueba& ana = m[1];
+        conectarTemporizadores(ana.j);
+        elegirNivel(ana.j, 4);
+        QVERIFY(sentarMaquina(ana.j) && sentarMaquina(ana.j) && quitarMaquina(ana.j) && !ana.j.e.Jugadores[3].visible);
+        Crudo pepe(m.puerto);
+        QVERIFY(pepe.sentarse("Pepe", 3) && pepe.leido.contains("[Joined]Maquina 2(2)\r\n"));
+        QVERIFY(m.unir(QStringLiteral("Beto")) && m.empezar(19));
+        JuegoDePrueba& beto = m[2];  // seat 4
+        conectarTemporizadores(beto.j);
+        ana.j.e.fichasRedondas = pozo::quitar(pozo::quitar(pozo::completo(), QStringLiteral("19")), QStringLiteral("01")).left(4 * 6);
+        std::array<int, 7> turnos{};
+        QString visto;
+        QElapsedTimer t;
+        t.start();
+        for (int vez = 0; ana.j.e.partidasGanadas[2] + ana.j.e.partidasGanadas[4] == 0 && t.elapsed() < 20000; QTest::qWait(2)) {
+            const Estado& e = beto.j.e;
+            ++turnos[ana.j.e.turno];
+            if (e.turno != 0 || e.avisoAbierto || e.fichaRE == std::exchange(visto, e.fichaRE) || ++vez % 2)
+                continue;
+            const auto r = buscarEnTablero(e, true);
+            if (r.encontrada && m.pedirTurno(beto) && ++turnos[4])
+                for (int paso = 1; paso <= 3; ++paso)
+                    Valor_Click(beto.j, r.jugada[paso]);
+        }
+        QVERIFY2(turnos[2] > 0 && turnos[4] > 0, qPrintable(QStringLiteral("%1 %2").arg(turnos[2]).arg(turnos[4])));
+        QVERIFY(m.todos([&](const Estado& e) { return e.turno == 0 && mesaDe(e) == mesaDe(ana.j.e) && e.Fichas[2].texto != QStringLiteral("0"); }));
+        QVERIFY(incoherencia(ana.j.e).isEmpty() && incoherencia(beto.j.e).isEmpty() && ana.j.e.partidasGanadas[2] + ana.j.e.partidasGanadas[4] == 1);
     }
 
     // What every station shows, word for word and once, with a peer of the original fifteen messages; the
