@@ -7,11 +7,15 @@
 // program's windows do; while either is open the board and the menus take
 // no clicks, as the program's modal windows prevent them.
 //
-//   zumbarta_estacion (--servir NOMBRE [--local] | --unirse NOMBRE PUERTO)
+//   zumbarta_estacion (--servir NOMBRE [--local] [--maquinas N] | --unirse NOMBRE PUERTO)
 //                     [--escala E] [--semilla N] [--origen MS] [--claves ARCHIVO]
 //
+// A server with --maquinas gives its first N free seats to the machine at
+// the fastest level.
+//
 // stdin, one command a line: turno, ficha K, aceptar, ok, chat TEXTO,
-// repartir, modo 1|2, finalizar, f2, salir, estado, traza, and crudo TEXTO:
+// repartir, modo 1|2, finalizar, f2, salir, estado, traza, maquinas 0|1
+// (the machines hold still, or play again), and crudo TEXTO:
 // a client writes TEXTO to its server as it stands, as a modified program
 // would, whatever its own table shows. End of input ends the station. stdout:
 //   P puerto        the server listens
@@ -51,6 +55,7 @@
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QSocketNotifier>
+#include <limits>
 #include <chrono>
 #include <cstdio>
 #include <deque>
@@ -192,6 +197,14 @@ private:
         Estado& e = j.e;
         if (cmd == u"estado")
             return escribir(u"E "_s + foto());
+        if (cmd == u"maquinas") {
+            if (!ritmoMaquinas_)
+                ritmoMaquinas_ = j.maquinas.interval();
+            j.maquinas.setInterval(arg == u"1" ? ritmoMaquinas_ : std::numeric_limits<int>::max());
+            if (j.maquinas.isActive())
+                j.maquinas.start();
+            return;
+        }
         if (cmd == u"traza") {
             for (const QString& t : traza_)
                 escribir(u"R "_s + t);
@@ -375,6 +388,7 @@ private:
     }
 
     bool servidor_;
+    int ritmoMaquinas_ = 0;
     AvisoSim aviso_;
     CajaSim caja_;
     F2Sim f2_;
@@ -443,6 +457,9 @@ int main(int argc, char** argv)
         if (!iniciarServidor(j, {EleccionRed::Servir, nombre, {}, u"0"_s}))
             return 1;
         est.vigilarArbitro();
+        elegirNivel(j, 4);
+        for (int m = valor(u"--maquinas").toInt(); m > 0; --m)
+            sentarMaquina(j);
         Servidor* srv = j.red->servidor();
         srv->alVolver = [&est, volver = srv->alVolver](int s) {
             est.conexionNueva(s - 1);

@@ -8,7 +8,7 @@
 // this driver checks at every quiet point that the stations agree and that
 // a claim still goes through. Divergences and stalls must both be 0.
 //
-//   zumbarta_sim [--segundos N] [--semilla S] [--estaciones K] [--escala E] [--ocupado] [--tramposos N]
+//   zumbarta_sim [--segundos N] [--semilla S] [--estaciones K] [--escala E] [--ocupado] [--tramposos N] [--maquinas M]
 //
 // K counts every station, the server included (2..6; 6 is a server and
 // five clients). The game's time runs at E (0.02 = 1/50). Game g of a run
@@ -22,6 +22,8 @@
 // name) and never a right pick. The server must credit them nothing and end
 // each turn they hold by its referee's limit; the honest stations must
 // still agree with it.
+// --maquinas M gives the server's first M free seats to the machine, at its
+// fastest level; it holds still at the quiet points, as the players do.
 
 #include "game/combinacion.h"
 #include "game/entorno.h"
@@ -152,8 +154,8 @@ private:
 
 class Simulacion {
 public:
-    Simulacion(double escala, int estaciones, quint64 semilla, int segundos, bool ocupado, int tramposos)
-        : tramposos_(tramposos), turnoMs_(aEscala(escala, tiempos::kTurno)), avisoMs_(aEscala(escala, tiempos::kAviso)), holgura_(ocupado ? 3 : 1),
+    Simulacion(double escala, int estaciones, quint64 semilla, int segundos, bool ocupado, int tramposos, int maquinas)
+        : tramposos_(tramposos), maquinas_(maquinas), turnoMs_(aEscala(escala, tiempos::kTurno)), avisoMs_(aEscala(escala, tiempos::kAviso)), holgura_(ocupado ? 3 : 1),
           margenMs_(holgura_ * (aEscala(escala, tiempos::kMargenArbitro + tiempos::kAviso) + 500)),
           escala_(escala), estaciones_(estaciones), semilla_(semilla), segundos_(segundos), ocupado_(ocupado) {}
 
@@ -171,6 +173,8 @@ public:
         decir(u"divergences %1\nstalls %2"_s.arg(divergencias_).arg(estancamientos_));
         decir(u"(script: Repartir wanted %1 times, its menu entry disabled %2 of them; %3 mode changes; %4 stations froze; %5 clients left mid-game, %6 came back)"_s
                   .arg(repartirPedido_).arg(repartirNegado_).arg(cambiosDeModo_).arg(congelados_).arg(abandonos_).arg(regresos_));
+        if (maquinas_)
+            decir(u"machine seats %1: turns %2"_s.arg(maquinas_).arg(turnosMaquina_));
         if (tramposos_)
             decir(u"cheats %1: lines sent %2, scores refused %3, turns held %4 (longest %5 ms; the referee's limit %6 ms, %7 with slack), tiles gained %8, matches gained %9 (%10 more won by the clock), server crashes %11"_s
                       .arg(tramposos_).arg(lineasTrampa_).arg(rechazos_).arg(turnosTrampa_).arg(turnoMasLargo_)
@@ -181,6 +185,8 @@ public:
 
 private:
     const int tramposos_;
+    const int maquinas_;
+    int turnosMaquina_ = 0;
     const int turnoMs_;
     const int avisoMs_;
     // What the driver's own waits allow for beyond the game's times: a busy
@@ -229,6 +235,7 @@ private:
                         rotas_.push_back({u"the server let cheating seat %1 hold the turn for %2 ms"_s.arg(x.turno).arg(x.desde - desde), false});
                 }
                 x.turno = resto.section(u' ', 1, 1).toInt();
+                turnosMaquina_ += x.n == 1 && x.turno >= 2 && x.turno <= maquinas_ + 1;  // seated before any client
                 if (x.turnos.size() < 1000)
                     x.turnos.push_back({x.desde, x.turno});
             } else if (l.startsWith(u"V ")) {
@@ -593,6 +600,7 @@ private:
         // match then often ends as its last round runs out, claims in flight.
         static constexpr double kRitmos[] = {0.002, 0.02, 0.08}, kAciertos[] = {0.9, 0.8, 0.25, 0.03};
         const double ritmo = kRitmos[azar(3)], acierto = kAciertos[azar(4)];
+        servidor().orden("maquinas 1");
         for (const qint64 fin = ahora() + duracion; !roto_ && ahora() < fin && clientes() > 0; esperar(1 + azar(turnoMs_ / 10))) {
             despertar(false);
             if (!fotos())
@@ -685,6 +693,7 @@ private:
     // then is printed and counted apart, never dropped in silence.
     void calma()
     {
+        servidor().orden("maquinas 0");
         despertar(true);
         for (const auto& x : puestos_)
             x->plan.clear();
@@ -810,18 +819,22 @@ private:
         rng_.seed(semilla);
         roto_ = false;
         ++juegos_;
-        Puesto& srv = lanzar(prob(0.5) ? QStringList{u"--servir"_s, kNombres[0], u"--local"_s} : QStringList{u"--servir"_s, kNombres[0]});
+        QStringList servir{u"--servir"_s, kNombres[0], u"--maquinas"_s, QString::number(maquinas_)};
+        if (prob(0.5))
+            servir << u"--local"_s;
+        Puesto& srv = lanzar(servir);
         if (!hasta(5000, [&] { return srv.puerto != 0 || !srv.vivo; }) || !srv.puerto)
             fallo(true, u"the server did not start"_s);
+        srv.orden("maquinas 0");  // until the table has settled after the deal
         for (int c = 2; c <= estaciones_ && !roto_; ++c)
             lanzar({u"--unirse"_s, kNombres[c - 1], QString::number(srv.puerto)});
-        if (!roto_ && !hasta(10000, [&] { return fotos() && srv.i("conexiones") == estaciones_ - 1 && todos([](Puesto& x) { return x.yo() != 0; }); }))
+        if (!roto_ && !hasta(10000, [&] { return fotos() && srv.i("conexiones") == estaciones_ - 1 + maquinas_ && todos([](Puesto& x) { return x.yo() != 0; }); }))
             fallo(true, u"the clients did not all get a seat"_s);
         // Cheats score in the lobby, where a table of six never waits.
         for (Puesto* x : vivos())
             if (x->tramposo)
                 lineasTrampa_ += 2, x->orden("crudo [Puntaje]" + QByteArray::number(x->yo()) + ",1\ncrudo [Partidas]" + QByteArray::number(x->yo()) + ",1");
-        if (!roto_ && estaciones_ < 6)
+        if (!roto_ && estaciones_ + maquinas_ < 6)
             srv.orden("f2");
         if (!roto_ && !hasta(5000, [&] { return fotos() && todos([](Puesto& x) { return !x.s("tablero").contains(u'0') && x.b("turnoLibre"); }); }))
             fallo(true, u"the game did not start on every station"_s);
@@ -933,12 +946,13 @@ int main(int argc, char** argv)
     const quint64 semilla = valor(u"--semilla", QString::number(reloj() % 100000)).toULongLong();
     const int segundos = valor(u"--segundos", u"60"_s).toInt();
     const bool ocupado = a.contains(u"--ocupado"_s);
-    const int tramposos = valor(u"--tramposos", u"0"_s).toInt();
-    if (escala <= 0 || escala > 0.02 || estaciones < 2 || estaciones > 6 || segundos < 1 || tramposos < 0 || tramposos >= estaciones) {
-        std::fputs("zumbarta_sim [--segundos N] [--semilla S] [--estaciones 2..6] [--escala E <= 0.02] [--ocupado] [--tramposos 0..K-1]\n", stderr);
+    const int tramposos = valor(u"--tramposos", u"0"_s).toInt(), maquinas = valor(u"--maquinas", u"0"_s).toInt();
+    if (escala <= 0 || escala > 0.02 || estaciones < 2 || estaciones > 6 || segundos < 1 || tramposos < 0 || tramposos >= estaciones || maquinas < 0
+        || estaciones + maquinas > 6) {
+        std::fputs("zumbarta_sim [--segundos N] [--semilla S] [--estaciones 2..6] [--escala E <= 0.02] [--ocupado] [--tramposos 0..K-1] [--maquinas 0..6-K]\n", stderr);
         return 2;
     }
-    decir(u"zumbarta_sim --segundos %1 --semilla %2 --estaciones %3 --escala %4%5%6"_s.arg(segundos).arg(semilla).arg(estaciones).arg(escala)
-              .arg(ocupado ? u" --ocupado"_s : QString(), tramposos ? u" --tramposos %1"_s.arg(tramposos) : QString()));
-    return Simulacion(escala, estaciones, semilla, segundos, ocupado, tramposos).correr();
+    decir(u"zumbarta_sim --segundos %1 --semilla %2 --estaciones %3 --escala %4%5%6%7"_s.arg(segundos).arg(semilla).arg(estaciones).arg(escala)
+              .arg(ocupado ? u" --ocupado"_s : QString(), tramposos ? u" --tramposos %1"_s.arg(tramposos) : QString(), maquinas ? u" --maquinas %1"_s.arg(maquinas) : QString()));
+    return Simulacion(escala, estaciones, semilla, segundos, ocupado, tramposos, maquinas).correr();
 }
