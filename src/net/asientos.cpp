@@ -174,6 +174,10 @@ bool sentarMaquina(Juego& j)
     if (s == 0)
         return false;
     const QString nombre = marcador::nombreDeMaquina(s);
+    if (!rechazoDeNombre(j.e, nombre).isEmpty()) {
+        srv->soltarAsiento(s);  // a player took that name: two rows would read alike
+        return false;
+    }
     j.e.maquina[s] = 1;
     mostrarFila(j.e, s, nombre);
     srv->enviaratodos(mensajes::presentacion(nombre, s), false);
