@@ -61,3 +61,24 @@ void Circulo::paintEvent(QPaintEvent*)
     p.setBrush(QColor(0xFF, 0xF4, 0xC0));
     p.drawEllipse(QRectF(rect()).adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2));
 }
+
+MarcoFoco::MarcoFoco(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void MarcoFoco::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Tile borders come in any colour, so the ring is dark blue edged in white:
+    // it stands out on the grey table and against every border.
+    const qreal grosor = std::max<qreal>(3.0, width() / 13.0);
+    const QRectF r = QRectF(rect()).adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2);
+    const qreal radio = width() / 5.0;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x10, 0x40, 0xC0), grosor));
+    p.drawRoundedRect(r, radio, radio);
+    p.setPen(QPen(Qt::white, std::max<qreal>(1.0, grosor / 4)));
+    p.drawRoundedRect(r.adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2), radio, radio);
+}
