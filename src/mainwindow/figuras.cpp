@@ -71,14 +71,13 @@ void MarcoFoco::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    // Tile borders come in any colour, so the ring is dark blue edged in white:
-    // it stands out on the grey table and against every border.
-    const qreal grosor = std::max<qreal>(3.0, width() / 13.0);
+    // Tile borders are red, blue, green, orange or yellow: the ring is near
+    // black, with the table's grey between it and the tile, so it never reads
+    // as one more border.
+    const qreal grosor = std::max<qreal>(3.0, width() / 14.0);
     const QRectF r = QRectF(rect()).adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2);
-    const qreal radio = width() / 5.0;
+    const qreal radio = width() / 4.0;
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x10, 0x40, 0xC0), grosor));
+    p.setPen(QPen(QColor(0x18, 0x18, 0x18), grosor));
     p.drawRoundedRect(r, radio, radio);
-    p.setPen(QPen(Qt::white, std::max<qreal>(1.0, grosor / 4)));
-    p.drawRoundedRect(r.adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2), radio, radio);
 }

@@ -24,12 +24,13 @@ namespace {
 // at most three steps away.
 constexpr int kCentro = 25;
 
-// The tile's shape and half of the gap around it, where the ring goes.
+// The tile's shape and nearly all the gap around it (240 twips across,
+// 105 down), where the ring goes.
 QRect rectMarco(int k)
 {
     const int izq = 240 + 840 * (tablero::columna(k) - 1);
     const int arriba = 240 + 840 * (tablero::fila(k) - 1);
-    return QRect(izq - 90, arriba - 60, 600 + 180, 735 + 120);
+    return QRect(izq - 115, arriba - 95, 600 + 230, 735 + 190);
 }
 
 // Setting a name tells the screen reader it changed; the clock re-renders
