@@ -61,3 +61,23 @@ void Circulo::paintEvent(QPaintEvent*)
     p.setBrush(QColor(0xFF, 0xF4, 0xC0));
     p.drawEllipse(QRectF(rect()).adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2));
 }
+
+MarcoFoco::MarcoFoco(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void MarcoFoco::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Tile borders are red, blue, green, orange or yellow: the ring is near
+    // black, with the table's grey between it and the tile, so it never reads
+    // as one more border.
+    const qreal grosor = std::max<qreal>(3.0, width() / 14.0);
+    const QRectF r = QRectF(rect()).adjusted(grosor / 2, grosor / 2, -grosor / 2, -grosor / 2);
+    const qreal radio = width() / 4.0;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x18, 0x18, 0x18), grosor));
+    p.drawRoundedRect(r, radio, radio);
+}

@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The shapes behind the labels: a tile's rounded square and the target's circle.
+// The board's pieces: a tile's rounded square and the target's circle behind
+// the labels, the tile's label that reports a click, the keyboard's frame.
 
 #include <QColor>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 // &HBBGGRR, as the game stores its colours.
 QColor colorBGR(std::uint32_t bgr);
@@ -30,10 +34,36 @@ private:
     int marca_ = 0;
 };
 
+// A label that reports a left click.
+class EtiquetaClic : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> alPulsar;
+
+protected:
+    void mousePressEvent(QMouseEvent* ev) override
+    {
+        if (ev->button() == Qt::LeftButton && alPulsar)
+            alPulsar();
+        QLabel::mousePressEvent(ev);
+    }
+};
+
 class Circulo : public QWidget {
     Q_OBJECT
 public:
     explicit Circulo(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// The keyboard's place on the board: a ring around one tile, in the gap
+// between tiles, so the tile's own colours and digit stay as they are.
+class MarcoFoco : public QWidget {
+    Q_OBJECT
+public:
+    explicit MarcoFoco(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent*) override;

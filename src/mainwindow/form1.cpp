@@ -18,24 +18,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-
-class EtiquetaClic : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> alPulsar;
-
-protected:
-    void mousePressEvent(QMouseEvent* ev) override
-    {
-        if (ev->button() == Qt::LeftButton && alPulsar)
-            alPulsar();
-        QLabel::mousePressEvent(ev);
-    }
-};
 
 namespace {
 
@@ -94,10 +79,18 @@ void Form1::construirTablero()
         v->setObjectName(nombreIndexado("Valor", k));
         v->setAlignment(Qt::AlignCenter);
         v->setCursor(Qt::PointingHandCursor);
-        v->alPulsar = [this, k] { emit fichaPulsada(k); };
+        // The mouse takes over from the keyboard: its frame goes away.
+        v->alPulsar = [this, k] {
+            enfocar(0);
+            emit fichaPulsada(k);
+        };
         lienzo_->colocar(v, QRect(izq, 285 + arriba, 600, 615), 26.25);
         valor_[k] = v;
     }
+    marco_ = new MarcoFoco;
+    marco_->setObjectName(QStringLiteral("marco"));
+    lienzo_->colocar(marco_, QRect());
+    marco_->hide();
 
     auto* shape1 = new Circulo;
     shape1->setObjectName(QStringLiteral("Shape1"));
@@ -213,6 +206,7 @@ void Form1::mostrar()
     mn_quitarmaq_->setEnabled(hayMaquina(j_));
     for (int i = 1; i <= 2; ++i)
         mn_mod_[i]->setChecked(e.mn_mod[i].marcado);
+    nombrarParaLectores();
 }
 
 void Form1::closeEvent(QCloseEvent* ev)

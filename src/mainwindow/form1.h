@@ -14,15 +14,16 @@
 class Juego;
 class Lienzo;
 class FiguraFicha;
+class MarcoFoco;
 class QAction;
 class QMenu;
 class QDialog;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-// A label that reports a left click.
 class EtiquetaClic;
 
 class Form1 : public QMainWindow {
@@ -57,11 +58,19 @@ private:
     void construirMenus();
     void conectarPartida();
     bool ajusteAbierto();
+    // The board from the keyboard: arrows move a frame over the tiles, Space
+    // or Enter on it is a click there. True when the key was the board's.
+    bool teclaDeTablero(const QKeyEvent& tecla);
+    void enfocar(int k);
+    // What a screen reader says of the tiles, the target, the clock and the rows.
+    void nombrarParaLectores();
 
     Juego& j_;
     Lienzo* lienzo_ = nullptr;
     std::array<FiguraFicha*, 50> fichaCU_{};
     std::array<EtiquetaClic*, 50> valor_{};
+    MarcoFoco* marco_ = nullptr;
+    int foco_ = 0;  // the tile under the keyboard's frame; 0 until an arrow shows it
     QLabel* fichaRE_ = nullptr;
     std::array<QLabel*, 7> jugadores_{};
     std::array<QLabel*, 7> fichas_{};

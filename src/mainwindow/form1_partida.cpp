@@ -96,9 +96,11 @@ bool Form1::eventFilter(QObject* o, QEvent* ev)
     }
     if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;  // shortcuts and menu mnemonics
+    if (teclaDeTablero(*tecla))
+        return true;
     const QString texto = tecla->text();
     // Enter, Esc and Backspace are characters too, none a seat's digit: like
-    // a letter, they beep. Tab and the arrows only move the focus.
+    // a letter, they beep. Tab only moves the focus.
     const int k = tecla->key();
     const bool caracter = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Backspace;
     if (!caracter && (texto.isEmpty() || !texto[0].isPrint()))

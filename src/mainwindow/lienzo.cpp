@@ -53,6 +53,15 @@ void Lienzo::colocar(QWidget* w, QRect twips, qreal puntos, bool negrita)
         recolocar();
 }
 
+void Lienzo::mover(QWidget* w, QRect twips)
+{
+    for (Pieza& p : piezas_)
+        if (p.w == w) {
+            p.twips = twips;
+            w->setGeometry(aPixeles(twips).toAlignedRect());
+        }
+}
+
 QRectF Lienzo::aPixeles(QRectF t) const
 {
     return QRectF(origen_.x() + t.x() * escala_, origen_.y() + t.y() * escala_,

@@ -22,6 +22,8 @@ public:
 
     // Puts w at a rectangle given in twips; its font (if any) at puntos points.
     void colocar(QWidget* w, QRect twips, qreal puntos = 0, bool negrita = true);
+    // Moves a piece already placed.
+    void mover(QWidget* w, QRect twips);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
