@@ -4,6 +4,7 @@
 #pragma once
 // A window's controls by their game names, and the main window over a recorded game.
 
+#include "dialogs/preferencias.h"
 #include "dobles.h"
 #include "mainwindow/form1.h"
 
@@ -20,6 +21,16 @@ T* hijo(QObject& w, const QString& nombre, int i = 0)
 }
 
 inline void pulsar(QObject& w, const QString& boton) { hijo<QAbstractButton>(w, boton)->click(); }
+
+// The dialogs' settings file replaced by these bytes (none: no file, as at the first run).
+inline void preferenciasCon(const QByteArray& bytes = {})
+{
+    const QString ruta = preferencias::archivo();
+    QFile::remove(ruta);
+    QFile f(ruta);
+    if (!bytes.isEmpty() && !(QDir().mkpath(QFileInfo(ruta).path()) && f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()))
+        qFatal("no se puede escribir %s", qPrintable(ruta));
+}
 
 struct VentanaDePrueba : JuegoDePrueba, Form1 {
     explicit VentanaDePrueba(bool azarDeGuion = true) : JuegoDePrueba(azarDeGuion), Form1(JuegoDePrueba::j) { show(); }

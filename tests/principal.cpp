@@ -11,6 +11,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Run by hand, outside CTest's environment, the dialogs still must not write to the player's settings.
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        qputenv("XDG_CONFIG_HOME", ZUMBARTA_DIR "/config-pruebas");
 #ifdef QT_WIDGETS_LIB
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);  // as QTEST_MAIN: sizes do not follow the screen

@@ -3,6 +3,7 @@
 
 #include "dialogs/form2.h"
 
+#include "dialogs/preferencias.h"
 #include "dialogs/twips.h"
 #include "flow/partidalocal.h"
 #include "game/juego.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -39,6 +41,7 @@ Form2::Form2(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form2"
     setFixedSize(twips::tamano(ancho_, altoDialogo(0)));
     twips::poner(command1_, 480, arribaBotones(0), 1335, 375);
     twips::poner(command2_, 2280, arribaBotones(0), 1335, 375);
+    recordar();
 }
 
 void Form2::construir()
@@ -92,7 +95,7 @@ void Form2::construir()
 
         text1_[i] = new QLineEdit(frame1_);
         text1_[i]->setObjectName(indexado("Text1", i));
-        text1_[i]->setMaxLength(13);
+        text1_[i]->setMaxLength(preferencias::kLargoNombreLocal);
         twips::poner(text1_[i], 1140, arriba, 1935, 315);
         text1_[i]->hide();
 
@@ -151,6 +154,25 @@ void Form2::elegirCantidad(int k)
     opcionJugadores = k;
 }
 
+void Form2::recordar()
+{
+    // What the player accepted last, set as if chosen but quietly: no rule
+    // is asked again, and the level reaches the game only with "Aceptar".
+    const preferencias::Local antes = preferencias::leerLocal();
+    if (antes.numJugadores)
+        combo1_->setCurrentIndex(antes.numJugadores - 2);
+    for (int s = 1; s <= 6; ++s) {
+        const QSignalBlocker bloqueo(check1_[s]);
+        check1_[s]->setChecked(antes.maquina[s]);
+        text1_[s]->setText(antes.maquina[s] ? nombreDeMaquina(s) : antes.nombres[s]);
+        text1_[s]->setReadOnly(antes.maquina[s]);
+    }
+    if (antes.nivel) {
+        const QSignalBlocker bloqueo(nivel_[antes.nivel]);
+        nivel_[antes.nivel]->setChecked(true);
+    }
+}
+
 bool Form2::eventFilter(QObject* o, QEvent* ev)
 {
     if ((o == combo1_ || o == combo1_->lineEdit()) && ev->type() == QEvent::KeyPress) {
@@ -202,12 +224,23 @@ void Form2::aceptar()
 {
     EleccionLocal el;
     el.numJugadores = opcionJugadores + 2;
+    preferencias::Local recuerdo{el.numJugadores};
     for (int s = 1; s <= 6; ++s) {
         el.nombres[s] = text1_[s]->text();
         el.maquina[s] = check1_[s]->isChecked();
+        recuerdo.nombres[s] = el.maquina[s] ? QString() : el.nombres[s];
+        recuerdo.maquina[s] = el.maquina[s];
     }
-    if (aceptarPartidaLocal(j_, el))
+    for (int n = 1; n <= 4; ++n) {
+        if (nivel_[n]->isChecked()) {
+            elegirNivel(j_, n);  // a level shown from last time was never applied
+            recuerdo.nivel = n;
+        }
+    }
+    if (aceptarPartidaLocal(j_, el)) {
+        preferencias::guardarLocal(recuerdo);
         done(QDialog::Accepted);
+    }
 }
 
 void Form2::cancelar()

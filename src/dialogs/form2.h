@@ -4,7 +4,8 @@
 #pragma once
 // The local game setup: how many play, their names, which seats the
 // computer plays and how fast. A view only: the checks and the start of the
-// game are the core's (flow/partidalocal.h).
+// game are the core's (flow/partidalocal.h). What the player accepted is
+// offered again at the next opening (dialogs/preferencias.h).
 
 #include "dialogs/dialogo.h"
 #include <array>
@@ -40,6 +41,7 @@ protected:
 
 private:
     void construir();
+    void recordar();
     void elegirCantidad(int k);
     void alMarcar(int i, bool marcado);
     void ensanchar();

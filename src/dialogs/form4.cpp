@@ -3,6 +3,7 @@
 
 #include "dialogs/form4.h"
 
+#include "dialogs/preferencias.h"
 #include "dialogs/sololinea.h"
 #include "dialogs/twips.h"
 #include "game/juego.h"
@@ -63,7 +64,7 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
     twips::poner(label1, 120, 120, 2880, 285);
     txtName_ = new QLineEdit(this);
     txtName_->setObjectName(QStringLiteral("txtName"));
-    txtName_->setMaxLength(10);
+    txtName_->setMaxLength(preferencias::kLargoNombreRed);
     txtName_->setValidator(new SoloLinea(txtName_));
     twips::poner(txtName_, 120, 420, 2880, 315);
 
@@ -97,8 +98,6 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
     chkAnunciar_ = new QCheckBox(QStringLiteral("Anunciar en la red"), this);
     chkAnunciar_->setObjectName(QStringLiteral("chkAnunciar"));
     twips::poner(chkAnunciar_, 3240, 1680, 2400, 315);
-    chkAnunciar_->setChecked(j_.e.anunciar);
-    connect(chkAnunciar_, &QCheckBox::toggled, this, [this](bool si) { j_.e.anunciar = si; });
 
     label6_ = new QLabel(QStringLiteral("Partidas en la red"), this);
     label6_->setObjectName(QStringLiteral("Label6"));
@@ -125,8 +124,14 @@ Form4::Form4(Juego& j, QWidget* parent) : DialogoDelJuego(QStringLiteral("Form4"
                        static_cast<QWidget*>(lstPartidas_)})
         w->hide();
 
-    // Each opening offers the port peers expect.
-    puerto_->setText(QStringLiteral("1001"));
+    // Each opening offers what the player accepted last, or the defaults:
+    // the port peers expect where this user may serve on it, and the
+    // announcement on.
+    const preferencias::Red antes = preferencias::leerRed();
+    txtName_->setText(antes.nombre);
+    textServer_->setText(antes.servidor);
+    puerto_->setText(antes.puerto.isEmpty() ? QString::number(puertoPorDefecto()) : antes.puerto);
+    chkAnunciar_->setChecked(antes.anunciar.value_or(true));
 
     const QString botones[] = {QString(), QStringLiteral("Aceptar"), QStringLiteral("Cancelar"), QStringLiteral("Local IP")};
     for (int i = 1; i <= 3; ++i) {
@@ -236,15 +241,22 @@ void Form4::aceptar()
         return;
     if (el.rol == EleccionRed::Servir) {
         if (iniciarServidor(j_, el))
-            done(QDialog::Accepted);
+            cerrarAceptado();
         return;
     }
     habilitarBotones(false);
     RedPartida* red = iniciarCliente(j_, el);
     connect(red->cliente(), &Cliente::terminado, this, [this, red](bool conectado) {
         if (terminarConexion(j_, red, conectado))
-            done(QDialog::Accepted);
+            cerrarAceptado();
         else
             habilitarBotones(true);
     }, Qt::SingleShotConnection);
+}
+
+void Form4::cerrarAceptado()
+{
+    // Only a game that got going is worth offering again.
+    preferencias::guardarRed({txtName_->text(), textServer_->text(), puerto_->text(), chkAnunciar_->isChecked()});
+    done(QDialog::Accepted);
 }

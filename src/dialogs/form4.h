@@ -10,7 +10,8 @@
 // environment says (every interface of this computer, so the LAN can reach
 // it); on loopback, the list of games looks on loopback only too. A game
 // the player may take a seat back in is marked in the list, and picking it
-// fills the player's name too.
+// fills the player's name too. What the player accepted is offered again at
+// the next opening (dialogs/preferencias.h).
 
 #include "dialogs/dialogo.h"
 #include <array>
@@ -36,6 +37,7 @@ protected:
 private:
     void rolCambiado();
     void aceptar();
+    void cerrarAceptado();
     void habilitarBotones(bool si);
     void mostrarPartidas();
     bool elegir(QTreeWidgetItem* it);

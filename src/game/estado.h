@@ -86,7 +86,6 @@ struct Estado {
     int miJugador = 0;
     QString miNombre;
     bool modoLineal = false;
-    bool anunciar = true;   // a server tells the LAN about its game; the setup's box, kept for the run
 
     // A game is being played here: from a local game's "Aceptar" or a
     // network game's start until that game ends or another is set up. The

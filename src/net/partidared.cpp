@@ -20,10 +20,15 @@
 #include "transporte/servidor.h"
 
 #include <QAbstractSocket>
+#include <QFile>
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QTimer>
 #include <algorithm>
+
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -94,6 +99,31 @@ int puertoDeTexto(const QString& texto)
 {
     // Leading blanks are skipped and a text with no number reads as 0.
     return protocolo::enteroInicial(texto);
+}
+
+int puertoPorDefecto([[maybe_unused]] const QString& rutaPrimerLibre, [[maybe_unused]] unsigned usuarioEfectivo)
+{
+    constexpr int kPuertoDeSiempre = 1001;
+#ifdef Q_OS_LINUX
+    if (usuarioEfectivo == 0)
+        return kPuertoDeSiempre;
+    // Unreadable or unparsable: the kernel's own default, 1024, holds.
+    QFile f(rutaPrimerLibre);
+    bool leido = false;
+    const int primerLibre = f.open(QIODevice::ReadOnly) ? f.read(16).trimmed().toInt(&leido) : 0;
+    if (!leido || primerLibre > kPuertoDeSiempre)
+        return 5001;
+#endif
+    return kPuertoDeSiempre;
+}
+
+int puertoPorDefecto()
+{
+#ifdef Q_OS_LINUX
+    return puertoPorDefecto(QStringLiteral("/proc/sys/net/ipv4/ip_unprivileged_port_start"), ::geteuid());
+#else
+    return puertoPorDefecto(QString(), 0);
+#endif
 }
 
 bool eleccionRedValida(Juego& j, const EleccionRed& el)

@@ -24,6 +24,13 @@ struct EleccionRed {
 // The port the dialog's box names: its leading number, 0 when it has none.
 int puertoDeTexto(const QString& texto);
 
+// The port the setup offers when the player named none. Peers expect 1001,
+// but Linux keeps the ports below `ip_unprivileged_port_start` (1024 unless
+// lowered) for root: an ordinary user there gets 5001, one a server can
+// always listen on. Both inputs are the machine's, named to test the rule.
+int puertoPorDefecto(const QString& rutaPrimerLibre, unsigned usuarioEfectivo);
+int puertoPorDefecto();
+
 // The dialog's checks, in order; a warning box explains the first refusal.
 bool eleccionRedValida(Juego& j, const EleccionRed& el);
 

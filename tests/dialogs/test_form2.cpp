@@ -26,6 +26,7 @@ private slots:
     // "Cancelar" with no game sets no timer going.
     void controles()
     {
+        preferenciasCon();
         JuegoDePrueba p(false);
         Form2 f(p.j);
         f.show();
@@ -126,6 +127,54 @@ private slots:
         QVERIFY(e.Fichas[1].texto == QStringLiteral("0") && e.partidasGanadas[2] == 0 && e.turno == 0 && !grises(e));
         QVERIFY(!e.Command1.visible && !e.chatHabilitado && e.Jugadores[2].visible && !e.Jugadores[3].visible);
         QVERIFY(p.j.Timer1.isActive() && p.j.maquinas.isActive() && e.mn_pausar.habilitado && e.mn_repar.habilitado);
+    }
+
+    // Accepted choices come back at the next opening, the level reaching the game only with "Aceptar"; a
+    // cancelled one is not kept; a spoilt file is read as no file, value by value.
+    void recuerdaLoAceptado()
+    {
+        preferenciasCon();
+        const auto vista = [](Form2& f) {
+            QStringList v{cantidad(f)->currentText()};
+            for (int i = 1; i <= 6; ++i)
+                v << texto(f, i)->text() + (casilla(f, i)->isChecked() ? "*" : "") + (texto(f, i)->isReadOnly() ? "#" : "");
+            for (int n = 1; n <= 4; ++n)
+                v << (hijo<QRadioButton>(f, "Nivel", n)->isChecked() ? "nivel" : "");
+            return v.join(u'|');
+        };
+        JuegoDePrueba p(false);
+        {
+            Form2 f(p.j);
+            QTest::keyClick(cantidad(f)->lineEdit(), '4');
+            for (int i : {1, 2, 4})
+                texto(f, i)->setText(QStringLiteral("Jugador%1").arg(i));
+            casilla(f, 3)->click();
+            pulsar(f, "Nivel(4)");
+            pulsar(f, "Command1");
+            QCOMPARE(f.result(), QDialog::Accepted);
+        }
+        const QString aceptado = QStringLiteral("4|Jugador1|Jugador2|Maquina 3*#|Jugador4||||||nivel");
+        {
+            Form2 f(p.j);
+            QCOMPARE(vista(f), aceptado);
+            QTest::keyClick(cantidad(f)->lineEdit(), '2');
+            texto(f, 1)->setText(QStringLiteral("Zoe"));
+            pulsar(f, "Command2");
+        }
+        JuegoDePrueba q(false);
+        const int antes = q.j.maquinas.interval();
+        Form2 otra(q.j);
+        QCOMPARE(vista(otra), aceptado);
+        QCOMPARE(q.j.maquinas.interval(), antes);  // not yet, and on "Aceptar" the remembered level
+        pulsar(otra, "Command1");
+        QVERIFY(otra.result() == QDialog::Accepted && q.j.maquinas.interval() == 3000);
+        for (const QByteArray& archivo : {QByteArrayLiteral("\x00\xff[local]\njugadores=\x01\nnombre1=@Variant(\x7f\x00)\xfe"),
+                                          QByteArrayLiteral("[local]\njugadores=9\nnivel=7\nnombre1=\"Ana\\tB\"\nnombre2=Catorce letras\nmaquina3=1"),
+                                          QByteArrayLiteral("[local]\njugadores=abc\nnivel=-1\nmaquina1=quizas")}) {
+            preferenciasCon(archivo);
+            Form2 f(p.j);
+            QCOMPARE(vista(f), QString(10, u'|'));
+        }
     }
 };
 

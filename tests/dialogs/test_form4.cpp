@@ -26,13 +26,15 @@ bool visible(QWidget& f, const char* nombre) { return hijo(f, QLatin1String(nomb
 class TestForm4 : public QObject {
     Q_OBJECT
 private slots:
-    // Each opening offers port 1001; what shows for each role, and the checks in their order.
+    // The first opening offers the port this user may serve on; what shows for each role, and the checks in
+    // their order.
     void controlesYComprobaciones()
     {
+        preferenciasCon();
         JuegoDePrueba p;
         Form4 f(p.j);
         f.show();
-        QVERIFY(hijo<QLineEdit>(f, "Puerto")->text() == QStringLiteral("1001") && !visible(f, "Puerto") && !visible(f, "textServer")
+        QVERIFY(hijo<QLineEdit>(f, "Puerto")->text() == QString::number(puertoPorDefecto()) && !visible(f, "Puerto") && !visible(f, "textServer")
                 && hijo<QLineEdit>(f, "txtName")->maxLength() == 10);
         pulsar(f, "Command1");
         const int alto = f.height();
@@ -146,6 +148,70 @@ private slots:
         TeclaF2Qt f2;  // F2 on the window reaches the start gate once per press
         QTest::keyClick(&w, Qt::Key_F2);
         QVERIFY(f2.pulsada() && !f2.pulsada());
+    }
+
+    // 1001 where this user may listen on it, else 5001 on Linux: root, or the kernel's first free port.
+    void puertoPropuesto()
+    {
+        QTemporaryDir carpeta;
+        const QString proc = carpeta.filePath(QStringLiteral("ip_unprivileged_port_start"));
+        const std::tuple<const char*, unsigned, int> casos[] = {
+            {"1024\n", 0, 1001}, {"1024\n", 1000, 5001}, {"1002", 1000, 5001}, {"1001\n", 1000, 1001},
+            {"0\n", 1000, 1001}, {"basura", 1000, 5001}, {nullptr, 1000, 5001}, {nullptr, 0, 1001}};
+        for (auto [contenido, euid, puerto] : casos) {
+            QFile::remove(proc);
+            QFile f(proc);
+            QVERIFY(!contenido || (f.open(QIODevice::WriteOnly) && f.write(contenido) > 0));
+            f.close();
+#ifdef Q_OS_LINUX
+            QCOMPARE(puertoPorDefecto(proc, euid), puerto);
+#else
+            QCOMPARE(puertoPorDefecto(proc, euid), 1001);
+#endif
+        }
+    }
+
+    // Accepted choices come back at the next opening, a cancelled one is not kept; a spoilt file is read as
+    // no file, value by value.
+    void recuerdaLoAceptado()
+    {
+        preferenciasCon();
+        JuegoDePrueba ana, beto;
+        QVERIFY(iniciarServidor(ana.j, {EleccionRed::Servir, QStringLiteral("Ana"), {}, QStringLiteral("0"), false}));
+        const QString puerto = QString::number(servidorEn(ana.j)->puertoEscucha());
+        const auto vista = [&](Form4& f) {
+            const auto texto = [&](const char* caja) { return hijo<QLineEdit>(f, QLatin1String(caja))->text(); };
+            return QStringList{texto("txtName"), texto("textServer"), texto("Puerto"),
+                               hijo<QCheckBox>(f, "chkAnunciar")->isChecked() ? "anuncia" : "calla"};
+        };
+        {
+            Form4 f(beto.j);
+            hijo<QRadioButton>(f, "Option1(1)")->click();
+            escribir(f, "txtName", QStringLiteral("Beto"));
+            escribir(f, "textServer", QStringLiteral("127.0.0.1"));
+            escribir(f, "Puerto", puerto);
+            hijo<QCheckBox>(f, "chkAnunciar")->setChecked(false);
+            pulsar(f, "Command1");
+            QVERIFY(esperar([&] { return f.result() == QDialog::Accepted; }));
+        }
+        const QStringList aceptado{"Beto", "127.0.0.1", puerto, "calla"};
+        {
+            Form4 f(beto.j);
+            QCOMPARE(vista(f), aceptado);
+            escribir(f, "txtName", QStringLiteral("Zoe"));
+            escribir(f, "Puerto", QStringLiteral("7000"));
+            pulsar(f, "Command2");
+        }
+        Form4 otra(beto.j);
+        QCOMPARE(vista(otra), aceptado);
+        const QStringList porDefecto{"", "", QString::number(puertoPorDefecto()), "anuncia"};
+        for (const QByteArray& archivo : {QByteArrayLiteral("\x00\xff[red]\n=\x01\x02\nnombre=@Variant(\x7f\x00)\xfe"),
+                                          QByteArrayLiteral("[red]\nnombre=Beto12345678\npuerto=99999\nanunciar=quizas\nservidor=\"a\\tb\""),
+                                          QByteArrayLiteral("[red]\nnombre=\"Be\\x1bto\"\npuerto=abc\nanunciar=1")}) {
+            preferenciasCon(archivo);
+            Form4 f(beto.j);
+            QCOMPARE(vista(f), porDefecto);
+        }
     }
 };
 
