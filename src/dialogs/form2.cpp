@@ -164,7 +164,7 @@ void Form2::recordar()
     for (int s = 1; s <= 6; ++s) {
         const QSignalBlocker bloqueo(check1_[s]);
         check1_[s]->setChecked(antes.maquina[s]);
-        text1_[s]->setText(antes.maquina[s] ? nombreDeMaquina(s) : antes.nombres[s]);
+        text1_[s]->setText(antes.maquina[s] ? marcador::nombreDeMaquina(s) : antes.nombres[s]);
         text1_[s]->setReadOnly(antes.maquina[s]);
     }
     if (antes.nivel) {
@@ -224,7 +224,8 @@ void Form2::aceptar()
 {
     EleccionLocal el;
     el.numJugadores = opcionJugadores + 2;
-    preferencias::Local recuerdo{el.numJugadores};
+    preferencias::Local recuerdo;
+    recuerdo.numJugadores = el.numJugadores;
     for (int s = 1; s <= 6; ++s) {
         el.nombres[s] = text1_[s]->text();
         el.maquina[s] = check1_[s]->isChecked();

@@ -16,7 +16,7 @@
 namespace {
 
 // A row's starting table and its transition, written as their bodies.
-#define PREP(...) [=](Estado& e, AzarGuion& a) { (void)a; __VA_ARGS__; }
+#define PREP(...) [=](Estado& e, AzarGuion& a) { (void)e, (void)a; __VA_ARGS__; }
 #define PASO(...) [=](Estado& e, Salida& o, Azar& a) { (void)e, (void)o, (void)a; __VA_ARGS__; }
 bool acepta = true;  // what a judging transition answered; a refusal shows as "NO"
 
