@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace {
 
@@ -74,6 +75,12 @@ void Form1::construirMenus()
     salir->setShortcutContext(Qt::WindowShortcut);
     // Ends the program at once: no close-down, no question.
     connect(salir, &QAction::triggered, qApp, [] { QCoreApplication::exit(0); });
+
+    // F10 opens the menu bar, as desktops do: every command is in reach of
+    // a player without a mouse.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    f10->setObjectName(QStringLiteral("f10"));
+    connect(f10, &QShortcut::activated, this, [this, juego] { menuBar()->setActiveAction(juego->menuAction()); });
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("mn_ayuda"));

@@ -36,6 +36,9 @@ private slots:
         for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left})  // Up is passed on unused, Left moves the cursor
             QTest::keyClick(linea, k);
         QVERIFY(!hijo(w, "marco")->isVisible());
+        QTest::keyClick(&w, Qt::Key_F10);  // the menus too, without a mouse
+        QVERIFY(esperar([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+        QApplication::activePopupWidget()->close();
     }
 
     // The first arrow frames the middle tile, the edges stop the frame, Space and Enter click the framed tile:
