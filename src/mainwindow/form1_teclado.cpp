@@ -47,8 +47,8 @@ void nombrar(QWidget* w, const QString& nombre, const QString& descripcion = {})
 
 bool Form1::teclaDeTablero(const QKeyEvent& tecla)
 {
-    // A menu bar being walked with the keys keeps its arrows.
-    if (qobject_cast<QMenuBar*>(QApplication::focusWidget()))
+    // A menu bar being walked with the keys, or an open menu, keeps its arrows.
+    if (qobject_cast<QMenuBar*>(QApplication::focusWidget()) || QApplication::activePopupWidget())
         return false;
     int df = 0, dc = 0;
     switch (tecla.key()) {
