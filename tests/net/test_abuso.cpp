@@ -49,38 +49,6 @@ private slots:
             QCOMPARE(incoherencia(m[s], false), QString());
     }
 
-    // A chat flood is relayed as a short burst, then a few lines a second, in order, so a player that has
-    // stopped reading keeps its seat.
-    void inundacionPausada()
-    {
-        Mesa m;
-        QVERIFY(m.unir(QStringLiteral("Beto")));
-        Servidor* srv = servidorEn(m.servidor.j);
-        srv->pausaChatMs = 100;
-        Crudo tapon(m.puerto, false);  // never reads
-        tapon.escribir("[Joined]Tapon\r\n");
-        QVERIFY(esperar([&] { return clientesSentados(m.servidor.j) == 2; }));
-        Crudo charla(m.puerto), oyente(m.puerto);
-        QVERIFY(charla.sentarse("Charla", 4) && oyente.sentarse("Oye", 5));
-        QElapsedTimer reloj;
-        reloj.start();
-        for (int i = 0; i < 400; ++i)
-            charla.escribir("[Message]Charla: f" + QByteArray::number(i) + '.' + QByteArray(8000, 'x') + "\r\n");
-        QVERIFY(esperar([&] {
-            charla.escribir("[Message]Charla: fin\r\n");
-            return oyente.leido.contains("[Message]Charla: fin\r\n");
-        }, 10000));
-        QList<int> pasadas;
-        for (const QByteArray& l : oyente.leido.split('\n'))
-            if (l.startsWith("[Message]Charla: f") && l.contains('.'))
-                pasadas << l.mid(18, l.indexOf('.') - 18).toInt();
-        QVERIFY(std::is_sorted(pasadas.begin(), pasadas.end()) && pasadas.mid(0, Servidor::kRafagaChat) == QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
-        QVERIFY(pasadas.size() <= Servidor::kRafagaChat + reloj.elapsed() / srv->pausaChatMs + 1);
-        QVERIFY(m[2].j.e.txtDialog.size() <= kLargoPanelChat && m.servidor.j.e.txtDialog.size() <= kLargoPanelChat);
-        QVERIFY(srv->conectada(2) && srv->presentes() == srv->asientos());
-        QVERIFY(incoherencia(m[1], false).isEmpty() && incoherencia(m[2], false).isEmpty());
-    }
-
     // A newcomer hears who left the lobby before it came and the mode chosen
     // since it connected. A seat's chat and picks are paced: a quiet spell
     // banks one burst at most, taking the seat back renews nothing, and a
