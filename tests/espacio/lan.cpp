@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(mal, 0);
     }
 
-    // Oversized or foreign datagrams are dropped, silent games leave after 3.5 periods, queries make no flood.
+    // Silent games leave after 3.5 periods, queries make no flood (what a datagram may say: fuzz/anuncio.cpp).
     void abusos()
     {
         Buscador b(tiempos::kAnuncio);
@@ -143,13 +143,9 @@ private slots:
         const auto enviar = [&](const QByteArray& d) { c.writeDatagram(d, anuncio::grupo(), anuncio::kPuertoUdp); };
         QElapsedTimer t;
         t.start();
-        QByteArray grande = anuncio::componer({7, 5001, QStringLiteral("Grande"), 1, 5, anuncio::Estado::Esperando});
-        enviar(grande.insert(grande.size() - 2, QByteArray(600, ' ')));
-        enviar(anuncio::componer({8, 5001, QStringLiteral("Mala"), 1, 5, anuncio::Estado::Esperando}).replace("/1 ", "/9 "));
         for (quint64 id = 100; id < 103; ++id)
             enviar(anuncio::componer({id, 5001, QStringLiteral("Falsa"), 1, 5, anuncio::Estado::Esperando}));
         QVERIFY(QTest::qWaitFor([&] { return b.partidas().size() == 3; }, 2000));
-        QVERIFY(!entrada(b, "Grande") && !entrada(b, "Mala"));
         QVERIFY(QTest::qWaitFor([&] { return b.partidas().empty(); }, 3000));
         QVERIFY2(t.elapsed() > 1200 && t.elapsed() < 2200, qPrintable(QString::number(t.elapsed())));  // 3.5 periods: 1400 ms
 

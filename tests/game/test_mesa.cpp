@@ -284,36 +284,30 @@ private slots:
         });
     }
 
-    // The last round runs out: most tiles win, a tie the lower seat, all below zero the least below; seat 4 (out) never.
-    void partidaPorFichas()
-    {
-        const std::pair<std::array<int, 4>, int> casos[] = {{{2, 5, 5, 99}, 2}, {{0, 0, 0, 99}, 1}, {{-3, -1, -2, 99}, 2}};
-        for (const auto& [fichas, ganador] : casos) {
-            Estado e = mesaDePrueba();
-            for (int s = 1; s <= 4; ++s)
-                marcador::sumarFichas(e, s, fichas[s - 1]);
-            e.fichasRedondas.clear();
-            e.finDeRondaPendiente = true;
-            Salida o;
-            AzarGuion a;
-            guionReparto(a);
-            mesa::avisoCerrado(e, o, a);
-            QCOMPARE(o.avisos, QStringList{"El ganador de esta partida es " + e.datosJugadores[ganador].nombre});
-            QVERIFY(e.ganador == ganador && e.partidasGanadas[ganador] == 1 && e.Fichas[ganador].texto == "0");
-        }
-    }
-
-    // A match won, "Repartir", the mode and "Finalizar partida".
+    // A match won, "Repartir", the mode and "Finalizar partida". The last round runs out: most tiles win, a
+    // tie the lower seat, all below zero the least below; seat 4 (out) never.
     void partidas()
     {
+        const auto ultima = [](Estado& e, AzarGuion& a, std::array<int, 4> fichas) {
+            for (int s = 1; s <= 4; ++s)
+                marcador::sumarFichas(e, s, fichas[s - 1]);
+            e.fichasRedondas.clear(), e.finDeRondaPendiente = true, guionReparto(a);
+        };
         const auto ganados = [](Estado& e, AzarGuion& a) {
             marcador::sumarFichas(e, 2, 4), e.partidasGanadas[2] = 2, e.ganador = 1;
             guionObjetivo(a, pozo::completo(), 8), guionReparto(a);
         };
+        const QString otra = ";[fichaValor]1,3;x49;[ficharedonda]14," + pozoSin("14", ""), vencida = " objetivo=14 pozo=49 reloj=0:0:0 finRonda=0 ganador=";
         const QString nuevo = "[ficharedonda]8," + pozoSin("08", "") + ";[fichaValor]1,3;x49", cero = "fichas=0,0,0,0,0,0, objetivo=8 reloj=0:0:0";
         jugarTabla({
             {"el servidor dice la partida", PREP(enRed(e, false), marcador::sumarFichas(e, 2, 3)), PASO(mesa::finDePartida(e, o, a, 2, true, 3)),
              "fichas=0,0,0,0,0,0, partidas=030000 pozo=50", "!El ganador de esta partida es Beto"},
+            {"la ultima ronda", PREP(ultima(e, a, {2, 5, 5, 99})), PASO(mesa::avisoCerrado(e, o, a)), "fichas=0,0,0,0,0,0, partidas=010000" + vencida + "2",
+             "!El ganador de esta partida es Beto" + otra},
+            {"la ultima ronda, a cero", PREP(ultima(e, a, {0, 0, 0, 99})), PASO(mesa::avisoCerrado(e, o, a)), "fichas=0,0,0,0,0,0, partidas=100000" + vencida + "1",
+             "!El ganador de esta partida es Ana" + otra},
+            {"la ultima ronda, debajo", PREP(ultima(e, a, {-3, -1, -2, 99})), PASO(mesa::avisoCerrado(e, o, a)), "fichas=0,0,0,0,0,0, partidas=010000" + vencida + "2",
+             "!El ganador de esta partida es Beto" + otra},
             {"el cliente cuenta la suya", PREP(enRed(e, false)), PASO(mesa::finDePartida(e, o, a, 2, true)), "partidas=010000 pozo=50", "[Partidas]2,1"},
             {"Repartir a media eleccion", PREP(ganados(e, a), tiene(e, 2, {1, 2})), PASO(mesa::repartirDeNuevo(e, o, a)),
              QString(kSuelta) + " " + cero + " ganador=0", nuevo + ";T2-;maq"},

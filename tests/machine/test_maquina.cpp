@@ -3,7 +3,6 @@
 
 #include "dobles.h"
 #include "flow/partidalocal.h"
-#include "flow/temporizadores.h"
 #include "game/seleccion.h"
 #include "game/tablero.h"
 #include "game/busqueda.h"
@@ -75,22 +74,8 @@ private slots:
         QVERIFY(r.direccion[1] == 1 && r.direccion[2] == 1);
     }
 
-    // A whole machine turn on the real timers at 1/50: found, laid, judged; the machines wait for the notice.
-    void unTurnoEntero()
-    {
-        JuegoDePrueba p(false, enPruebas(1.0 / 50));
-        conectarTemporizadores(p.j);
-        preparar(p);
-        p.j.e.fichaRE = QStringLiteral("50");  // no pick on this board: nobody claims, the machines go on looking
-        maquinas_Timer(p.j);
-        QVERIFY(p.j.e.turno == 0 && p.j.maquinas.isActive());
-        p.j.e.fichaRE = QStringLiteral("14");
-        QVERIFY(esperar([&] { return p.j.e.avisoAbierto; }));
-        QVERIFY(p.aviso.textos == QStringList{"Maquina 2, Te has ganado esta ficha"} && p.j.e.Fichas[2].texto == "1" && !p.j.maquinas.isActive() && !p.j.colocador.isActive());
-        QVERIFY(esperar([&] { return !p.j.e.avisoAbierto && p.j.maquinas.isActive(); }));
-    }
-
-    // Both scan directions and every machine seat come up, evenly.
+    // Both scan directions and every machine seat come up, evenly. A whole machine turn on the real timers is
+    // net/test_mesa.cpp's maquinaEnLaMesa.
     void sorteosParejos()
     {
         JuegoDePrueba p(false, enPruebas(1.0 / 50));

@@ -17,8 +17,9 @@ class TestAbuso : public QObject {
     Q_OBJECT
 
 private slots:
-    // Fifty silent connections: only the newest sixteen wait, five players still join (the sixth seat starts
-    // the game), and the silent ones are sent away once their ten seconds (at 1/5) are up, not before.
+    // Fifty silent connections: only the newest sixteen wait, five players still join (that the sixth seat
+    // starts the game is sim_seis's), and the silent ones are sent away once their ten seconds (at 1/5) are
+    // up, not before.
     void cincuentaMudas()
     {
         Mesa m(QStringLiteral("Ana"), 0.2);
@@ -35,50 +36,14 @@ private slots:
         };
         QVERIFY(esperar([&] { return cerradas() == 50 - Servidor::kMaxEsperando; }));
         QCOMPARE(srv->esperando(), Servidor::kMaxEsperando);
-        guionReparto(m.servidor.azar);
-        guionObjetivo(m.servidor.azar, pozo::completo(), 19);
         for (const char* n : {"Beto", "Carla", "Dario", "Eva", "Fede"})
             QVERIFY(m.unir(QLatin1String(n)));
-        QVERIFY(m.todos([](const Estado& e) { return e.Valor[49] == QLatin1Char(kTablero[48]) && e.fichaRE == QStringLiteral("19"); }));
-        QVERIFY(m[1].j.e.numJugadores == 6 && m[1].j.Timer1.isActive() && !admiteNuevos(m[1].j));
         QVERIFY(esperar([&] { return cerradas() == 50; }, 4000));
         // A quarter off: coarse timers may fire a little early.
         QVERIFY2(callados.elapsed() >= 0.75 * 2000, qPrintable(QString::number(callados.elapsed())));
         QCOMPARE(srv->esperando(), 0);
         for (int s = 1; s <= 6; ++s)
             QCOMPARE(incoherencia(m[s], false), QString());
-    }
-
-    // A chat flood is relayed as a short burst, then a few lines a second, in order, so a player that has
-    // stopped reading keeps its seat.
-    void inundacionPausada()
-    {
-        Mesa m;
-        QVERIFY(m.unir(QStringLiteral("Beto")));
-        Servidor* srv = servidorEn(m.servidor.j);
-        srv->pausaChatMs = 100;
-        Crudo tapon(m.puerto, false);  // never reads
-        tapon.escribir("[Joined]Tapon\r\n");
-        QVERIFY(esperar([&] { return clientesSentados(m.servidor.j) == 2; }));
-        Crudo charla(m.puerto), oyente(m.puerto);
-        QVERIFY(charla.sentarse("Charla", 4) && oyente.sentarse("Oye", 5));
-        QElapsedTimer reloj;
-        reloj.start();
-        for (int i = 0; i < 400; ++i)
-            charla.escribir("[Message]Charla: f" + QByteArray::number(i) + '.' + QByteArray(8000, 'x') + "\r\n");
-        QVERIFY(esperar([&] {
-            charla.escribir("[Message]Charla: fin\r\n");
-            return oyente.leido.contains("[Message]Charla: fin\r\n");
-        }, 10000));
-        QList<int> pasadas;
-        for (const QByteArray& l : oyente.leido.split('\n'))
-            if (l.startsWith("[Message]Charla: f") && l.contains('.'))
-                pasadas << l.mid(18, l.indexOf('.') - 18).toInt();
-        QVERIFY(std::is_sorted(pasadas.begin(), pasadas.end()) && pasadas.mid(0, Servidor::kRafagaChat) == QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
-        QVERIFY(pasadas.size() <= Servidor::kRafagaChat + reloj.elapsed() / srv->pausaChatMs + 1);
-        QVERIFY(m[2].j.e.txtDialog.size() <= kLargoPanelChat && m.servidor.j.e.txtDialog.size() <= kLargoPanelChat);
-        QVERIFY(srv->conectada(2) && srv->presentes() == srv->asientos());
-        QVERIFY(incoherencia(m[1], false).isEmpty() && incoherencia(m[2], false).isEmpty());
     }
 
     // A newcomer hears who left the lobby before it came and the mode chosen

@@ -38,6 +38,7 @@ private slots:
         QVERIFY(t.contains(QStringLiteral("UDP en el puerto %1").arg(kPuertoUdp)) && t.contains(grupo().toString()));
     }
 
+    // Values out of range are fuzz/anuncio.cpp's invariants, replayed on its corpus; here what it cannot tell.
     void ignorados_data()
     {
         QTest::addColumn<QByteArray>("datos");
@@ -50,19 +51,11 @@ private slots:
         QTest::newRow("otra linea detras") << bien + consulta();
         QTest::newRow("etiqueta") << QByteArray("ZUMBARTA/1 [Joined]Ana\r\n");
         QTest::newRow("id corto") << con(id.mid(1) + ",5001,2,4,esperando,Ana");
-        QTest::newRow("id cero") << con(QByteArray(16, '0') + ",5001,2,4,esperando,Ana");
         QTest::newRow("id no hex") << con("000000000000001g,5001,2,4,esperando,Ana");
-        QTest::newRow("puerto 0") << con(id + ",0,2,4,esperando,Ana");
-        QTest::newRow("puerto 65536") << con(id + ",65536,2,4,esperando,Ana");
         QTest::newRow("puerto con signo") << con(id + ",+5001,2,4,esperando,Ana");
-        QTest::newRow("nadie sentado") << con(id + ",5001,0,4,esperando,Ana");
-        QTest::newRow("siete ocupados") << con(id + ",5001,7,0,esperando,Ana");
-        QTest::newRow("mas de seis") << con(id + ",5001,3,4,esperando,Ana");
         QTest::newRow("estado") << con(id + ",5001,2,4,jugando,Ana");
         QTest::newRow("faltan campos") << con(id + ",5001,2,4");
-        QTest::newRow("nombre largo") << con(id + ",5001,2,4,esperando," + QByteArray(kMaxNombre + 1, 'a'));
         QTest::newRow("nombre con control") << con(id + ",5001,2,4,esperando,A\x01na");
-        QTest::newRow("adios sin id") << QByteArray("ZUMBARTA/1 [Adios]\r\n");
         QTest::newRow("consulta con cola") << QByteArray("ZUMBARTA/1 [Consulta]x\r\n");
     }
     void ignorados()

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The protocol's pure parts: framing, parsing, the receive buffer and the overall winner.
+// The protocol's pure parts: framing, parsing, the receive buffer, the chat pane and the overall winner.
 
 #include "game/estado.h"
 #include "game/mesa.h"
+#include "game/panel.h"
 #include "game/pozo.h"
 #include "net/procesardatos.h"
 #include "game/mensajes.h"
@@ -26,6 +27,7 @@ private slots:
             QVERIFY2(enteroInicial(QLatin1String(texto)) == entero, texto);
     }
 
+    // Framing, fields and pools; names and modes read off the wire are TestBytes' checks.
     void campos()
     {
         QCOMPARE(enmarcar(QStringLiteral("[Message]Ana: hola")), QByteArray("[Message]Ana: hola\r\n"));
@@ -41,11 +43,7 @@ private slots:
                                 {"0,1", ""}, {"2,x", ""}, {"", ""}, {"2,", ""}})
             QVERIFY2(av(c) == QLatin1String(leido), c);
 
-        const auto p = leerPresentacion(QStringLiteral("Be(to(2)"));
-        QVERIFY(p && p->nombre == QStringLiteral("Be(to") && p->asiento == 2);
         QVERIFY(!leerPresentacion(QStringLiteral("Ana")) && !leerPresentacion(QStringLiteral("Ana(7)")));
-
-        QVERIFY(!modoLinealDe(QStringLiteral(" Falso")) && modoLinealDe(QStringLiteral("Falso")));
         QVERIFY(asiento(QStringLiteral("6")) == 6 && !asiento(QStringLiteral("7")) && !ficha(QStringLiteral("50")) && ficha(QStringLiteral("49")) == 49);
         QVERIFY(pozo::valido(QStringLiteral("*01**50*")) && pozo::valido(QString()));
         QVERIFY(!pozo::valido(QStringLiteral("*01**01*")) && !pozo::valido(QStringLiteral("*51*")) && !pozo::valido(QStringLiteral("*1*")));
@@ -64,6 +62,16 @@ private slots:
         QVERIFY(!larga.agregar(justa + "x\r\n"));
         QVERIFY(sinFin.agregar(justa) && !sinFin.agregar("xy"));
         QVERIFY(sinFin.roto() && !sinFin.agregar("[Message]a\r\n") && !sinFin.siguiente() && sinFin.pendientes() == 0);
+    }
+
+    // A flood of chat keeps the pane within its cap, and only whole lines go.
+    void panelAcotado()
+    {
+        QString panel;
+        for (int i = 0; i < 100; ++i)
+            anotarEnPanel(panel, QString::number(i) + u'.' + QString(1000, u'x'));
+        QVERIFY(panel.size() <= kLargoPanelChat && panel.endsWith(QStringLiteral("99.") + QString(1000, u'x')));
+        QCOMPARE(panel.section(QStringLiteral("\r\n"), 0, 0).section(u'.', 1).size(), 1000);
     }
 
     // Most matches, then most tiles as numbers: 10 beats 9. Empty seats never win.

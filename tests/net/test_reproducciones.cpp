@@ -21,11 +21,10 @@ struct ConTramposo : MesaViva {
     Crudo pepe{puerto};
     bool lista = false;
 
-    explicit ConTramposo(const QByteArray& enLaSala = {}) : MesaViva(kEscala)
+    ConTramposo() : MesaViva(kEscala)
     {
         pepe.escribir("[Version]2\r\n");
         lista = pepe.sentarse("Pepe", 4);
-        pepe.escribir(enLaSala);
         lista = lista && empezar(19);
     }
     // Pepe's lines and a chat line after them: once every station shows it, the server has handled them all
@@ -122,35 +121,6 @@ private slots:
         QVERIFY2(m.pepe.espera("[Ganadas]4,0\r\n", ms(tiempos::kAviso)), m.pepe.leido.replace("\r\n", " ").constData());
     }
 
-    // What Pepe says of his own outcome counts only as the server judged it; a turn he lets run out, or gives
-    // back before his third tile, costs one.
-    void soloPuntuaLoJuzgado()
-    {
-        const std::tuple<const char*, QByteArray, const char*> casos[] = {
-            {"nada elegido", "[TurnoON]4\r\n[Puntaje]4,1\r\n", "-1"},
-            {"dispersa", "[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]49\r\n[Puntaje]4,1\r\n", "-1"},
-            {"dos de mas", "[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[Puntaje]4,2\r\n", "1"},
-            {"dos de menos", "[TurnoON]4\r\n[Puntaje]4,-2\r\n", "-1"},
-            {"dejado", "[TurnoON]4\r\n[TurnoOFF]4\r\n", "-1"},
-            {"honrado", "[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[TurnoOFF]4\r\n[Puntaje]4,1\r\n", "1"},
-        };
-        for (const auto& [caso, lineas, fichas] : casos) {
-            ConTramposo m;
-            QVERIFY2(m.lista && m.dice(lineas) && m.cuenta(fichas), caso);
-            // A late +1, during another seat's turn, is refused and his station set right.
-            m.pepe.leido.clear();
-            QVERIFY2(m.pedirTurno(m[2]) && m.dice("[Puntaje]4,5\r\n"), caso);
-            QVERIFY2(m.pepe.espera("[Puntaje]4," + QByteArray(fichas) + "\r\n") && m[1].j.e.Fichas[4].texto == QLatin1String(fichas), caso);
-        }
-        ConTramposo sala("[Puntaje]4,1\r\n");  // in the lobby
-        QVERIFY(sala.lista && sala.cuenta("0"));
-        // A match with no pick at the last target, and ten draws at will.
-        ConTramposo m;
-        m[1].j.e.fichasRedondas = QStringLiteral("*05*");
-        QVERIFY(m.lista && m.dice("[TurnoON]4\r\n[Partidas]4,1\r\n" + QByteArray("[ficharedonda]\r\n").repeated(10)));
-        QVERIFY(m[1].j.e.fichaRE == QStringLiteral("19") && m[1].j.e.fichasRedondas == QStringLiteral("*05*") && m.cuenta("-1"));
-    }
-
     // However Pepe picks and takes back, his turn ends at its limit from the claim, and one that goes silent
     // after its third tile, or right after claiming (that one costs him), does as well.
     void turnoAcotado()
@@ -173,26 +143,23 @@ private slots:
         }
     }
 
-    // Once "Finalizar partida" is chosen the result stands: nothing Pepe plays counts, and his connection is
-    // closed although he stays.
-    void finalizarEsFinal()
+    // A turn Pepe gives back unjudged costs him one, and a late +1 during another seat's turn sets his station
+    // right (the rest he may say of his own outcome: game/test_mesa.cpp's arbitro, fuzz/servidor.cpp's
+    // scripts). Once "Finalizar partida" is chosen the result stands: nothing he plays counts, and his
+    // connection is closed although he stays.
+    void soloCuentaLoJuzgado()
     {
         ConTramposo m;
-        QVERIFY(m.lista);
+        QVERIFY(m.lista && m.dice("[TurnoON]4\r\n[TurnoOFF]4\r\n") && m.cuenta("-1"));
+        m.pepe.leido.clear();
+        QVERIFY(m.pedirTurno(m[2]) && m.dice("[Puntaje]4,5\r\n"));
+        QVERIFY(m.pepe.espera("[Puntaje]4,-1\r\n") && m[1].j.e.Fichas[4].texto == QStringLiteral("-1"));
         mn_finpartida_Click(m[1].j);
         QVERIFY(!m[1].j.Timer1.isActive());
         m.pepe.escribir("[TurnoON]4\r\n[fichaON]1\r\n[fichaON]2\r\n[fichaON]3\r\n[Puntaje]4,1\r\n");
         QVERIFY(esperar([&] { return m.pepe.s.state() == QAbstractSocket::UnconnectedState; }, ms(tiempos::kCierreFinal) * 3));
         QCOMPARE(m[1].caja.textos(), QStringList{"El ganador general del juego es Ana"});
-        QVERIFY(m[1].j.e.Fichas[4].texto == QStringLiteral("0") && m[1].j.e.turno == 0);
-    }
-
-    // A chat line speaks only for its sender.
-    void chatEnNombrePropio()
-    {
-        ConTramposo m;
-        QVERIFY(m.lista && m.dice("[Message]Ana: me rindo\r\n[Message]Pepe  se ha desconectado\r\n[Message]Pepe: hola\r\n"));
-        QVERIFY(m.todos([](const Estado& e) { return !e.txtDialog.contains(QStringLiteral("rindo")) && !e.txtDialog.contains(QStringLiteral("desconectado")); }));
+        QVERIFY(m[1].j.e.Fichas[4].texto == QStringLiteral("-1") && m[1].j.e.turno == 0);
     }
 };
 

@@ -1,0 +1,46 @@
+# SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Fails when the library BIBLIOTECA links what PERMITIDO does not match, or needs a symbol that names a
+# class PROHIBIDO matches or that only the library AJENA (the layer above it) defines.
+get_filename_component(nombre ${BIBLIOTECA} NAME_WE)
+foreach(enlace IN LISTS ENLACES)
+  if(NOT enlace MATCHES "${PERMITIDO}")
+    message(FATAL_ERROR "${nombre} links ${enlace}")
+  endif()
+endforeach()
+
+# The names nm lists, one a line in its portable format; mangled names still spell their classes.
+function(simbolos archivo opcion prefijo)
+  execute_process(COMMAND ${NM} -P ${opcion} ${archivo} OUTPUT_VARIABLE texto RESULT_VARIABLE rc ERROR_QUIET)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "nm failed on ${archivo}")
+  endif()
+  string(REGEX MATCHALL "(^|\n)[^ \n]+" nombres "${texto}")
+  list(TRANSFORM nombres STRIP)
+  set(${prefijo} ${nombres} PARENT_SCOPE)
+endfunction()
+
+simbolos(${BIBLIOTECA} -u usados)
+set(ajenos "")
+if(AJENA)
+  simbolos(${BIBLIOTECA} --defined-only propios)
+  simbolos(${AJENA} --defined-only suyos)
+  foreach(s IN LISTS propios)
+    set("propio_${s}" 1)
+  endforeach()
+  foreach(s IN LISTS suyos)
+    set("suyo_${s}" 1)
+  endforeach()
+endif()
+foreach(s IN LISTS usados)
+  if(s MATCHES "${PROHIBIDO}" OR (DEFINED "suyo_${s}" AND NOT DEFINED "propio_${s}"))
+    list(APPEND ajenos "${s}")
+  endif()
+endforeach()
+if(ajenos)
+  list(REMOVE_DUPLICATES ajenos)
+  list(JOIN ajenos "\n" lista)
+  message(FATAL_ERROR "${nombre} needs symbols it must not:\n${lista}")
+endif()
+message(STATUS "${nombre}: links and symbols as its layer allows")
