@@ -15,6 +15,7 @@
 #include "partida.h"
 #include "prueba.h"
 
+#include <QAccessible>
 #include <QSoundEffect>
 
 class TestForm1 : public QObject {
@@ -22,7 +23,8 @@ class TestForm1 : public QObject {
     static QString texto(QWidget& w, const char* nombre, int i = 0) { return hijo<QLabel>(w, QLatin1String(nombre), i)->text(); }
 
 private slots:
-    // A fresh window shows an empty table, greyed chat and round entries, no timer; then what the state says.
+    // A fresh window shows an empty table, greyed chat and round entries, no timer; then what the state says,
+    // to the eye and to a screen reader.
     void muestraElEstado()
     {
         VentanaDePrueba w(false);
@@ -38,7 +40,12 @@ private slots:
         e.Jugadores[2] = {QStringLiteral(" 2     Ana"), true, true};
         e.Fichas[2] = {QStringLiteral("-1"), true, false};
         e.relog = {QStringLiteral("2 : 05"), true, false};
+        e.Partidas[2].texto = QStringLiteral("0"), e.turno = 2;
         w.j.cambio();
+        // What a screen reader says of them, renamed as they change.
+        const auto nombre = [&](const char* n, int i = 0) { return QAccessible::queryAccessibleInterface(hijo(w, QLatin1String(n), i))->text(QAccessible::Name); };
+        QCOMPARE((QStringList{nombre("Valor", 11), nombre("Valor", 12), nombre("fichaRE"), nombre("relog"), nombre("Jugadores", 2)}),
+                 (QStringList{"Fila 2, columna 4", "Fila 2, columna 5: 5", "Objetivo: 7", "Tiempo: 2 : 05", "2 Ana, fichas -1, partidas 0, tiene el turno"}));
         auto* f12 = hijo<FiguraFicha>(w, "fichaCU", 12);
         auto* ana = hijo<QLabel>(w, "Jugadores", 2);
         QVERIFY(f12->fondo() == color::gris && f12->borde() == e.fichaCU[12].borde);
@@ -84,21 +91,6 @@ private slots:
         w.j.e.Command1.visible = w.j.e.chatHabilitado = true;
         QVERIFY(w.close());
         QVERIFY(!w.j.Timer1.isActive() && !w.j.e.Command1.visible && !w.j.e.chatHabilitado);
-    }
-
-    // A digit claims from any control but the enabled chat line (see TestForm4), not with Ctrl; clicks reach the board.
-    void teclasYClics()
-    {
-        VentanaDePrueba w;
-        QVERIFY(empezarLocal(w, {"Ana", "Beto"}, 19));
-        for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_1})  // no seat's but Ctrl+1
-            QTest::keyClick(&w, k, k == Qt::Key_1 ? Qt::ControlModifier : Qt::NoModifier);
-        QVERIFY(w.sonido.beeps == 4 && w.j.e.turno == 0);
-        QTest::keyClick(hijo(w, "txtDialog"), '1');
-        QCOMPARE(w.j.e.turno, 1);
-        for (int c = 1; c <= 3; ++c)
-            QTest::mouseClick(hijo(w, "Valor", ficha(1, c)), Qt::LeftButton);
-        QCOMPARE(texto(w, "Fichas", 1), QStringLiteral("1"));  // the pick was judged and shown
     }
 
     // The game menu reaches the game; "Partida local" holds it while open (once), "Cancelar" sets it going.
