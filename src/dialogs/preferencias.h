@@ -8,6 +8,8 @@
 // player's to edit or spoil: each value is checked as it is read, and one
 // that makes no sense is left out, so the dialog shows its default instead.
 
+#include "net/asientos.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -15,7 +17,7 @@
 namespace preferencias {
 
 // The name boxes' lengths: what is read back must fit where it is shown.
-inline constexpr int kLargoNombreRed = 10;
+inline constexpr int kLargoNombreRed = kLargoNombre;  // what the server keeps of a name
 inline constexpr int kLargoNombreLocal = 13;
 
 // The network setup. Empty texts and no `anunciar` mean nothing remembered.
