@@ -154,12 +154,7 @@ bool admiteNuevos(const Juego& j)
 bool caberMaquina(const Juego& j)
 {
     const Servidor* srv = servidorActivo(j);
-    if (!srv || !srv->admiteNuevos)
-        return false;
-    for (int s = Servidor::kPrimero; s <= Servidor::kUltimo; ++s)
-        if (s > srv->asientos() + 1 || srv->libre(s))
-            return true;
-    return false;
+    return srv && srv->hayAsientoLibre();
 }
 
 bool hayMaquina(const Juego& j)

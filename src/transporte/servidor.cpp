@@ -116,9 +116,7 @@ void Servidor::recibirEnEspera(Conexion* c, const QString& mensaje)
             return rechazar(c, motivoSinAsiento);
         if (const QString motivo = rechazo ? rechazo(m.carga) : QString(); !motivo.isEmpty())
             return rechazar(c, motivo);
-        if (s > ultimo())
-            ++asientos_;
-        asiento_[s].libre = false;
+        ocupar(s);
         asiento_[s].secreto = secretoNuevo();
         asiento_[s].chat.empezar(kRafagaChat);
         asiento_[s].fichas.empezar(kRafagaFichas);
@@ -136,14 +134,19 @@ int Servidor::asientoLibre() const
     return s;
 }
 
+void Servidor::ocupar(int s)
+{
+    if (s > ultimo())
+        ++asientos_;
+    asiento_[s].libre = false;
+}
+
 int Servidor::reservar()
 {
     const int s = asientoLibre();
     if (!admiteNuevos || s > kUltimo)
         return 0;
-    if (s > ultimo())
-        ++asientos_;
-    asiento_[s].libre = false;
+    ocupar(s);
     asiento_[s].reservado = true;
     return s;
 }

@@ -113,6 +113,8 @@ public:
     // is closed.
     int reservar();
     bool reservado(int asiento) const { return valido(asiento) && asiento_[asiento].reservado; }
+    // Whether a newcomer (or the machine) would find a seat now.
+    bool hayAsientoLibre() const { return admiteNuevos && asientoLibre() <= kUltimo; }
     int esperaEnSalaMs;
     // Whose connection is here now, and how many are.
     bool conectada(int asiento) const;
@@ -157,6 +159,7 @@ private:
     void sentar(Conexion* c, int s, int version);
     void despedir(Conexion* c);
     int asientoLibre() const;
+    void ocupar(int s);
     void rechazar(Conexion* c, const QString& motivo);
     void cortar(Asiento& a);
     void perdida(int s, Conexion* c);
