@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window over a recorded game, its menus over the real dialogs and pages, its files and sounds.
+// The main window over a recorded game, the board from the keyboard, its menus over the real dialogs and pages,
+// its files and sounds.
 
 #include "controles.h"
 #include "dialogs/form2.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/sonidoqt.h"
 #include "partida.h"
 #include "prueba.h"
+#include "transporte/anuncio.h"
 
 #include <QAccessible>
 #include <QSoundEffect>
@@ -21,6 +23,11 @@
 class TestForm1 : public QObject {
     Q_OBJECT
     static QString texto(QWidget& w, const char* nombre, int i = 0) { return hijo<QLabel>(w, QLatin1String(nombre), i)->text(); }
+    static void teclas(QWidget& w, std::initializer_list<Qt::Key> ks)
+    {
+        for (Qt::Key k : ks)
+            QTest::keyClick(&w, k);
+    }
 
 private slots:
     // A fresh window shows an empty table, greyed chat and round entries, no timer; then what the state says,
@@ -55,12 +62,7 @@ private slots:
         e.Jugadores[2].opaca = false;
         w.j.cambio();
         QCOMPARE(ana->palette().color(QPalette::Window).alpha(), 0);
-    }
-
-    // The table grows with the window, fonts too.
-    void escalaConLaVentana()
-    {
-        VentanaDePrueba w;
+        // The table grows with the window, fonts too.
         w.resize(720, 600);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* v1 = hijo<QLabel>(w, "Valor", 1);
@@ -68,6 +70,57 @@ private slots:
         w.resize(1440, 1200);
         QVERIFY(esperar([&] { return v1->width() > ancho * 3 / 2 && v1->font().pixelSize() > letra * 3 / 2; }));
         QVERIFY(hijo(w, "fichaRE")->geometry().left() > hijo(w, "Valor", 49)->geometry().right());  // the target beside the board
+    }
+
+    // Until an arrow is pressed a mouse player's board is untouched: no frame, Enter, Space, Esc and Backspace
+    // beep, Ctrl+digit claims nothing, a digit claims from any control but the enabled chat line (whose arrows
+    // stay its own), clicks pick; F10 opens the menus.
+    void sinFlechaComoSiempre()
+    {
+        VentanaDePrueba w;
+        QVERIFY(empezarLocal(w, {"Ana", "Beto"}, 19));
+        for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_1})
+            QTest::keyClick(&w, k, k == Qt::Key_1 ? Qt::ControlModifier : Qt::NoModifier);
+        QVERIFY(w.sonido.beeps == 5 && w.j.e.turno == 0 && !hijo(w, "marco")->isVisible());
+        QTest::keyClick(hijo(w, "txtDialog"), '1');
+        QCOMPARE(w.j.e.turno, 1);
+        for (int c = 1; c <= 3; ++c)
+            QTest::mouseClick(hijo(w, "Valor", ficha(1, c)), Qt::LeftButton);
+        QCOMPARE(hijo<QLabel>(w, "Fichas", 1)->text(), QStringLiteral("1"));  // the pick was judged and shown
+        w.j.e.chatHabilitado = true;
+        w.j.cambio();
+        auto* linea = hijo(w, "txtMessage");
+        w.activateWindow();
+        linea->setFocus();
+        QVERIFY(esperar([&] { return linea->hasFocus(); }));
+        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left})  // Up is passed on unused, Left moves the cursor
+            QTest::keyClick(linea, k);
+        QVERIFY(!hijo(w, "marco")->isVisible());
+        QTest::keyClick(&w, Qt::Key_F10);  // the menus too, without a mouse
+        QVERIFY(esperar([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+        QApplication::activePopupWidget()->close();
+    }
+
+    // The first arrow frames the middle tile, the edges stop the frame, Space and Enter click the framed tile:
+    // a grey tile is taken back, a correct pick scores, and in "Lineal" a bent pick is refused as with the mouse.
+    void eligeConLasFlechas()
+    {
+        VentanaDePrueba w;
+        QVERIFY(empezarLocal(w, {"Ana", "Beto"}, 19));
+        teclas(w, {Qt::Key_Down});
+        QVERIFY(hijo(w, "marco")->isVisible() && hijo(w, "marco")->geometry().contains(hijo(w, "Valor", ficha(4, 4))->geometry()));
+        teclas(w, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left});
+        teclas(w, {Qt::Key_1, Qt::Key_Space});
+        QCOMPARE(grises(w.j.e), 1);
+        teclas(w, {Qt::Key_Space});
+        QCOMPARE(grises(w.j.e), 0);
+        teclas(w, {Qt::Key_Space, Qt::Key_Right, Qt::Key_Enter, Qt::Key_Right, Qt::Key_Return});  // 3 * 4 + 7
+        QCOMPARE(hijo<QLabel>(w, "Fichas", 1)->text(), QStringLiteral("1"));
+        hijo<QAction>(w, "mn_mod", 2)->trigger();
+        teclas(w, {Qt::Key_1, Qt::Key_Left, Qt::Key_Left, Qt::Key_Space, Qt::Key_Down, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space});
+        QVERIFY(grises(w.j.e) == 2 && w.aviso.textos.endsWith(QStringLiteral("Esta ficha no es continua (Horizontal - Vertical - Diagonal)")));
+        QTest::mouseClick(hijo(w, "Valor", 1), Qt::LeftButton);
+        QVERIFY(!hijo(w, "marco")->isVisible());
     }
 
     // Closing shuts the game down; Ctrl+S leaves at once without doing so, but not from the help window.
@@ -135,7 +188,7 @@ private slots:
     }
 
     // One help window, from whose contents every page on disk, with a title, and every link's anchor are
-    // reached; the menus page names every menu entry.
+    // reached; the menus page names every menu entry, the network page the announcement's port and group.
     void temasDeAyuda()
     {
         VentanaDePrueba w;
@@ -166,6 +219,8 @@ private slots:
         QCOMPARE(vistas.keys(), QDir(carpeta).entryList({QStringLiteral("*.html")}));
         for (QAction* a : w.menuBar()->findChildren<QAction*>())
             QVERIFY2(vistas["menus.html"].contains(a->text().remove(u'&')), qPrintable(a->text()));
+        const QString& red = vistas["red.html"];  // firewalls are opened from it
+        QVERIFY(red.contains(QStringLiteral("UDP en el puerto %1").arg(anuncio::kPuertoUdp)) && red.contains(anuncio::grupo().toString()));
     }
 
     // A build folder inside an installed layout uses its own files, not an older installed copy. With no help

@@ -29,15 +29,6 @@ private slots:
         QCOMPARE(leida(componer(largo)).nombre, (QStringLiteral("a??b?") + QString(40, QLatin1Char('x'))).left(kMaxNombre));
     }
 
-    // Firewalls are opened from what the help says.
-    void laAyudaLosNombra()
-    {
-        QFile f(QFINDTESTDATA("../../assets/ayuda/red.html"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString t = QString::fromUtf8(f.readAll());
-        QVERIFY(t.contains(QStringLiteral("UDP en el puerto %1").arg(kPuertoUdp)) && t.contains(grupo().toString()));
-    }
-
     // Values out of range are fuzz/anuncio.cpp's invariants, replayed on its corpus; here what it cannot tell.
     void ignorados_data()
     {
