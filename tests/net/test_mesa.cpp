@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Los desarrolladores de Zumbarta
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Network tables, real timers at 1/50: a refused set-up, and the words every station shows.
+// Tables on real timers at 1/50: a turn that runs out under a pause, a refused network set-up, a machine at a
+// network table, and the words every station shows.
 
+#include "flow/mandos.h"
 #include "flow/partidalocal.h"
 #include "flow/reloj.h"
 #include "game/busqueda.h"
@@ -17,6 +19,28 @@ class TestMesa : public QObject {
     Q_OBJECT
 
 private slots:
+    // A claim clicks; the turn runs out on its own timer and costs a tile. Paused under that notice nothing
+    // runs and no pick stays shown; resumed, the clock goes on.
+    void turnoVencidoYPausa()
+    {
+        JuegoDePrueba p(true, enPruebas(kEscala));
+        conectarTemporizadores(p.j);
+        QVERIFY(empezarLocal(p, {"Ana", "Beto"}, 19));
+        Estado& e = p.j.e;
+        e.ruta = QStringLiteral("/juego");
+        Form_KeyPress(p.j, QLatin1Char('2'));
+        QCOMPARE(p.sonido.archivos.last(), QStringLiteral("/juego/Click.wav"));
+        QVERIFY(esperar([&] { return e.avisoAbierto; }));
+        QCOMPARE(p.aviso.textos, QStringList{"Beto se le a vencido el tiempo de su turno perdera una ficha"});
+        QVERIFY(e.turno == 0 && e.Fichas[2].texto == QStringLiteral("-1") && !p.j.Timer1.isActive());
+        e.fichaCU[5].fondo = color::verde;
+        mn_pausar_Click(p.j);
+        QVERIFY(andando(p.j).isEmpty() && e.fichaCU[5].fondo == color::blanco && e.mn_pausar.texto == QStringLiteral("Reanudar"));
+        QVERIFY(esperar([&] { return !e.avisoAbierto; }));
+        QVERIFY(!p.j.Timer1.isActive());
+        mn_pausar_Click(p.j);
+        QVERIFY(p.j.Timer1.isActive());
+    }
 
     // A network game that cannot start leaves the running one as it was.
     void montajeRechazado()
@@ -76,7 +100,7 @@ private slots:
     void textos()
     {
         using namespace protocolo;
-using namespace mensajes;
+        using namespace mensajes;
         Mesa m(QStringLiteral("Ana"), kEscala);
         m.servidor.f2.pulsadaAhora = true;  // nobody has joined yet: a warning, and the gate waits
         timer3_Timer(m.servidor.j);
