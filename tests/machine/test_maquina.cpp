@@ -2,29 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "dobles.h"
-#include "flow/partidalocal.h"
-#include "game/seleccion.h"
 #include "game/tablero.h"
 #include "game/busqueda.h"
-#include "game/marcador.h"
 #include "machine/maquina.h"
 #include "prueba.h"
 
 namespace {
-
-// Three seats, seat 2 the machine's; only tiles 9, 10, 11 (3, 4, 2) make 14.
-void preparar(JuegoDePrueba& p, std::array<int, 7> maquina = {0, 0, 1, 0, 0, 0, 0})
-{
-    Estado& e = p.j.e;
-    e.numJugadores = 3, e.enPartida = true;
-    for (int s = 1; s <= 3; ++s)
-        e.datosJugadores[s].nombre = maquina[s] ? marcador::nombreDeMaquina(s) : QStringLiteral("Humano %1").arg(s);
-    e.maquina = maquina;
-    e.Valor.fill(QStringLiteral("1"));
-    std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 9);
-    e.fichaRE = QStringLiteral("14"), e.fichasRedondas = QStringLiteral("*20**21*");
-    p.j.sincronizar();
-}
 
 using busqueda::buscar;
 using Tablero = std::array<int, 50>;
@@ -79,10 +62,13 @@ private slots:
     void sorteosParejos()
     {
         JuegoDePrueba p(false, enPruebas(1.0 / 50));
-        preparar(p, {0, 1, 0, 0, 1, 0, 1});
-        Estado& e = p.j.e;
-        e.numJugadores = 6;
-        std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + 45);
+        Estado& e = p.j.e;  // 3, 4, 2 at tiles 9..11 and 45..47 alone make 14
+        e.numJugadores = 6, e.enPartida = true, e.maquina = {0, 1, 0, 0, 1, 0, 1};
+        e.Valor.fill(QStringLiteral("1"));
+        for (int desde : {9, 45})
+            std::ranges::copy(QStringList{"3", "4", "2"}, e.Valor.begin() + desde);
+        e.fichaRE = QStringLiteral("14"), e.fichasRedondas = QStringLiteral("*20**21*");
+        p.j.sincronizar();
         std::array<int, 7> asientos{};
         int adelante = 0, vueltas = 3000;
         for (int i = 0; i < vueltas; ++i) {
