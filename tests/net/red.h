@@ -111,17 +111,6 @@ struct Mesa {
     }
 };
 
-// Ana serves, Beto and Carla join, and the timers run as the program's do.
-struct MesaViva : Mesa {
-    explicit MesaViva(double escala = 1.0) : Mesa(QStringLiteral("Ana"), escala)
-    {
-        conectarTemporizadores(servidor.j);
-        for (const char* n : {"Beto", "Carla"})
-            if (unir(QLatin1String(n)))
-                conectarTemporizadores(clientes.back()->j);
-    }
-};
-
 // What every station of a table must agree on.
 inline QStringList mesaDe(const Estado& e)
 {

@@ -15,14 +15,18 @@
 // Pepe (seat 4, a bare peer that speaks the newer protocol) at a table of Ana (server), Beto and Carla
 // started on target 19, as a cheat would play it: whatever he sends, only a judged pick scores.
 constexpr double kEscala = 1.0 / 50;
-inline int ms(int intervalo) { return Entorno{kEscala}.ms(intervalo); }
+inline int ms(int intervalo) { return enPruebas(kEscala).ms(intervalo); }
 
-struct ConTramposo : MesaViva {
+struct ConTramposo : Mesa {
     Crudo pepe{puerto};
     bool lista = false;
 
-    ConTramposo() : MesaViva(kEscala)
+    ConTramposo() : Mesa(QStringLiteral("Ana"), kEscala)
     {
+        conectarTemporizadores(servidor.j);  // every station's timers run as the program's do
+        for (const char* n : {"Beto", "Carla"})
+            if (unir(QLatin1String(n)))
+                conectarTemporizadores(clientes.back()->j);
         pepe.escribir("[Version]2\r\n");
         lista = pepe.sentarse("Pepe", 4);
         lista = lista && empezar(19);
