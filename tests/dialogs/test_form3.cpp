@@ -24,36 +24,30 @@ private slots:
         delete box;
     }
 
-    // It returns at once, modal, on "Aceptar"; a second notice takes over the text of the one open. Neither
-    // Esc nor the frame closes it (no close box): the game does, and that sets no clock going.
+    // The game's notice returns at once, modal, and holds the round clock; a second one takes over the text of
+    // the one open. Neither Esc nor the frame closes it (no close box); "Aceptar" does and the clock goes on.
+    // Closed by the game, it sets no clock going.
     void unoSoloYNoEspera()
     {
         JuegoDePrueba p;
         p.j.e.juegoLocal = p.j.e.enPartida = true;
         Form3 f(p.j);
-        f.mostrar(QStringLiteral("primero"));
-        f.mostrar(QStringLiteral("Ha finalizado el tiempo"));
+        p.j.usarAviso(&f);
+        mostrarAviso(p.j, QStringLiteral("primero"));
+        mostrarAviso(p.j, QStringLiteral("Ha finalizado el tiempo"));
         QVERIFY(QApplication::activeModalWidget() == &f && f.focusWidget() == aceptar(f) && hijo<QLabel>(f, "Label1")->text() == "Ha finalizado el tiempo");
         QTest::keyClick(&f, Qt::Key_Escape);
         QCloseEvent cierre;
         QSpontaneKeyEvent::setSpontaneous(&cierre);
         qApp->notify(&f, &cierre);  // as the window system sends it
         QVERIFY(f.isVisible() && !(f.windowFlags() & Qt::WindowCloseButtonHint) && f.windowTitle() == QStringLiteral(" "));
-        f.cerrar();
-        QVERIFY(!f.isVisible() && !p.j.Timer1.isActive() && !QApplication::activeModalWidget());
-    }
-
-    // "Aceptar" closes the game's notice and the round clock, waiting for it, goes on.
-    void aceptarCierraElAviso()
-    {
-        JuegoDePrueba p;
-        p.j.e.enPartida = true;
-        Form3 f(p.j);
-        p.j.usarAviso(&f);
-        mostrarAviso(p.j, QStringLiteral("Ana, Te has ganado esta ficha"));
-        QVERIFY(f.isVisible() && !p.j.Timer1.isActive());
+        QVERIFY(!p.j.Timer1.isActive());
         aceptar(f)->click();
-        QVERIFY(p.j.Timer1.isActive() && !f.isVisible() && !p.j.e.avisoAbierto);
+        QVERIFY(p.j.Timer1.isActive() && !f.isVisible() && !p.j.e.avisoAbierto && !QApplication::activeModalWidget());
+        p.j.Timer1.stop();
+        f.mostrar(QStringLiteral("otro"));
+        f.cerrar();
+        QVERIFY(!f.isVisible() && !p.j.Timer1.isActive());
     }
 };
 
