@@ -315,7 +315,8 @@ void anunciarPartida(Juego& j)
     if (!a)
         return;
     const Estado& e = j.e;
-    const int ausentes = e.enPartida ? clientesSentados(j) - clientesPresentes(j) : 0;
+    const Servidor* srv = servidorActivo(j);
+    const int ausentes = e.enPartida && srv ? srv->ausentes() : 0;
     anuncio::Partida p = a->partida();
     if (admiteNuevos(j)) {
         p.ocupados = clientesSentados(j) + 1;

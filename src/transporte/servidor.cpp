@@ -294,6 +294,14 @@ int Servidor::presentes() const
     return n;
 }
 
+int Servidor::ausentes() const
+{
+    int n = 0;
+    for (int s = kPrimero; s <= ultimo(); ++s)
+        n += !asiento_[s].libre && !asiento_[s].reservado && !conectada(s);
+    return n;
+}
+
 void Servidor::enviarpersona(const QString& vsData, int asiento)
 {
     if (valido(asiento) && asiento_[asiento].c) {

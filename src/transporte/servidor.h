@@ -116,9 +116,11 @@ public:
     // Whether a newcomer (or the machine) would find a seat now.
     bool hayAsientoLibre() const { return admiteNuevos && asientoLibre() <= kUltimo; }
     int esperaEnSalaMs;
-    // Whose connection is here now, and how many are.
+    // Whose connection is here now, and how many are; how many taken seats
+    // wait for their player (a reserved seat waits for nobody).
     bool conectada(int asiento) const;
     int presentes() const;
+    int ausentes() const;
     int version(int asiento) const { return valido(asiento) ? asiento_[asiento].version : 0; }
     QString secreto(int asiento) const { return valido(asiento) ? asiento_[asiento].secreto : QString(); }
     int esperando() const { return static_cast<int>(esperando_.size()); }

@@ -66,11 +66,15 @@ private slots:
 
         cerrarConexiones(lola.j);
         QVERIFY(QTest::qWaitFor([&] { return !entrada(b1, "Lola") && !entrada(b2, "Lola"); }, 500));
+        QVERIFY(sentarMaquina(ana.j));
         empezarPartidaRed(ana.j);
         QVERIFY(QTest::qWaitFor([&] { return b1.partidas().empty() && b2.partidas().empty(); }, 500));
-        // A player away: the game is back on the list, for its own players.
+        // A player away: the game is back on the list, for its own players (the machine's seat waits for nobody).
         cerrarConexiones(beto.j);
-        QVERIFY(QTest::qWaitFor([&] { auto* a = entrada(b1, "Ana"); return a && a->partida.estado == anuncio::Estado::Ausentes && a->partida.libres == 1; }, 3000));
+        QVERIFY(QTest::qWaitFor([&] {
+            auto* a = entrada(b1, "Ana");
+            return a && a->partida.estado == anuncio::Estado::Ausentes && a->partida.libres == 1 && a->partida.ocupados == 2;
+        }, 3000));
         QVERIFY(ana.caja.cajas.empty() && ana.aviso.textos.isEmpty());
     }
 
