@@ -410,19 +410,23 @@ void colocarFicha(Estado& e, Salida& o, Azar& azar)
 void verificar(Estado& e, Salida& o, Azar& azar)
 {
     const int s = e.turno;
-    const QString nombre = nombreDe(e, s);
+    // At a network table a station tells only its own player: the server's
+    // machine seats score there as any other seat, without holding the
+    // server's player (and the round clock) under a notice.
+    const bool avisa = e.juegoLocal || s == e.miJugador;
     e.chequeoEnEspera = false;
     o.turnoPara = true;
     if (combinacionCorrecta(e.combinacion, e.fichaRE.toInt())) {
-        o.avisos << nombre + QStringLiteral(", Te has ganado esta ficha");
+        if (avisa)
+            o.avisos << nombreDe(e, s) + QStringLiteral(", Te has ganado esta ficha");
         marcador::sumarFichas(e, s, 1);
         if (e.fichasRedondas.isEmpty())
             finDePartida(e, o, azar, s, true);
         sacarObjetivo(e, o, azar);
         o.maquinasDeNuevo = true;
     } else {
-        ++o.beeps;
-        o.avisos << nombre + QStringLiteral(" La combinacion elegida no es correcta, perdera un punto");
+        if (avisa)
+            rechazar(o, nombreDe(e, s) + QStringLiteral(" La combinacion elegida no es correcta, perdera un punto"));
         marcador::sumarFichas(e, s, -1);
     }
     // In a network game the own seat and the server's machine seats pick

@@ -220,7 +220,7 @@ private slots:
         });
     }
 
-    // The turn's six seconds, and the placer laying a machine's pick.
+    // The turn's six seconds, and the placer laying a machine's pick (on a server, without a notice).
     void vencerYColocar()
     {
         const auto maquina = [](Estado& e, int paso) {
@@ -244,7 +244,7 @@ private slots:
             {"coloca en el servidor", PREP(enRed(e, true), maquina(e, 0)), PASO(mesa::colocarFicha(e, o, a)), "grises=1, colocador=1", "[fichaON]1"},
             {"la tercera en el servidor", PREP(enRed(e, true), maquina(e, 2)), PASO(mesa::colocarFicha(e, o, a)),
              "turno=0 opacas= grises= fichas=0,0,1,0,0,0, objetivo=1 pozo=48 reloj=0:0:0 colocador=0",
-             "!Carla +1;[fichaON]3;[ficharedonda]1," + pozoSin("01") + ";[TurnoOFF]3;[Puntaje]3,1;T2-;col-;maq"},
+             "[fichaON]3;[ficharedonda]1," + pozoSin("01") + ";[TurnoOFF]3;[Puntaje]3,1;T2-;col-;maq"},
             {"el arbitro no corta a la maquina", PREP(enRed(e, true), maquina(e, 1)), PASO(mesa::limiteDelTurno(e, o, 3)), "", ""},
             {"turno perdido bajo el colocador", PREP(maquina(e, 2), e.turno = 0), PASO(mesa::colocarFicha(e, o, a)), "grises= colocador=0", "col-;maq"},
         });
